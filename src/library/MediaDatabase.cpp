@@ -1,0 +1,160 @@
+#include "library/MediaDatabase.h"
+
+#include "library/recordio/BinaryFileIO.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The smallest possible record: eight empty texts and two numbers.
+constexpr qint64 kMinRecordBytes = 8 * 4 + 2 * 4;
+
+DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, QString* error)
+{
+    auto fail = [error](DatabaseRead why, const char* text) {
+        if (error)
+            *error = QString::fromLatin1(text);
+        return why;
+    };
+    try {
+        qint32 pos = 0;
+        if (io.ReadTag(pos) != QLatin1String("RVDB"))
+            return fail(DatabaseRead::Damaged, "not a Ridevault database (no RVDB magic)");
+        if (io.ReadTag(pos) != MediaDatabaseVersionTag())
+            return fail(DatabaseRead::OtherVersion, "database of another version");
+        const qint32 count = io.ReadLong(pos);
+        if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
+            return fail(DatabaseRead::Damaged, "damaged database: impossible record count");
+        std::vector<MediaRecord> records(count);
+        for (MediaRecord& r : records) {
+            r.FilePath = io.ReadString(pos);
+            r.FileType = io.ReadLong(pos);
+            r.AddDate = io.ReadString(pos);
+            r.RideCount = io.ReadLong(pos);
+            r.RideDate = io.ReadString(pos);
+            r.PackTrack = io.ReadString(pos);
+            r.Title = io.ReadString(pos);
+            r.Author = io.ReadString(pos);
+            r.Rating = io.ReadString(pos);
+            r.Notes = io.ReadString(pos);
+            r.TypeName = TypeNameOf(r.FileType);
+        }
+        // The loaded buffer carries one extra zero byte behind the file; a read into it is damage.
+        if (pos > io.FileBufferLength())
+            return fail(DatabaseRead::Damaged, "damaged database: ends inside a record");
+        out = std::move(records);
+        return DatabaseRead::Loaded;
+    } catch (const RecordReadError&) {
+        return fail(DatabaseRead::Damaged, "damaged database: ends inside a record");
+    }
+}
+
+void EncodeInto(BinaryFileIO& io, const MediaTable& table)
+{
+    io.ClearBuffer();
+    io.SetBigEndian(1);
+    qint32 pos = 0;
+    io.WriteTag(pos, QStringLiteral("RVDB"));
+    io.WriteTag(pos, MediaDatabaseVersionTag());
+    io.WriteLong(pos, table.MediaCount());
+    for (const MediaRecord& r : table.MediaList) {
+        io.WriteString(pos, r.FilePath);
+        io.WriteLong(pos, r.FileType);
+        io.WriteString(pos, r.AddDate);
+        io.WriteLong(pos, r.RideCount);
+        io.WriteString(pos, r.RideDate);
+        io.WriteString(pos, r.PackTrack);
+        io.WriteString(pos, r.Title);
+        io.WriteString(pos, r.Author);
+        io.WriteString(pos, r.Rating);
+        io.WriteString(pos, r.Notes);
+    }
+}
+
+} // namespace
+
+QString MediaDatabasePath(const QString& programFolder)
+{
+    QString folder = programFolder;
+    if (!folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QDir::separator()))
+        folder += QLatin1Char('/');
+    return folder + QLatin1String(kMediaDatabaseFileName);
+}
+
+QString MediaDatabaseVersionTag()
+{
+    return (QString::number(RIDEVAULT_VERSION_MAJOR) + QString::number(RIDEVAULT_VERSION_MINOR)
+            + QString::number(RIDEVAULT_VERSION_PATCH) + QLatin1Char('0'))
+        .left(4);
+}
+
+bool LoadMediaDatabase(MediaTable& table, const QString& programFolder)
+{
+    const QString path = MediaDatabasePath(programFolder);
+    std::vector<MediaRecord> records;
+    switch (ReadMediaDatabaseFile(path, records)) {
+    case DatabaseRead::Loaded:
+        table.Replace(std::move(records));
+        return true;
+    case DatabaseRead::Missing:
+        return false;
+    case DatabaseRead::OtherVersion:
+        KeepDamagedCopy(path);
+        return true;
+    case DatabaseRead::Damaged:
+        KeepDamagedCopy(path);
+        return false;
+    }
+    return false;
+}
+
+bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder)
+{
+    return SaveMediaDatabaseFile(table, MediaDatabasePath(programFolder));
+}
+
+DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRecord>& records, QString* error)
+{
+    BinaryFileIO io;
+    io.SetBigEndian(1);
+    if (!io.LoadBuffer(filePath)) {
+        if (error)
+            *error = QStringLiteral("cannot read %1").arg(filePath);
+        return DatabaseRead::Missing;
+    }
+    return DecodeInto(io, records, error);
+}
+
+DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>& records, QString* error)
+{
+    BinaryFileIO io;
+    io.SetBigEndian(1);
+    io.LoadBytes(bytes);
+    return DecodeInto(io, records, error);
+}
+
+QByteArray EncodeMediaDatabase(const MediaTable& table)
+{
+    BinaryFileIO io;
+    EncodeInto(io, table);
+    return io.FileBuffer();
+}
+
+bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath)
+{
+    BinaryFileIO io;
+    EncodeInto(io, table);
+    return io.SaveBuffer(filePath, true);
+}
+
+QString KeepDamagedCopy(const QString& filePath)
+{
+    if (!QFileInfo(filePath).isFile())
+        return {};
+    QString copy = filePath + QLatin1String(".damaged");
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = filePath + QLatin1String(".damaged.") + QString::number(n);
+    return QFile::copy(filePath, copy) ? copy : QString();
+}

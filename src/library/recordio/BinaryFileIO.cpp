@@ -1,0 +1,194 @@
+#include "library/recordio/BinaryFileIO.h"
+
+#include "platform/NarrowText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <bit>
+#include <cstring>
+#include <limits>
+
+BinaryFileIO::BinaryFileIO() { ClearBuffer(); }
+
+void BinaryFileIO::ClearBuffer()
+{
+    m_fileBufferLength = 0;
+    m_buffer = QByteArray(1, '\0');
+}
+
+void BinaryFileIO::SetBigEndian(qint16 flag) { m_bigEndian = flag; }
+
+bool BinaryFileIO::LoadBuffer(const QString& path)
+{
+    ClearBuffer();
+    if (path.isEmpty())
+        return false;
+    // A hidden file does not count as present, as a plain directory lookup would not see it.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.isHidden())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    if (size < 0 || size >= std::numeric_limits<qint32>::max())
+        return false;
+    QByteArray bytes(size + 1, '\0');
+    if (file.read(bytes.data(), size) != size)
+        return false;
+    m_buffer = std::move(bytes);
+    m_fileBufferLength = static_cast<qint32>(size);
+    return true;
+}
+
+void BinaryFileIO::LoadBytes(QByteArrayView bytes)
+{
+    ClearBuffer();
+    const qsizetype size = std::min<qsizetype>(bytes.size(), std::numeric_limits<qint32>::max() - 1);
+    m_buffer = QByteArray(size + 1, '\0');
+    std::memcpy(m_buffer.data(), bytes.data(), size);
+    m_fileBufferLength = static_cast<qint32>(size);
+}
+
+bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite)
+{
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) && !overwrite)
+        return false;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(m_buffer) != m_buffer.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+const char* BinaryFileIO::Take(qint32& position, qint32 count)
+{
+    const qint64 end = qint64(position) + count;
+    if (position < 0 || count < 0 || end > m_buffer.size())
+        throw RecordReadError("read past the end of the file");
+    const char* at = m_buffer.constData() + position;
+    position = static_cast<qint32>(end);
+    return at;
+}
+
+char* BinaryFileIO::Put(qint32& position, qint32 count)
+{
+    const qint64 end = qint64(position) + count;
+    if (position < 0 || end > std::numeric_limits<qint32>::max())
+        throw std::length_error("record buffer would exceed 2 GiB");
+    m_buffer.resize(end);
+    char* at = m_buffer.data() + position;
+    position = static_cast<qint32>(end);
+    return at;
+}
+
+void BinaryFileIO::StoreLong(char* at, quint32 bits) const
+{
+    for (int i = 0; i < 4; ++i) {
+        const int shift = m_bigEndian ? 8 * (3 - i) : 8 * i;
+        at[i] = static_cast<char>((bits >> shift) & 0xFF);
+    }
+}
+
+quint32 BinaryFileIO::FetchLong(const char* at) const
+{
+    quint32 bits = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int shift = m_bigEndian ? 8 * (3 - i) : 8 * i;
+        bits |= quint32(static_cast<unsigned char>(at[i])) << shift;
+    }
+    return bits;
+}
+
+bool BinaryFileIO::ReadBoolean(qint32& position) { return ReadByte(position) != 0; }
+
+quint8 BinaryFileIO::ReadByte(qint32& position)
+{
+    return static_cast<quint8>(*Take(position, 1));
+}
+
+qint32 BinaryFileIO::ReadLong(qint32& position)
+{
+    return static_cast<qint32>(FetchLong(Take(position, 4)));
+}
+
+float BinaryFileIO::ReadSingle(qint32& position)
+{
+    return std::bit_cast<float>(FetchLong(Take(position, 4)));
+}
+
+QString BinaryFileIO::ReadChars(qint32& position, qint32 count)
+{
+    if (count < 0)
+        throw RecordReadError("negative text length");
+    return FromNarrowText(Take(position, count), count);
+}
+
+QString BinaryFileIO::ReadString(qint32& position)
+{
+    qint32 at = position;
+    const qint32 count = ReadLong(at);
+    QString text = ReadChars(at, count);
+    position = at;
+    return text;
+}
+
+QString BinaryFileIO::ReadTag(qint32& position)
+{
+    return ReadChars(position, 4).toUpper();
+}
+
+QByteArrayView BinaryFileIO::ReadBytes(qint32& position, qint32 count)
+{
+    return QByteArrayView(Take(position, count), count);
+}
+
+void BinaryFileIO::WriteByte(qint32& position, quint8 value)
+{
+    *Put(position, 1) = static_cast<char>(value);
+}
+
+void BinaryFileIO::WriteLong(qint32& position, qint32 value)
+{
+    StoreLong(Put(position, 4), static_cast<quint32>(value));
+}
+
+void BinaryFileIO::WriteSingle(qint32& position, float value)
+{
+    StoreLong(Put(position, 4), std::bit_cast<quint32>(value));
+}
+
+void BinaryFileIO::WriteChars(qint32& position, const QString& text)
+{
+    WriteBytes(position, ToNarrowText(text));
+}
+
+void BinaryFileIO::WriteString(qint32& position, const QString& text)
+{
+    const QByteArray bytes = ToNarrowText(text);
+    WriteLong(position, static_cast<qint32>(bytes.size()));
+    WriteBytes(position, bytes);
+}
+
+void BinaryFileIO::WriteTag(qint32& position, const QString& text)
+{
+    const QString tag = (text + QStringLiteral("    ")).left(4).toUpper();
+    QByteArray bytes = ToNarrowText(tag);
+    bytes.resize(4, ' ');
+    WriteBytes(position, bytes.left(4));
+}
+
+void BinaryFileIO::WriteBytes(qint32& position, QByteArrayView bytes)
+{
+    char* at = Put(position, static_cast<qint32>(bytes.size()));
+    if (!bytes.isEmpty())
+        std::memcpy(at, bytes.data(), bytes.size());
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Text in the program's files is one byte per character in the system's narrow code page, with the
+// byte count as the length. On Windows that is the ANSI code page. On Linux it is UTF-8; bytes that
+// are not valid UTF-8 came from a Windows machine and are read as Windows-1252. ASCII is the same
+// bytes everywhere, so files move between the two unchanged.
+
+#include <QByteArray>
+#include <QString>
+
+QByteArray ToNarrowText(const QString& text);
+QString FromNarrowText(const char* bytes, qsizetype count);
+inline QString FromNarrowText(const QByteArray& bytes) { return FromNarrowText(bytes.constData(), bytes.size()); }

@@ -1,0 +1,35 @@
+#pragma once
+// Shared plumbing of ridevault-cli's command groups: how a command reports bad input (one line on
+// stderr, exit status 2, nothing written) and small JSON and file helpers.
+
+#include <QJsonDocument>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+// Thrown by a command for bad input; main prints "ridevault-cli: <message>" and exits with 2.
+class CliError : public std::runtime_error {
+public:
+    explicit CliError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+inline constexpr int kCliUsageError = 2;
+
+// Prints text (a line is added when missing) to stdout.
+void CliPrint(const QString& text);
+// Prints a JSON document, indented, to stdout.
+void CliPrintJson(const QJsonDocument& doc);
+// Reads and parses a JSON file; throws CliError when it is missing or not JSON.
+QJsonDocument CliReadJsonFile(const QString& path);
+// True when args holds "--help" or "-h".
+bool CliWantsHelp(const QStringList& args);
+// Throws CliError("usage: ...") unless args has between min and max entries.
+void CliRequireArgs(const QStringList& args, int min, int max, const QString& usage);
+
+// One command group: "db", "settings", ... run(args after the group name) returns the exit status.
+struct CliCommandGroup {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};

@@ -1,0 +1,169 @@
+// ridevault-cli db: dump a media database as JSON, write one from JSON, add files to one.
+
+#include "CliCommon.h"
+
+#include "library/AddMediaRecord.h"
+#include "library/MediaDatabase.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+const char kDbHelp[] =
+    "usage:\n"
+    "  ridevault-cli db dump FILE                  print the records as a JSON array\n"
+    "  ridevault-cli db write JSON_FILE OUT_FILE   write a database from such an array\n"
+    "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
+    "                       [--no-brackets] [--no-dash]\n"
+    "                                              add files (the database is started when missing)\n";
+
+QJsonObject RecordToJson(const MediaRecord& r)
+{
+    return QJsonObject{
+        {QStringLiteral("FilePath"), r.FilePath},   {QStringLiteral("FileType"), r.FileType},
+        {QStringLiteral("TypeName"), r.TypeName},   {QStringLiteral("AddDate"), r.AddDate},
+        {QStringLiteral("RideCount"), r.RideCount}, {QStringLiteral("RideDate"), r.RideDate},
+        {QStringLiteral("PackTrack"), r.PackTrack}, {QStringLiteral("Title"), r.Title},
+        {QStringLiteral("Author"), r.Author},       {QStringLiteral("Rating"), r.Rating},
+        {QStringLiteral("Notes"), r.Notes},
+    };
+}
+
+QString TextField(const QJsonObject& o, const char* key, int index)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined())
+        return {};
+    if (!v.isString())
+        throw CliError(QStringLiteral("record %1: %2 must be a string").arg(index).arg(QLatin1String(key)));
+    return v.toString();
+}
+
+qint32 LongField(const QJsonObject& o, const char* key, int index)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined())
+        return 0;
+    const double d = v.toDouble(0.5);
+    if (!v.isDouble() || d != static_cast<double>(static_cast<qint64>(d)) || d < -2147483648.0 || d > 2147483647.0)
+        throw CliError(QStringLiteral("record %1: %2 must be a whole number in 32-bit range")
+                           .arg(index).arg(QLatin1String(key)));
+    return static_cast<qint32>(d);
+}
+
+MediaRecord RecordFromJson(const QJsonValue& value, int index)
+{
+    if (!value.isObject())
+        throw CliError(QStringLiteral("record %1 is not a JSON object").arg(index));
+    const QJsonObject o = value.toObject();
+    MediaRecord r;
+    r.FilePath = TextField(o, "FilePath", index);
+    r.FileType = LongField(o, "FileType", index);
+    r.TypeName = TypeNameOf(r.FileType);
+    r.AddDate = TextField(o, "AddDate", index);
+    r.RideCount = LongField(o, "RideCount", index);
+    r.RideDate = TextField(o, "RideDate", index);
+    r.PackTrack = TextField(o, "PackTrack", index);
+    r.Title = TextField(o, "Title", index);
+    r.Author = TextField(o, "Author", index);
+    r.Rating = TextField(o, "Rating", index);
+    r.Notes = TextField(o, "Notes", index);
+    return r;
+}
+
+std::vector<MediaRecord> ReadDatabaseOrFail(const QString& path)
+{
+    std::vector<MediaRecord> records;
+    QString error;
+    const DatabaseRead read = ReadMediaDatabaseFile(path, records, &error);
+    if (read == DatabaseRead::Loaded)
+        return records;
+    throw CliError(QStringLiteral("%1: %2").arg(path, error));
+}
+
+int Dump(const QStringList& args)
+{
+    CliRequireArgs(args, 1, 1, QStringLiteral("ridevault-cli db dump FILE"));
+    QJsonArray out;
+    for (const MediaRecord& r : ReadDatabaseOrFail(args[0]))
+        out.append(RecordToJson(r));
+    CliPrintJson(QJsonDocument(out));
+    return 0;
+}
+
+int Write(const QStringList& args)
+{
+    CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli db write JSON_FILE OUT_FILE"));
+    const QJsonDocument doc = CliReadJsonFile(args[0]);
+    if (!doc.isArray())
+        throw CliError(QStringLiteral("%1: expected a JSON array of records").arg(args[0]));
+    MediaTable table;
+    const QJsonArray array = doc.array();
+    for (int i = 0; i < array.size(); ++i)
+        table.Append(RecordFromJson(array[i], i));
+    if (!SaveMediaDatabaseFile(table, args[1]))
+        throw CliError(QStringLiteral("cannot write %1").arg(args[1]));
+    return 0;
+}
+
+int Add(QStringList args)
+{
+    NameScheme scheme;
+    const std::pair<const char*, bool NameScheme::*> flags[] = {
+        {"--no-underscores", &NameScheme::NameReplaceUnderscores},
+        {"--no-trim", &NameScheme::NameTrimSpaces},
+        {"--no-autoformat", &NameScheme::NameAutoFormat},
+        {"--no-brackets", &NameScheme::NameBracketFilter},
+        {"--no-dash", &NameScheme::NameDashFilter},
+    };
+    for (const auto& [flag, member] : flags)
+        if (args.removeAll(QLatin1String(flag)) > 0)
+            scheme.*member = false;
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1String("--")))
+            throw CliError(QStringLiteral("unknown option %1").arg(a));
+    CliRequireArgs(args, 2, INT_MAX, QStringLiteral("ridevault-cli db add DB_FILE PATH..."));
+
+    const QString dbPath = args.takeFirst();
+    MediaTable table;
+    if (QFileInfo::exists(dbPath))
+        table.Replace(ReadDatabaseOrFail(dbPath));
+
+    QJsonArray results;
+    for (const QString& path : args) {
+        const QString full = QFileInfo(path).absoluteFilePath();
+        const bool added = AddMediaRecord(table, full, scheme);
+        QJsonObject o{{QStringLiteral("path"), full}, {QStringLiteral("added"), added}};
+        if (added) {
+            o.insert(QStringLiteral("Title"), table.MediaList.back().Title);
+            o.insert(QStringLiteral("Author"), table.MediaList.back().Author);
+        }
+        results.append(o);
+    }
+    if (!SaveMediaDatabaseFile(table, dbPath))
+        throw CliError(QStringLiteral("cannot write %1").arg(dbPath));
+    for (const QJsonValue& o : results)
+        CliPrint(QString::fromUtf8(QJsonDocument(o.toObject()).toJson(QJsonDocument::Compact)));
+    return 0;
+}
+
+} // namespace
+
+int RunDbCommand(const QStringList& args)
+{
+    if (args.isEmpty() || CliWantsHelp(args)) {
+        CliPrint(QLatin1String(kDbHelp));
+        return args.isEmpty() ? kCliUsageError : 0;
+    }
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("dump"))
+        return Dump(rest);
+    if (command == QLatin1String("write"))
+        return Write(rest);
+    if (command == QLatin1String("add"))
+        return Add(rest);
+    throw CliError(QStringLiteral("unknown db command '%1' (try: ridevault-cli db --help)").arg(command));
+}
