@@ -22,7 +22,10 @@ DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, QString
         qint32 pos = 0;
         if (io.ReadTag(pos) != QLatin1String("RVDB"))
             return fail(DatabaseRead::Damaged, "not a Ridevault database (no RVDB magic)");
-        if (io.ReadTag(pos) != MediaDatabaseVersionTag())
+        const QString version = io.ReadTag(pos);
+        if (pos > io.FileBufferLength())
+            return fail(DatabaseRead::Damaged, "damaged database: cut short in its header");
+        if (version != MediaDatabaseVersionTag())
             return fail(DatabaseRead::OtherVersion, "database of another version");
         const qint32 count = io.ReadLong(pos);
         if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
