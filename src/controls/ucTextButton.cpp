@@ -1,0 +1,182 @@
+#include "controls/ucTextButton.h"
+
+#include "controls/FontConvert.h"
+#include "controls/MouseArgs.h"
+#include "controls/SystemColors.h"
+#include "controls/TextMetrics.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+constexpr int kInset = 3;
+constexpr OleColor kGrayText = SystemColorRef(17);
+
+Qt::Alignment HorizontalAlignment(int alignment)
+{
+    switch (alignment) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+} // namespace
+
+ucTextButton::ucTextButton(QWidget* parent)
+    : ucTextButton(QString(), parent)
+{
+}
+
+ucTextButton::ucTextButton(const QString& caption, QWidget* parent)
+    : QWidget(parent)
+    , m_caption(caption)
+    , m_font(FromQFont(QWidget::font()))
+{
+    m_textHeight = CaptionTextHeight(ToQFont(m_font));
+}
+
+void ucTextButton::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void ucTextButton::SetAlignment(int alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void ucTextButton::SetColor(OleColor& member, OleColor color)
+{
+    member = color;
+    m_pressed = false;
+    update();
+}
+
+void ucTextButton::SetColorFace(OleColor color) { SetColor(m_colorFace, color); }
+void ucTextButton::SetColorText(OleColor color) { SetColor(m_colorText, color); }
+void ucTextButton::SetColorHighlight(OleColor color) { SetColor(m_colorHighlight, color); }
+void ucTextButton::SetColorBrightHighlight(OleColor color) { SetColor(m_colorBrightHighlight, color); }
+void ucTextButton::SetColorShadow(OleColor color) { SetColor(m_colorShadow, color); }
+void ucTextButton::SetColorDarkShadow(OleColor color) { SetColor(m_colorDarkShadow, color); }
+
+void ucTextButton::SetFont(const FontRecord& font)
+{
+    m_font = font;
+    m_textHeight = CaptionTextHeight(ToQFont(m_font));
+    updateGeometry();
+    update();
+}
+
+BevelColors ucTextButton::CurrentBevel() const
+{
+    const QPalette& pal = palette();
+    const QColor bright = ToQColor(m_colorBrightHighlight, pal);
+    const QColor light = ToQColor(m_colorHighlight, pal);
+    const QColor shadow = ToQColor(m_colorShadow, pal);
+    const QColor dark = ToQColor(m_colorDarkShadow, pal);
+    if (m_pressed)
+        return {shadow, bright, dark, light};
+    return {bright, shadow, light, dark};
+}
+
+QRect ucTextButton::CaptionRect() const
+{
+    const int innerWidth = std::max(0, width() - 2 * kInset);
+    const int innerHeight = std::max(0, height() - 2 * kInset);
+    if (innerHeight > m_textHeight)
+        return QRect(kInset, kInset + (innerHeight - m_textHeight) / 2, innerWidth, m_textHeight);
+    return QRect(kInset, kInset, innerWidth, innerHeight);
+}
+
+QSize ucTextButton::sizeHint() const
+{
+    return QSize(75, std::max(23, m_textHeight + 2 * kInset + 2));
+}
+
+void ucTextButton::paintEvent(QPaintEvent*)
+{
+    const QPalette& pal = palette();
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(m_colorFace, pal));
+    DrawBevel(painter, rect(), CurrentBevel());
+
+    painter.setFont(ToQFont(m_font));
+    const QRect caption = CaptionRect();
+    const int flags = int(HorizontalAlignment(m_alignment) | Qt::AlignTop | Qt::TextWordWrap);
+    painter.setClipRect(caption);
+    if (isEnabled()) {
+        painter.setPen(ToQColor(m_colorText, pal));
+        painter.drawText(caption, flags, m_caption);
+    } else {
+        // Disabled text is engraved: a highlight copy one pixel down and right under the grey text.
+        painter.setPen(ToQColor(m_colorBrightHighlight, pal));
+        painter.drawText(caption.translated(1, 1), flags, m_caption);
+        painter.setPen(ToQColor(kGrayText, pal));
+        painter.drawText(caption, flags, m_caption);
+    }
+}
+
+bool ucTextButton::Counts(Qt::MouseButton button) const
+{
+    return button == Qt::LeftButton || (button == Qt::RightButton && m_rightClickable);
+}
+
+void ucTextButton::SetPressed(bool pressed)
+{
+    if (m_pressed == pressed)
+        return;
+    m_pressed = pressed;
+    update();
+}
+
+void ucTextButton::mousePressEvent(QMouseEvent* event)
+{
+    if (Counts(event->button())) {
+        m_heldButton = event->button();
+        SetPressed(true);
+    }
+    const QPointF p = event->position();
+    Q_EMIT MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void ucTextButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_heldButton != Qt::NoButton && (event->buttons() & m_heldButton))
+        SetPressed(rect().contains(event->position().toPoint()));
+    const QPointF p = event->position();
+    Q_EMIT MouseMove(MouseButtonCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void ucTextButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool counted = event->button() == m_heldButton && Counts(event->button());
+    if (counted) {
+        m_heldButton = Qt::NoButton;
+        SetPressed(false);
+    }
+    const QPointF p = event->position();
+    const int button = MouseButtonCode(event->button());
+    const int shift = ShiftCode(event->modifiers());
+    Q_EMIT MouseUp(button, shift, p.x(), p.y());
+    if (Counts(event->button()) && rect().contains(p.toPoint()))
+        Q_EMIT Click(button, shift, p.x(), p.y());
+}
+
+void ucTextButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A quick second press is a press like any other.
+    mousePressEvent(event);
+}
+
+void ucTextButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        m_heldButton = Qt::NoButton;
+        m_pressed = false;
+    }
+    QWidget::changeEvent(event);
+}
