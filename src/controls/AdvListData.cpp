@@ -1,0 +1,234 @@
+#include "controls/AdvListData.h"
+
+#include "platform/Twips.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+const QString kLineBreak = QStringLiteral("\r\n");
+}
+
+AdvListData::AdvListData(double twipsPerPixelX)
+    : m_twipsPerPixelX(twipsPerPixelX)
+{
+}
+
+int AdvListData::ClampColumnPixels(int widthPixels)
+{
+    return std::clamp(widthPixels, kMinColumnPixels, kMaxColumnPixels);
+}
+
+int AdvListData::AddColumn(const QString& title, int alignment, int widthPixels)
+{
+    if (ColumnCount() >= kMaxColumns)
+        return -1;
+    m_columns.push_back({title, alignment, PixelsToTwips(ClampColumnPixels(widthPixels), m_twipsPerPixelX)});
+    return ColumnCount() - 1;
+}
+
+bool AdvListData::ModifyColumn(int column, const QString& title, int alignment, int widthPixels)
+{
+    if (column < 0 || column >= ColumnCount())
+        return false;
+    m_columns[column] = {title, alignment, PixelsToTwips(ClampColumnPixels(widthPixels), m_twipsPerPixelX)};
+    return true;
+}
+
+bool AdvListData::SetColumnWidthPixels(int column, int widthPixels)
+{
+    if (column < 0 || column >= ColumnCount())
+        return false;
+    m_columns[column].Width = PixelsToTwips(ClampColumnPixels(widthPixels), m_twipsPerPixelX);
+    return true;
+}
+
+int AdvListData::ColumnWidth(int column) const
+{
+    return column >= 0 && column < ColumnCount() ? m_columns[column].Width : -1;
+}
+
+int AdvListData::ColumnWidthPixels(int column) const
+{
+    return TwipsToPixels(m_columns[column].Width, m_twipsPerPixelX);
+}
+
+int AdvListData::AddRow(const QString& captions)
+{
+    Row row;
+    const int columns = ColumnCount();
+    int start = 0;
+    for (int c = 0; c < columns; ++c) {
+        const int end = captions.indexOf(kLineBreak, start);
+        row[c] = captions.mid(start, end < 0 ? -1 : end - start);
+        if (end < 0)
+            break;
+        start = end + kLineBreak.size();
+    }
+    m_rows.push_back(std::move(row));
+    m_selected.push_back(0);
+    return RowCount() - 1;
+}
+
+bool AdvListData::ModifyRow(int row, int column, const QString& text)
+{
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
+        return false;
+    m_rows[row][column] = text;
+    return true;
+}
+
+bool AdvListData::RemoveRow(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return false;
+    m_rows.erase(m_rows.begin() + row);
+    m_selected.pop_back();
+    if (m_listIndex >= RowCount())
+        m_listIndex = RowCount() - 1;
+    return true;
+}
+
+void AdvListData::ClearRows()
+{
+    m_rows.clear();
+    m_selected.clear();
+    m_listIndex = -1;
+    m_sortColumn = -1;
+}
+
+void AdvListData::Clear()
+{
+    ClearRows();
+    m_columns.clear();
+}
+
+QString AdvListData::ListItem(int column, int row) const
+{
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
+        return {};
+    return m_rows[row][column];
+}
+
+QString AdvListData::ListRow(int row) const
+{
+    if (row < 0 || row >= RowCount())
+        return {};
+    QStringList cells;
+    for (int c = 0; c < ColumnCount(); ++c)
+        cells << m_rows[row][c];
+    return cells.join(kLineBreak);
+}
+
+bool AdvListData::Selected(int row) const
+{
+    return row >= 0 && row < RowCount() && m_selected[row];
+}
+
+void AdvListData::SetSelected(int row, bool selected)
+{
+    if (row >= 0 && row < RowCount())
+        m_selected[row] = selected;
+}
+
+int AdvListData::SelCount() const
+{
+    return static_cast<int>(std::count(m_selected.begin(), m_selected.end(), 1));
+}
+
+void AdvListData::SetListIndex(int index)
+{
+    m_listIndex = index < 0 ? -1 : std::min(index, RowCount() - 1);
+}
+
+void AdvListData::SetMultiSelect(bool on)
+{
+    m_multiSelect = on;
+    if (on)
+        m_rightClickSelect = false;
+}
+
+void AdvListData::SetRightClickSelect(bool on)
+{
+    if (!m_multiSelect)
+        m_rightClickSelect = on;
+}
+
+bool AdvListData::PressRow(int row, int button, int shift)
+{
+    if (row < 0 || row >= RowCount())
+        return false;
+    const auto selectOnly = [&] {
+        std::fill(m_selected.begin(), m_selected.end(), 0);
+        m_selected[row] = 1;
+    };
+    if (!m_multiSelect) {
+        if (button != LeftButton && !m_rightClickSelect)
+            return false;
+        selectOnly();
+    } else {
+        if (button != LeftButton)
+            return false;
+        // Without a current row a range has no start: it is the pressed row alone.
+        const int anchor = m_listIndex < 0 ? row : m_listIndex;
+        const int from = std::min(anchor, row);
+        const int to = std::max(anchor, row);
+        const int keys = shift & (ShiftMask | CtrlMask);
+        if (keys == 0 || (shift & AltMask)) {
+            selectOnly();
+        } else if (keys == ShiftMask) {
+            std::fill(m_selected.begin() + from, m_selected.begin() + to + 1, 1);
+        } else if (keys == CtrlMask) {
+            m_selected[row] = !m_selected[row];
+        } else {
+            for (int r = from; r <= to; ++r)
+                m_selected[r] = !m_selected[r];
+        }
+    }
+    m_listIndex = row;
+    return true;
+}
+
+bool AdvListData::DragOverRow(int row)
+{
+    if (!m_multiSelect || row < 0 || row >= RowCount())
+        return false;
+    m_selected[row] = 1;
+    return true;
+}
+
+bool AdvListData::SortByColumn(int column, bool descending)
+{
+    if (column < 0 || column >= ColumnCount())
+        return false;
+    const int count = RowCount();
+    std::vector<QString> keys(count);
+    for (int r = 0; r < count; ++r)
+        keys[r] = m_rows[r][column].toLower();
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    // A stable sort by "less than" keeps equal keys in their former order, which is exactly what
+    // a bubble sort that swaps only on "greater than" yields.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    if (descending)
+        std::reverse(order.begin(), order.end());
+    std::vector<Row> sorted(count);
+    for (int r = 0; r < count; ++r)
+        sorted[r] = std::move(m_rows[order[r]]);
+    m_rows = std::move(sorted);
+    m_sortColumn = column;
+    m_sortDirection = descending ? 1 : 0;
+    return true;
+}
+
+int AdvListData::HeaderClickSort(int column, bool* descending)
+{
+    if (column == m_sortColumn) {
+        m_sortDirection = (m_sortDirection + 1) % 2;
+    } else {
+        m_sortColumn = column;
+        m_sortDirection = 0;
+    }
+    *descending = m_sortDirection != 0;
+    return m_sortColumn;
+}
