@@ -1,0 +1,145 @@
+// Starting programs: which executable runs with which arguments, the Windows paths a program under
+// Wine is given, and a real detached start that no shell interprets.
+
+#include "platform/ProgramStart.h"
+
+#include "TestFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+class TestProgramStart : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void recognisesWindowsExecutables_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("windows");
+        QTest::newRow("MZ header") << QByteArray("MZ\x90\x00", 4) << true;
+        QTest::newRow("just MZ") << QByteArray("MZ") << true;
+        QTest::newRow("ELF") << QByteArray("\x7f" "ELF") << false;
+        QTest::newRow("script") << QByteArray("#!/bin/sh\n") << false;
+        QTest::newRow("lower-case mz") << QByteArray("mz") << false;
+        QTest::newRow("one byte") << QByteArray("M") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void recognisesWindowsExecutables()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, windows);
+        TestFolder folder;
+        QCOMPARE(IsWindowsExecutable(folder.createFile(QStringLiteral("Program.exe"), bytes)), windows);
+    }
+
+    void missingOrFolderIsNoWindowsExecutable()
+    {
+        TestFolder folder;
+        QVERIFY(!IsWindowsExecutable(folder.filePath(QStringLiteral("missing.exe"))));
+        QVERIFY(!IsWindowsExecutable(folder.createDir(QStringLiteral("MZ.exe"))));
+    }
+
+    void windowsPaths_data()
+    {
+        QTest::addColumn<QString>("relative"); // below the test folder; "@" stands for the folder itself
+        QTest::addColumn<QString>("expected"); // "%1" stands for the test folder's Z: form
+        QTest::newRow("on the C: drive") << "prefix/drive_c/Trakora/Tracks/Big Loop.tktrack"
+                                         << "C:\\Trakora\\Tracks\\Big Loop.tktrack";
+        QTest::newRow("the C: drive itself") << "prefix/drive_c" << "C:\\";
+        QTest::newRow("deeper drive wins") << "games/Trakora/Tracks/a.tktrack" << "D:\\Tracks\\a.tktrack";
+        QTest::newRow("elsewhere goes through Z:") << "home/me/My Rides/x.tkpack" << "%1\\home\\me\\My Rides\\x.tkpack";
+        QTest::newRow("prefix but not drive_c") << "prefix/drive_cx/a.tktrack" << "%1\\prefix\\drive_cx\\a.tktrack";
+        QTest::newRow("dots cleaned") << "prefix/drive_c/Trakora/../Trakora/./b.tktrack" << "C:\\Trakora\\b.tktrack";
+    }
+
+    // The drives of a Wine prefix are the symbolic links in its dosdevices folder.
+    void windowsPaths()
+    {
+        QFETCH(QString, relative);
+        QFETCH(QString, expected);
+        TestFolder folder;
+        folder.createDir(QStringLiteral("prefix/drive_c/Trakora/Tracks"));
+        folder.createDir(QStringLiteral("prefix/drive_cx"));
+        folder.createDir(QStringLiteral("games/Trakora/Tracks"));
+        folder.createDir(QStringLiteral("prefix/dosdevices"));
+        QVERIFY(QFile::link(QStringLiteral("../drive_c"), folder.filePath(QStringLiteral("prefix/dosdevices/c:"))));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("games/Trakora")),
+                            folder.filePath(QStringLiteral("prefix/dosdevices/d:"))));
+        QVERIFY(QFile::link(QStringLiteral("/"), folder.filePath(QStringLiteral("prefix/dosdevices/z:"))));
+        QVERIFY(QFile::link(QStringLiteral("/nonexistent-cdrom"), folder.filePath(QStringLiteral("prefix/dosdevices/e:"))));
+
+        const QString base = QDir(folder.path()).canonicalPath();
+        const QString zForm = QStringLiteral("Z:") + QString(base).replace(QLatin1Char('/'), QLatin1Char('\\'));
+        QCOMPARE(ToWindowsPath(base + QLatin1Char('/') + relative, folder.filePath(QStringLiteral("prefix"))),
+                 expected.contains(QLatin1String("%1")) ? expected.arg(zForm) : expected);
+    }
+
+    // Without a prefix (Wine never run) everything is on Wine's default Z: drive.
+    void noPrefixMeansZDrive()
+    {
+        QCOMPARE(ToWindowsPath(QStringLiteral("/nonexistent/Rides/a b.tktrack"), QStringLiteral("/nonexistent/prefix")),
+                 QStringLiteral("Z:\\nonexistent\\Rides\\a b.tktrack"));
+    }
+
+    void plans_data()
+    {
+        QTest::addColumn<QByteArray>("programBytes");
+        QTest::addColumn<QString>("executable"); // "@" is the program itself
+        QTest::addColumn<QStringList>("arguments"); // "@" is the program, "%T" the track's native path
+        const QByteArray pe("MZ\x90\x00\x03", 5);
+        QTest::newRow("Windows program under wine")
+            << pe << "wine" << QStringList{"@", "-s", "Z:\\rides\\Loop \"One\".tktrack"};
+        QTest::newRow("native program named .exe")
+            << QByteArray("\x7f" "ELF\x02") << "@" << QStringList{"-s", "/rides/Loop \"One\".tktrack"};
+    }
+
+    // Only the path arguments are converted, and only for a Windows program; every argument stays
+    // one argument whatever blanks or quotes it holds.
+    void plans()
+    {
+        QFETCH(QByteArray, programBytes);
+        QFETCH(QString, executable);
+        QFETCH(QStringList, arguments);
+        TestFolder folder;
+        const QString program = folder.createFile(QStringLiteral("Sim Folder/TrakoraSimulator.exe"), programBytes);
+        const ProgramCommand command{program,
+                                     {ProgramArgument::Plain(QStringLiteral("-s")),
+                                      ProgramArgument::Path(QStringLiteral("/rides/Loop \"One\".tktrack"))}};
+        const ProgramStartPlan plan = PlanProgramStart(command, folder.filePath(QStringLiteral("no-prefix")));
+        QCOMPARE(plan.Executable, executable == QLatin1String("@") ? program : executable);
+        QCOMPARE(plan.Arguments, arguments.replaceInStrings(QStringLiteral("@"), program));
+        QCOMPARE(plan.WorkingFolder, folder.filePath(QStringLiteral("Sim Folder")));
+    }
+
+    // A real start: the program runs detached in its own folder and receives each argument intact,
+    // including text a shell would have expanded.
+    void startsDetachedWithoutAShell()
+    {
+        TestFolder folder;
+        const QString script = folder.createFile(QStringLiteral("Sim Folder/TrakoraEditor.exe"),
+                                                 "#!/bin/sh\n"
+                                                 "pwd > started.txt\n"
+                                                 "for a in \"$@\"; do printf '[%s]\\n' \"$a\" >> started.txt; done\n"
+                                                 "mv started.txt done.txt\n");
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString tricky = QStringLiteral("$(touch pwned) `id` \"quoted\" ; & *.tktrack");
+        QVERIFY(StartProgram(ProgramCommand{script, {ProgramArgument::Path(tricky), ProgramArgument::Plain(QString())}}));
+
+        const QString done = folder.filePath(QStringLiteral("Sim Folder/done.txt"));
+        QTRY_VERIFY(QFile::exists(done));
+        const QByteArray expected = QDir(folder.filePath(QStringLiteral("Sim Folder"))).canonicalPath().toUtf8() +
+                                    "\n[" + tricky.toUtf8() + "]\n[]\n";
+        QCOMPARE(TestFolder::readFile(done), expected);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Sim Folder/pwned"))));
+    }
+
+    void missingProgramFailsToStart()
+    {
+        TestFolder folder;
+        QVERIFY(!StartProgram(ProgramCommand{folder.filePath(QStringLiteral("TrakoraSimulator.exe")), {}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramStart)
+#include "tst_programstart.moc"
