@@ -1,0 +1,295 @@
+// Theme files: the built-in theme's exact bytes, the file order of fonts and colours, round trips,
+// the Bold/Weight order, the tag check and damaged files that must change nothing.
+
+#include "theme/ThemeFile.h"
+#include "TestFolder.h"
+
+#include <QTest>
+
+namespace {
+
+// The built-in font block as documented: "Arial", 8.25, four false flags, Charset 0, Weight 400.
+const char kDefaultFontBlock[] = "00 00 00 05 41 72 69 61 6C 41 04 00 00 00 00 00 00 00 00 00 00 00 00 01 90";
+
+// The 25 slots of the built-in theme in file order: button, header, list, window, filler, preview.
+const char kDefaultSlots[] =
+    "80 00 00 0F 80 00 00 12 80 00 00 16 80 00 00 14 80 00 00 10 80 00 00 15"  // button group
+    "80 00 00 0F 80 00 00 12 80 00 00 16 80 00 00 14 80 00 00 10 80 00 00 15"  // header group
+    "80 00 00 05 80 00 00 08 80 00 00 0D 80 00 00 0E"                          // list
+    "80 00 00 0F 80 00 00 12 80 00 00 16 80 00 00 14 80 00 00 10 80 00 00 15"  // window group
+    "80 00 00 0C 00 00 00 A0 00 00 00 78";                                      // filler, 160, 120
+
+QByteArray DefaultThemeBytes()
+{
+    QByteArray bytes = QByteArray("THME");
+    for (int i = 0; i < 5; ++i)
+        bytes += hexBytes(kDefaultFontBlock);
+    return bytes + hexBytes(kDefaultSlots);
+}
+
+QByteArray Long(quint32 n)
+{
+    const char bytes[] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
+    return QByteArray(bytes, 4);
+}
+
+// A theme where every field differs from every other, so a swapped slot or font shows.
+Theme DistinctTheme()
+{
+    Theme t;
+    const std::pair<FontRecord Theme::*, const char*> fonts[] = {
+        {&Theme::ListFont, "Liste"}, {&Theme::HeaderFont, "Head"}, {&Theme::InfoFont, "Info Sans"},
+        {&Theme::MenuFont, "M"}, {&Theme::ButtonFont, "Button \u00c9"},
+    };
+    int n = 0;
+    for (const auto& [member, name] : fonts) {
+        FontRecord& f = t.*member;
+        f.Name = QString::fromUtf8(name);
+        f.SetSize(7.5 + n);
+        f.SetBold(n % 2 == 0);
+        f.Italic = n == 1;
+        f.Strikethrough = n == 2;
+        f.Underline = n == 3;
+        f.SetCharset(n == 4 ? -1 : 128 + n);
+        f.SetWeight(n % 2 == 0 ? 700 : 100 * (n + 2));
+        ++n;
+    }
+    qint32 Theme::*colours[] = {
+        &Theme::ListBackground, &Theme::ListText, &Theme::ListHighlight, &Theme::ListHighlightText,
+        &Theme::HeaderFace, &Theme::HeaderText, &Theme::HeaderHighlight, &Theme::HeaderBrightHighlight,
+        &Theme::HeaderShadow, &Theme::HeaderDarkShadow, &Theme::ButtonFace, &Theme::ButtonText,
+        &Theme::ButtonHighlight, &Theme::ButtonBrightHighlight, &Theme::ButtonShadow, &Theme::ButtonDarkShadow,
+        &Theme::WindowFace, &Theme::WindowText, &Theme::WindowHighlight, &Theme::WindowBrightHighlight,
+        &Theme::WindowShadow, &Theme::WindowDarkShadow, &Theme::ListScrollbarFiller,
+    };
+    for (qint32 Theme::*c : colours)
+        t.*c = ++n % 3 == 0 ? SystemColorRef(n) : RgbColor(n, 2 * n, 3 * n);
+    t.PreviewWidth = 320;
+    t.PreviewHeight = 240;
+    return t;
+}
+
+} // namespace
+
+class TestThemeFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void defaultThemeFileIsTheDocumented229Bytes()
+    {
+        const QByteArray expected = DefaultThemeBytes();
+        QCOMPARE(expected.size(), 229);
+        QVERIFY(expected.startsWith(hexBytes("54 48 4D 45 00 00 00 05 41 72 69 61 6C 41 04 00 00")));
+
+        TestFolder dir;
+        QVERIFY(SaveTheme(DefaultTheme(), dir.path(), QStringLiteral("Default")));
+        QCOMPARE(TestFolder::readFile(dir.filePath(QStringLiteral("Default.rvltt"))), expected);
+        QCOMPARE(EncodeTheme(DefaultTheme()), expected);
+    }
+
+    void defaultThemeLoadsFromTheDocumentedBytes()
+    {
+        Theme loaded;
+        QVERIFY(DecodeTheme(DefaultThemeBytes(), loaded));
+        QCOMPARE(loaded, DefaultTheme());
+        QCOMPARE(loaded.ButtonFace, OleColor(0x8000000F));
+        QCOMPARE(loaded.ListFont.Size(), 8.25);
+        QVERIFY(!loaded.MenuFont.Bold());
+    }
+
+    void setDefaultThemeClearsTheThemeName()
+    {
+        Theme theme = DistinctTheme();
+        QString name = QStringLiteral("Dark");
+        SetDefaultTheme(theme, name);
+        QCOMPARE(theme, DefaultTheme());
+        QVERIFY(name.isEmpty());
+    }
+
+    void fontsAreStoredMenuButtonHeaderInfoList()
+    {
+        Theme t = DefaultTheme();
+        t.MenuFont.Name = QStringLiteral("M");
+        t.ButtonFont.Name = QStringLiteral("B");
+        t.HeaderFont.Name = QStringLiteral("H");
+        t.InfoFont.Name = QStringLiteral("I");
+        t.ListFont.Name = QStringLiteral("L");
+        const QByteArray bytes = EncodeTheme(t);
+        // Each block is 21 bytes with a one-letter name; the name sits after the 4-byte length.
+        QByteArray names;
+        for (int block = 0; block < 5; ++block)
+            names += bytes.at(4 + block * 21 + 4);
+        QCOMPARE(names, QByteArray("MBHIL"));
+        QCOMPARE(bytes.size(), 4 + 5 * 21 + 100);
+    }
+
+    void colourSlotsFollowTheFileOrder_data()
+    {
+        QTest::addColumn<int>("slot");
+        const char* names[] = {"ButtonFace", "ButtonText", "ButtonHighlight", "ButtonBrightHighlight",
+                               "ButtonShadow", "ButtonDarkShadow", "HeaderFace", "HeaderText",
+                               "HeaderHighlight", "HeaderBrightHighlight", "HeaderShadow", "HeaderDarkShadow",
+                               "ListBackground", "ListText", "ListHighlight", "ListHighlightText",
+                               "WindowFace", "WindowText", "WindowHighlight", "WindowBrightHighlight",
+                               "WindowShadow", "WindowDarkShadow", "ListScrollbarFiller", "PreviewWidth",
+                               "PreviewHeight"};
+        for (int slot = 1; slot <= 25; ++slot)
+            QTest::newRow(names[slot - 1]) << slot;
+    }
+    void colourSlotsFollowTheFileOrder()
+    {
+        // The documented slot of each field, written out independently of the writer's table.
+        qint32 Theme::*const bySlot[] = {
+            &Theme::ButtonFace, &Theme::ButtonText, &Theme::ButtonHighlight, &Theme::ButtonBrightHighlight,
+            &Theme::ButtonShadow, &Theme::ButtonDarkShadow, &Theme::HeaderFace, &Theme::HeaderText,
+            &Theme::HeaderHighlight, &Theme::HeaderBrightHighlight, &Theme::HeaderShadow, &Theme::HeaderDarkShadow,
+            &Theme::ListBackground, &Theme::ListText, &Theme::ListHighlight, &Theme::ListHighlightText,
+            &Theme::WindowFace, &Theme::WindowText, &Theme::WindowHighlight, &Theme::WindowBrightHighlight,
+            &Theme::WindowShadow, &Theme::WindowDarkShadow, &Theme::ListScrollbarFiller, &Theme::PreviewWidth,
+            &Theme::PreviewHeight,
+        };
+        QFETCH(int, slot);
+        Theme t = DefaultTheme();
+        t.*bySlot[slot - 1] = 0x01020304;
+        const QByteArray bytes = EncodeTheme(t);
+        const int offset = 4 + 5 * 25 + (slot - 1) * 4;
+        QCOMPARE(bytes.mid(offset, 4).toHex(' '), QByteArray("01 02 03 04"));
+
+        Theme loaded;
+        QVERIFY(DecodeTheme(bytes, loaded));
+        QCOMPARE(loaded.*bySlot[slot - 1], 0x01020304);
+        QCOMPARE(loaded, t);
+    }
+
+    void everyFieldSurvivesSaveAndLoad()
+    {
+        TestFolder dir;
+        const Theme saved = DistinctTheme();
+        QVERIFY(SaveTheme(saved, dir.path() + QLatin1Char('/'), QStringLiteral("Mine")));
+        Theme loaded = DefaultTheme();
+        QVERIFY(LoadTheme(loaded, dir.path() + QLatin1Char('/'), QStringLiteral("Mine")));
+        QCOMPARE(loaded, saved);
+        QCOMPARE(loaded.ButtonFont.Charset(), qint16(-1));
+        QCOMPARE(loaded.ListFont.Size(), 7.5);
+    }
+
+    void fontBlockFieldsAreWhereTheLayoutSays()
+    {
+        Theme t = DefaultTheme();
+        FontRecord& menu = t.MenuFont;
+        menu.Name = QStringLiteral("Tahoma");
+        menu.SetSize(9.75);
+        menu.Italic = true;
+        menu.Underline = true;
+        menu.SetCharset(-2);  // sign-extended in the file
+        menu.SetWeight(700);
+        const QByteArray block = EncodeTheme(t).mid(4, 26);
+        QCOMPARE(block, hexBytes("00 00 00 06 54 61 68 6F 6D 61 41 1C 00 00 FF FF 00 FF FF FF FF FE 00 00 02 BC"));
+    }
+
+    void weightDecidesBoldBecauseItIsSetLast_data()
+    {
+        QTest::addColumn<QByteArray>("boldByte");
+        QTest::addColumn<quint32>("weight");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("Bold with Weight 400") << hexBytes("FF") << 400u << false;
+        QTest::newRow("Bold byte 01 with Weight 400") << hexBytes("01") << 400u << false;
+        QTest::newRow("not Bold with Weight 700") << hexBytes("00") << 700u << true;
+        QTest::newRow("Bold with Weight 700") << hexBytes("FF") << 700u << true;
+    }
+    void weightDecidesBoldBecauseItIsSetLast()
+    {
+        QFETCH(QByteArray, boldByte);
+        QFETCH(quint32, weight);
+        QFETCH(bool, bold);
+        QByteArray bytes = DefaultThemeBytes();
+        // The List font is the fifth block: Bold at 4 + 4*25 + 8 + 5, Weight at its last 4 bytes.
+        const int block = 4 + 4 * 25;
+        bytes.replace(block + 13, 1, boldByte);
+        bytes.replace(block + 21, 4, Long(weight));
+        Theme t;
+        QVERIFY(DecodeTheme(bytes, t));
+        QCOMPARE(t.ListFont.Bold(), bold);
+        QCOMPARE(t.ListFont.Weight(), qint16(weight));
+        QCOMPARE(t.MenuFont.Bold(), false);
+    }
+
+    void tagIsCheckedIgnoringLetterCase_data()
+    {
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("THME") << QByteArray("THME") << true;
+        QTest::newRow("thme") << QByteArray("thme") << true;
+        QTest::newRow("ThMe") << QByteArray("ThMe") << true;
+        QTest::newRow("THEM") << QByteArray("THEM") << false;
+        QTest::newRow("RVLT") << QByteArray("RVLT") << false;
+    }
+    void tagIsCheckedIgnoringLetterCase()
+    {
+        QFETCH(QByteArray, tag);
+        QFETCH(bool, loads);
+        TestFolder dir;
+        dir.createFile(QStringLiteral("Odd.rvltt"), tag + DefaultThemeBytes().mid(4));
+        const Theme before = DistinctTheme();
+        Theme theme = before;
+        QCOMPARE(LoadTheme(theme, dir.path(), QStringLiteral("Odd")), loads);
+        QCOMPARE(theme, loads ? DefaultTheme() : before);
+    }
+
+    void aFileCutShortAnywhereChangesNothing()
+    {
+        const QByteArray whole = EncodeTheme(DistinctTheme());
+        const Theme before = DefaultTheme();
+        for (qsizetype length = 0; length < whole.size(); ++length) {
+            Theme theme = before;
+            QString error;
+            QVERIFY2(!DecodeTheme(whole.left(length), theme, &error), qPrintable(QString::number(length)));
+            QVERIFY(!error.isEmpty());
+            QCOMPARE(theme, before);
+        }
+        TestFolder dir;
+        dir.createFile(QStringLiteral("Short.rvltt"), whole.left(whole.size() - 1));
+        Theme theme = before;
+        QVERIFY(!LoadTheme(theme, dir.path(), QStringLiteral("Short")));
+        QCOMPARE(theme, before);
+    }
+
+    void impossibleFaceNameLengthsAreDamage_data()
+    {
+        QTest::addColumn<quint32>("length");
+        QTest::newRow("negative") << 0xFFFFFFFFu;
+        QTest::newRow("most negative") << 0x80000000u;
+        QTest::newRow("longer than the file") << 1000u;
+    }
+    void impossibleFaceNameLengthsAreDamage()
+    {
+        QFETCH(quint32, length);
+        QByteArray bytes = DefaultThemeBytes();
+        bytes.replace(4 + 2 * 25, 4, Long(length));  // the Button font's name length
+        Theme theme = DistinctTheme();
+        QVERIFY(!DecodeTheme(bytes, theme));
+        QCOMPARE(theme, DistinctTheme());
+    }
+
+    void missingThemesDoNotLoad()
+    {
+        TestFolder dir;
+        dir.createFile(QStringLiteral("Default.rvltt"), DefaultThemeBytes());
+        Theme theme = DistinctTheme();
+        QVERIFY(!LoadTheme(theme, dir.path(), QStringLiteral("Absent")));
+        QVERIFY(!LoadTheme(theme, QString(), QStringLiteral("Default")));
+        QVERIFY(!LoadTheme(theme, dir.path(), QString()));  // looks for ".rvltt"
+        QCOMPARE(theme, DistinctTheme());
+    }
+
+    void aFailedSaveLeavesTheOldFile()
+    {
+        TestFolder dir;
+        const QString path = dir.createFile(QStringLiteral("Themes/Keep.rvltt"), DefaultThemeBytes());
+        QVERIFY(!SaveTheme(DistinctTheme(), dir.filePath(QStringLiteral("no such folder")), QStringLiteral("Keep")));
+        QCOMPARE(TestFolder::readFile(path), DefaultThemeBytes());
+        QCOMPARE(dir.listAll(), QStringList({QStringLiteral("Themes/"), QStringLiteral("Themes/Keep.rvltt")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThemeFile)
+#include "tst_themefile.moc"
