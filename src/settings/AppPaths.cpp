@@ -1,0 +1,32 @@
+#include "settings/AppPaths.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+
+namespace {
+
+QString In(const QString& folder, const char* name)
+{
+    return WithFinalSeparator(folder) + QLatin1String(name);
+}
+
+} // namespace
+
+QString SettingsFilePath(const QString& programFolder) { return In(programFolder, kSettingsFileName); }
+
+QString ThemesFolderPath(const QString& programFolder)
+{
+    return In(programFolder, kThemesFolderName) + QDir::separator();
+}
+
+QString InstalledFilesListPath(const QString& programFolder) { return In(programFolder, kInstalledFilesListName); }
+
+QString HelpFilePath(const QString& programFolder) { return In(programFolder, kHelpFileName); }
+
+QString SimulatorExePath(const QString& simulatorFolder) { return In(simulatorFolder, kSimulatorExeName); }
+
+QString SimulatorTracksFolderPath(const QString& simulatorFolder)
+{
+    return In(simulatorFolder, kSimulatorTracksFolderName) + QDir::separator();
+}

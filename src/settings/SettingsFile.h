@@ -1,0 +1,37 @@
+#pragma once
+// The settings file "Ridevault.rvltdat" in the program folder.
+//
+// Layout (most significant byte first), five chunks in a fixed order:
+//   "RVLT" magic, version tag ("1000", never checked)
+//   "LAST" WindowState, WindowLeft, WindowTop, WindowWidth, WindowHeight, ColumnWidths(0..6)
+//   "FLTR" the five name-scheme flags, one byte each (written 0xFF / 0x00, any non-zero reads True)
+//   "SETS" LargeViewWidth, LargeViewHeight, ThemeName
+//   "PATH" MediaPathCount, then that many MediaPaths
+//   "ROOT" SimulatorPath, ThemePath
+// Numbers are 32-bit, texts a 4-byte length and their bytes. Only the magic is checked: the chunk
+// tags are markers, so a file with misspelt tags but the right layout still loads.
+//
+// A file that cannot be read whole (it ends early, or holds a negative folder count) changes
+// nothing: it is decoded into a copy that replaces the settings only once every field was read.
+// Saves are atomic.
+
+#include "settings/AppSettings.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Reads programFolder's settings file into settings. False (settings unchanged) when there is no
+// file, its magic is not "RVLT", or it cannot be read whole.
+bool LoadSettings(AppSettings& settings, const QString& programFolder);
+// Writes the settings file, replacing the old one only once the new one is complete.
+bool SaveSettings(const AppSettings& settings, const QString& programFolder);
+
+// The same for any file path.
+bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* error = nullptr);
+bool WriteSettingsFile(const AppSettings& settings, const QString& filePath);
+
+// Decoding and encoding of the bytes in memory. *error (when given) says in one line why
+// DecodeSettings failed.
+bool DecodeSettings(QByteArrayView bytes, AppSettings& settings, QString* error = nullptr);
+QByteArray EncodeSettings(const AppSettings& settings);

@@ -1,0 +1,112 @@
+// SetDefaultSettings: the centred default window, the column widths, the theme reset, the themes
+// folder and what a found or missing simulator does to the media folders.
+
+#include "settings/DefaultSettings.h"
+#include "theme/ThemeFile.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+AppSettings Scribbled()
+{
+    AppSettings s;
+    s.NameReplaceUnderscores = s.NameTrimSpaces = s.NameAutoFormat = false;
+    s.NameBracketFilter = s.NameDashFilter = false;
+    s.LargeViewWidth = 1600;
+    s.LargeViewHeight = 1200;
+    s.WindowState = 2;
+    s.ColumnWidths = {9, 9, 9, 9, 9, 9, 9, 42};
+    s.ThemeName = QStringLiteral("Dark");
+    s.MediaPaths = {QStringLiteral("/old/a/"), QStringLiteral("/old/b/")};
+    s.SimulatorPath = QStringLiteral("/old/sim/");
+    s.ThemePath = QStringLiteral("/old/Themes/");
+    return s;
+}
+
+Theme ScribbledTheme()
+{
+    Theme t = DefaultTheme();
+    t.ListBackground = RgbColor(1, 2, 3);
+    t.ListFont.SetWeight(700);
+    t.PreviewWidth = 1;
+    return t;
+}
+
+} // namespace
+
+class TestDefaultSettings : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void windowIsCentredInTwips_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("tppX");
+        QTest::addColumn<double>("tppY");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<int>("windowHeight");
+        QTest::newRow("1024x768 at 15") << 1024 << 768 << 15.0 << 15.0 << 2880 << 2160 << 9600 << 7200;
+        QTest::newRow("1920x1080 at 15") << 1920 << 1080 << 15.0 << 15.0 << 9600 << 4500 << 9600 << 7200;
+        QTest::newRow("odd size rounds down") << 1023 << 767 << 15.0 << 15.0 << 2872 << 2152 << 9600 << 7200;
+        QTest::newRow("120 dpi") << 1280 << 1024 << 12.0 << 12.0 << 3840 << 3264 << 7680 << 5760;
+        // 640 x 1440/110 = 8378.18..., 480 x 1440/110 = 6283.63...
+        QTest::newRow("110 dpi") << 1000 << 800 << 1440.0 / 110 << 1440.0 / 110 << 2356 << 2094 << 8378 << 6284;
+        // Smaller than the window: floor goes towards minus infinity (-292.5 gives -293).
+        QTest::newRow("tiny screen") << 601 << 400 << 15.0 << 15.0 << -293 << -600 << 9600 << 7200;
+    }
+    void windowIsCentredInTwips()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, tppX);
+        QFETCH(double, tppY);
+        AppSettings s = Scribbled();
+        Theme t;
+        SetDefaultSettings(s, t, ScreenMetrics{width, height, tppX, tppY}, QStringLiteral("/prog/"), {});
+        QTEST(s.WindowLeft, "left");
+        QTEST(s.WindowTop, "top");
+        QTEST(s.WindowWidth, "windowWidth");
+        QTEST(s.WindowHeight, "windowHeight");
+        QCOMPARE(s.WindowState, 0);
+    }
+
+    void everyOtherSettingGetsItsDefault()
+    {
+        AppSettings s = Scribbled();
+        Theme t = ScribbledTheme();
+        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog"), [] { return QString(); });
+        QVERIFY(s.NameReplaceUnderscores && s.NameTrimSpaces && s.NameAutoFormat && s.NameBracketFilter
+                && s.NameDashFilter);
+        QCOMPARE(s.LargeViewWidth, 640);
+        QCOMPARE(s.LargeViewHeight, 480);
+        const std::array<qint32, 8> widths = {200, 100, 65, 65, 130, 50, 130, 42};  // element 7 kept
+        QCOMPARE(s.ColumnWidths, widths);
+        QCOMPARE(t, DefaultTheme());
+        QCOMPARE(s.ThemeName, QStringLiteral("Default"));
+        QCOMPARE(s.ThemePath, QStringLiteral("/prog/Themes") + QDir::separator());
+        QCOMPARE(s.SimulatorPath, QString());
+        QCOMPARE(s.MediaPaths, QStringList());
+    }
+
+    void aFoundSimulatorIsTheOneMediaFolder()
+    {
+        AppSettings s = Scribbled();
+        Theme t;
+        int asked = 0;
+        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"), [&] {
+            ++asked;
+            return QStringLiteral("/wine/drive_c/Trakora/");
+        });
+        QCOMPARE(asked, 1);
+        QCOMPARE(s.SimulatorPath, QStringLiteral("/wine/drive_c/Trakora/"));
+        QCOMPARE(s.MediaPaths, QStringList{QStringLiteral("/wine/drive_c/Trakora/Tracks") + QDir::separator()});
+        QCOMPARE(s.MediaPathCount(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDefaultSettings)
+#include "tst_defaultsettings.moc"
