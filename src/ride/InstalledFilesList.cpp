@@ -1,0 +1,68 @@
+#include "ride/InstalledFilesList.h"
+
+#include "platform/NarrowText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+bool SaveWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+QString InstalledFilesListPath(const QString& programFolder)
+{
+    return QDir(programFolder).filePath(QLatin1String(kInstalledFilesListName));
+}
+
+QStringList ReadInstalledFilesList(const QString& listPath)
+{
+    QFile file(listPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return FromNarrowText(file.readAll()).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+InstalledFilesList::InstalledFilesList(const QString& listPath) : m_path(listPath)
+{
+    QFile file(listPath);
+    m_existed = file.exists();
+    if (m_existed) {
+        m_readable = file.open(QIODevice::ReadOnly);
+        m_original = file.readAll();
+    }
+    m_content = m_original;
+}
+
+bool InstalledFilesList::Add(const QString& relativePath)
+{
+    QByteArray next = m_content;
+    if (!next.isEmpty())
+        next += '|';
+    next += ToNarrowText(relativePath);
+    if (!SaveWhole(m_path, next))
+        return false;
+    m_content = std::move(next);
+    return true;
+}
+
+bool InstalledFilesList::Restore()
+{
+    if (m_content == m_original)
+        return true;
+    m_content = m_original;
+    if (m_existed)
+        return SaveWhole(m_path, m_original);
+    return QFile::remove(m_path) || !QFile::exists(m_path);
+}

@@ -1,0 +1,174 @@
+#include "ride/PackageInstall.h"
+
+#include "library/recordio/BinaryFileIO.h"
+#include "platform/CaseInsensitivePath.h"
+#include "platform/MoveWithoutReplacing.h"
+#include "ride/InstalledFilesList.h"
+#include "ride/PackageUnpack.h"
+#include "ride/StoredPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace {
+
+// One file the installation will create.
+struct PlannedFile {
+    const PackageEntry* entry;
+    QString target;  // full path, resolved ignoring letter case
+    QString staged;  // inflated copy in the staging folder
+};
+
+bool IsTrackName(const QString& name)
+{
+    return name.right(8).toLower() == QLatin1String(".tktrack");
+}
+
+// False when something on the way to `folder` exists but is not a folder, so the folder can never
+// be made; found now, before anything is written.
+bool FolderCanBeMade(const QString& folder)
+{
+    for (QString probe = folder;; probe = QFileInfo(probe).path()) {
+        const QFileInfo info(probe);
+        if (info.exists() || info.isSymLink())
+            return info.isDir();
+        if (QFileInfo(probe).path() == probe)
+            return false;
+    }
+}
+
+// Creates `folder` and the missing ones above it; appends the ones it made, outermost first.
+bool MakeFolder(const QString& folder, QStringList& made)
+{
+    QStringList missing;
+    for (QString probe = folder; !QFileInfo::exists(probe); probe = QFileInfo(probe).path())
+        missing.prepend(probe);
+    for (const QString& f : std::as_const(missing)) {
+        if (!QDir().mkdir(f))
+            return false;
+        made << f;
+    }
+    return true;
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size()
+        && file.flush();
+}
+
+// Puts everything back after a failure part-way: files first, then the folders made for them
+// (innermost first, only while empty), then the list, so a stop at any moment of this still leaves
+// every remaining created file listed.
+void Undo(const QStringList& files, const QStringList& folders, InstalledFilesList& list)
+{
+    for (auto it = files.crbegin(); it != files.crend(); ++it)
+        QFile::remove(*it);
+    for (auto it = folders.crbegin(); it != folders.crend(); ++it)
+        QDir().rmdir(*it);
+    list.Restore();
+}
+
+// Checks every entry's path and decides which entries create a file. Returns 0, -5 or -6.
+int PlanFiles(const PackageContents& contents, CaseInsensitivePath& resolver, std::vector<PlannedFile>& plan)
+{
+    for (const PackageEntry& e : contents.Entries)
+        if (!IsSafeStoredPath(e.RelativePath()))
+            return kPackageHostileName;
+    for (const PackageEntry& e : contents.Entries) {
+        const QString target = resolver.Resolve(e.RelativePath());
+        if (!StaysInsideFolder(resolver.BaseFolder(), target))
+            return kPackageHostileName;
+        const QFileInfo info(target);
+        // An existing file, or one an earlier entry of this package creates, is left alone.
+        if (resolver.Contains(info.path(), info.fileName()))
+            continue;
+        if (!FolderCanBeMade(info.path()))
+            return kPackageCannotUnpack;
+        resolver.NoteCreated(target);
+        plan.push_back({&e, target, QString()});
+    }
+    return kPackageInstalled;
+}
+
+// Inflates every entry, proving each stream, and stages the ones that create a file.
+int StageFiles(QByteArrayView file, const PackageContents& contents, std::vector<PlannedFile>& plan,
+               const QTemporaryDir& staging)
+{
+    auto next = plan.begin();
+    for (const PackageEntry& e : contents.Entries) {
+        QByteArray bytes;
+        if (UnpackEntry(file, contents, e, bytes) != 0)
+            return kPackageCannotUnpack;
+        if (next == plan.end() || next->entry != &e)
+            continue;
+        next->staged = staging.filePath(QString::number(next - plan.begin()));
+        if (!WriteWhole(next->staged, bytes))
+            return kPackageCannotUnpack;
+        ++next;
+    }
+    return kPackageInstalled;
+}
+
+} // namespace
+
+int InstallPackage(PackageInstallation& installation, const QString& packagePath)
+{
+    installation.Created.clear();
+    BinaryFileIO io;
+    io.SetBigEndian(0);
+    if (!io.LoadBuffer(packagePath))
+        return kPackageCannotLoad;
+    PackageContents contents;
+    if (const int parsed = ParsePackage(io, contents); parsed != kPackageInstalled)
+        return parsed;
+    installation.Contents = contents;
+
+    if (!QFileInfo(installation.SimulatorPath).isDir())
+        return kPackageCannotUnpack;
+    CaseInsensitivePath resolver(installation.SimulatorPath);
+    std::vector<PlannedFile> plan;
+    if (const int planned = PlanFiles(contents, resolver, plan); planned != kPackageInstalled)
+        return planned;
+
+    InstalledFilesList list(InstalledFilesListPath(installation.ProgramFolder));
+    if (!list.Readable())
+        return kPackageCannotUnpack;
+    // Staged beside the targets, on the same file system, so that moving a file into place is a
+    // rename and never a second copy.
+    QTemporaryDir staging(QDir(resolver.BaseFolder()).filePath(QStringLiteral(".ridevault-staging-XXXXXX")));
+    if (!staging.isValid())
+        return kPackageCannotUnpack;
+    const QByteArrayView file(io.FileBuffer().constData(), io.FileBufferLength());
+    if (const int staged = StageFiles(file, contents, plan, staging); staged != kPackageInstalled)
+        return staged;
+
+    QStringList madeFiles;
+    QStringList madeFolders;
+    for (const PlannedFile& p : plan) {
+        const QString relative = p.entry->RelativePath();
+        if (!MakeFolder(QFileInfo(p.target).path(), madeFolders) || !list.Add(relative)) {
+            Undo(madeFiles, madeFolders, list);
+            return kPackageCannotUnpack;
+        }
+        if (installation.BeforeFileLands)
+            installation.BeforeFileLands(relative);
+        if (!MoveWithoutReplacing(p.staged, p.target)) {
+            Undo(madeFiles, madeFolders, list);
+            return kPackageCannotUnpack;
+        }
+        madeFiles << p.target;
+    }
+
+    for (const PackageEntry& e : contents.Entries)
+        if (IsTrackName(e.Name))
+            installation.InstalledTrack = e.RelativePath();
+    for (const PlannedFile& p : plan)
+        installation.Created << p.entry->RelativePath();
+    return kPackageInstalled;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Installing a package into the simulator's folders before a ride.
+//
+// All or nothing: the package is parsed, every entry's path checked, every stream inflated (into a
+// staging folder inside the simulator folder, one entry in memory at a time) before the first file
+// lands; the staged files are then moved into place one by one, each listed in the installed-files
+// list before it appears. A file that already exists (in any letter case) is never replaced and
+// never listed. When anything fails, the files and folders this installation made are removed again
+// and the list is put back, so the simulator's folders are as they were.
+
+#include "ride/PackageFormat.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What installations read and leave behind. The ride owns one for the program's whole run.
+struct PackageInstallation {
+    QString SimulatorPath;
+    QString ProgramFolder;
+
+    // The Folder and Name of the package's last ".tktrack" entry; set by a successful installation
+    // and otherwise left as it was (a package without a track keeps the previous one).
+    QString InstalledTrack;
+    // Header texts, EntryCount and entry table of the last package that parsed.
+    PackageContents Contents;
+    // The simulator-relative paths the last installation created, in order.
+    QStringList Created;
+
+    // Called when a path has joined the installed-files list, just before its file is moved into
+    // place (progress display; tests use it to stop the world between two files).
+    std::function<void(const QString& relativePath)> BeforeFileLands;
+};
+
+// Returns a PackageResult code: 0, or -1 .. -6.
+int InstallPackage(PackageInstallation& installation, const QString& packagePath);
