@@ -1,0 +1,121 @@
+// Simulator discovery against a temporary Wine prefix: the folder counts only with the simulator
+// program in it, and what the default settings make of the answer.
+
+#include "settings/DefaultSettings.h"
+#include "settings/SimulatorDiscovery.h"
+#include "TestFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// A prefix whose registry holds the given InstPath line (none when empty), with "C:\Games\Trakora"
+// holding exeName (none when empty).
+struct Prefix {
+    TestFolder folder;
+    Prefix(const QByteArray& instPathLine, const QString& exeName)
+    {
+        folder.createDir(QStringLiteral("drive_c/Games/Trakora/Tracks"));
+        folder.createDir(QStringLiteral("dosdevices"));
+        QFile::link(QStringLiteral("../drive_c"), folder.filePath(QStringLiteral("dosdevices/c:")));
+        if (!exeName.isEmpty())
+            folder.createFile(QStringLiteral("drive_c/Games/Trakora/") + exeName, "MZ");
+        QByteArray reg = "WINE REGISTRY Version 2\n\n";
+        if (!instPathLine.isEmpty())
+            reg += "[Software\\\\Trakora Coasters] 1700000000\n#time=1d0\n" + instPathLine + "\n";
+        folder.createFile(QStringLiteral("user.reg"), reg);
+    }
+    Registry registry() const { return Registry::WinePrefix(folder.path()); }
+    QString simulatorFolder() const { return folder.filePath(QStringLiteral("drive_c/Games/Trakora/")); }
+};
+
+} // namespace
+
+class TestDiscovery : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+#ifndef Q_OS_WIN
+    void findsTheSimulatorFolder_data()
+    {
+        QTest::addColumn<QByteArray>("instPath");
+        QTest::addColumn<QString>("exeName");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("present") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"")
+                                 << "TrakoraSimulator.exe" << true;
+        QTest::newRow("path without final separator") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\"")
+                                                      << "TrakoraSimulator.exe" << true;
+        QTest::newRow("executable in other letter case") << QByteArray("\"InstPath\"=\"c:\\\\games\\\\TRAKORA\"")
+                                                         << "trakorasimulator.EXE" << true;
+        QTest::newRow("value without terminator")
+            << QByteArray("\"InstPath\"=hex(1):43,00,3a,00,5c,00,47,00,61,00,6d,00,65,00,73,00,5c,00,"
+                          "54,00,72,00,61,00,6b,00,6f,00,72,00,61,00")
+            << "TrakoraSimulator.exe" << true;
+        QTest::newRow("value with terminator")
+            << QByteArray("\"InstPath\"=hex(1):43,00,3a,00,5c,00,47,00,61,00,6d,00,65,00,73,00,5c,00,"
+                          "54,00,72,00,61,00,6b,00,6f,00,72,00,61,00,00,00")
+            << "TrakoraSimulator.exe" << true;
+        QTest::newRow("missing executable") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"") << "" << false;
+        QTest::newRow("another program only") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"")
+                                              << "TrakoraEditor.exe" << false;
+        QTest::newRow("missing key") << QByteArray() << "TrakoraSimulator.exe" << false;
+        QTest::newRow("missing value") << QByteArray("\"Version\"=\"1.0\"") << "TrakoraSimulator.exe" << false;
+        QTest::newRow("folder of another drive") << QByteArray("\"InstPath\"=\"Q:\\\\Trakora\"")
+                                                 << "TrakoraSimulator.exe" << false;
+    }
+    void findsTheSimulatorFolder()
+    {
+        QFETCH(QByteArray, instPath);
+        QFETCH(QString, exeName);
+        QFETCH(bool, found);
+        const Prefix prefix(instPath, exeName);
+        const SimulatorDiscovery d = DiscoverSimulator(prefix.registry());
+        if (found) {
+            QCOMPARE(d.Folder, prefix.simulatorFolder());
+            QVERIFY(d.WhyNot.isEmpty());
+        } else {
+            QCOMPARE(d.Folder, QString());
+            QVERIFY(!d.WhyNot.isEmpty());
+        }
+    }
+
+    void defaultsTakeTheDiscoveredFolder()
+    {
+        const Prefix prefix("\"InstPath\"=\"C:\\\\Games\\\\Trakora\"", QStringLiteral("TrakoraSimulator.exe"));
+        AppSettings s;
+        Theme t;
+        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"),
+                           [&] { return DiscoverSimulator(prefix.registry()).Folder; });
+        QCOMPARE(s.SimulatorPath, prefix.simulatorFolder());
+        QCOMPARE(s.MediaPaths, QStringList{prefix.simulatorFolder() + QStringLiteral("Tracks") + QDir::separator()});
+    }
+
+    void defaultsWithoutTheExecutableHaveNoMediaFolder()
+    {
+        const Prefix prefix("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"", QString());
+        AppSettings s;
+        s.MediaPaths = {QStringLiteral("/old/")};
+        s.SimulatorPath = QStringLiteral("/old/sim/");
+        Theme t;
+        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"),
+                           [&] { return DiscoverSimulator(prefix.registry()).Folder; });
+        QCOMPARE(s.SimulatorPath, QString());
+        QCOMPARE(s.MediaPathCount(), 0);
+    }
+#endif
+
+    void fileLookupIgnoresLetterCase()
+    {
+        TestFolder dir;
+        dir.createFile(QStringLiteral("TRAKORASIMULATOR.exe"));
+        dir.createDir(QStringLiteral("Folder.exe"));
+        QVERIFY(FolderHasFileIgnoringCase(dir.path(), QStringLiteral("TrakoraSimulator.exe")));
+        QVERIFY(FolderHasFileIgnoringCase(dir.path() + QLatin1Char('/'), QStringLiteral("trakorasimulator.EXE")));
+        QVERIFY(!FolderHasFileIgnoringCase(dir.path(), QStringLiteral("folder.exe")));  // a folder is no program
+        QVERIFY(!FolderHasFileIgnoringCase(dir.filePath(QStringLiteral("missing")), QStringLiteral("TrakoraSimulator.exe")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiscovery)
+#include "tst_discovery.moc"
