@@ -1,0 +1,360 @@
+// Installing packages into a simulator folder: what lands, what is listed, what is refused, and that
+// a refused, failed or interrupted installation leaves nothing unlisted behind.
+
+#include "PackageBytes.h"
+#include "TestFolder.h"
+
+#include "ride/CleanupInstalledFiles.h"
+#include "ride/InstalledFilesList.h"
+#include "ride/PackageInstall.h"
+#include "ride/PackageWriter.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// A simulator folder "sim" with its own top-level folders, a program folder "prog", and files
+// outside both that no package may reach.
+struct Scene {
+    TestFolder root;
+    PackageInstallation install;
+
+    Scene()
+    {
+        root.createFile(QStringLiteral("sim/TrakoraSimulator.exe"), "MZ");
+        root.createDir(QStringLiteral("sim/objects"));
+        root.createDir(QStringLiteral("sim/tracks"));
+        root.createDir(QStringLiteral("prog"));
+        root.createFile(QStringLiteral("outside/keep.txt"), "keep");
+        install.SimulatorPath = root.filePath(QStringLiteral("sim")) + QLatin1Char('/');
+        install.ProgramFolder = root.filePath(QStringLiteral("prog"));
+    }
+    QString sim(const QString& relative) const { return root.filePath(QStringLiteral("sim/") + relative); }
+    QString listPath() const { return root.filePath(QStringLiteral("prog/Ridevault.rvltps")); }
+    QByteArray list() const { return TestFolder::readFile(listPath()); }
+    QString writePackage(const QByteArray& bytes, const QString& name = QStringLiteral("p.tkpack"))
+    {
+        return root.createFile(QStringLiteral("packs/") + name, bytes);
+    }
+    int installBytes(const QByteArray& bytes) { return InstallPackage(install, writePackage(bytes)); }
+    // Everything in the scene except the packages themselves.
+    QStringList state() const { return root.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/)"))); }
+};
+
+QByteArray Pack(const std::vector<PackageSourceFile>& files) { return BuildPackage(files); }
+
+PackageSourceFile F(const char* folder, const char* name, const QByteArray& data)
+{
+    return {QString::fromUtf8(folder), QString::fromUtf8(name), data};
+}
+
+} // namespace
+
+class TestPackageInstall : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void installsAndLists();
+    void everyResultCodeWritesNothing_data();
+    void everyResultCodeWritesNothing();
+    void hostileNamesAreRefused_data();
+    void hostileNamesAreRefused();
+    void linksOutOfTheSimulatorAreRefused();
+    void existingTrackIsKeptAndNotListed();
+    void everyFileExistingLeavesListAlone();
+    void existingFilesAreFoundIgnoringCase();
+    void nestedFoldersAreCreated();
+    void corruptThirdEntryLeavesNothing();
+    void failureWhileWritingUndoesEverything();
+    void crashBetweenFilesLeavesEveryFileListed();
+    void earlierListIsExtended();
+    void trackOfLastEntryWinsAndPersists();
+};
+
+void TestPackageInstall::installsAndLists()
+{
+    Scene s;
+    const QByteArray station(200000, 'o');
+    const QString pack = s.writePackage(Pack({F("tracks\\", "loop.tktrack", "track"),
+                                               F("objects\\", "loop_station.obj", station)}));
+    QCOMPARE(InstallPackage(s.install, pack), 0);
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/loop.tktrack"))), QByteArray("track"));
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/loop_station.obj"))), station);
+    QCOMPARE(s.list(), QByteArray("tracks\\loop.tktrack|objects\\loop_station.obj"));
+    QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\loop.tktrack"));
+    QCOMPARE(s.install.Created, QStringList({QStringLiteral("tracks\\loop.tktrack"),
+                                             QStringLiteral("objects\\loop_station.obj")}));
+    QCOMPARE(s.install.Contents.EntryCount, 2);
+    // No staging folder stays behind.
+    QCOMPARE(QDir(s.sim(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 3);
+}
+
+void TestPackageInstall::everyResultCodeWritesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("code");
+    const HandEntry track = FileEntry("tracks\\", "t.tktrack", "t");
+    const HandEntry object = FileEntry("objects\\new\\", "o.obj", "o");
+    QByteArray noMagic = HandPackage({track});
+    noMagic.replace("TKSE", "TKSF");
+    QByteArray noEntries = HandPackage({track});
+    noEntries.replace(QByteArray("TKSE\0\0\0\0\1", 9), QByteArray("TKSE\0\0\0\0\0", 9));
+    // The last entry's CompressedSize sits just before the trailer.
+    QByteArray outsideFile = HandPackage({track, object});
+    qToLittleEndian<qint32>(1000, outsideFile.data() + outsideFile.size() - 12);
+    HandEntry broken = object;
+    broken.stream[4] = char(broken.stream[4] ^ 0x7f);
+    HandEntry wrongSize = object;
+    wrongSize.uncompressedSize = 2;
+
+    QTest::newRow("-2 no magic") << noMagic << int(kPackageBadDirectory);
+    QTest::newRow("-2 too short") << QByteArray("1234567") << int(kPackageBadDirectory);
+    QTest::newRow("-3 data outside the file") << outsideFile << int(kPackageOutsideFile);
+    QTest::newRow("-4 no entries") << noEntries << int(kPackageNoEntries);
+    QTest::newRow("-5 damaged stream after a good one") << HandPackage({track, broken}) << int(kPackageCannotUnpack);
+    QTest::newRow("-5 size other than declared") << HandPackage({track, wrongSize}) << int(kPackageCannotUnpack);
+    QTest::newRow("-6 hostile second entry")
+        << HandPackage({track, FileEntry("objects\\..\\..\\", "escape.obj", "x")}) << int(kPackageHostileName);
+    QTest::newRow("-5 a file stands where a folder is needed")
+        << HandPackage({track, FileEntry("TrakoraSimulator.exe\\", "o.obj", "x")}) << int(kPackageCannotUnpack);
+}
+
+void TestPackageInstall::everyResultCodeWritesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, code);
+    Scene s;
+    s.install.InstalledTrack = QStringLiteral("tracks\\before.tktrack");
+    const QStringList before = s.state();
+    QCOMPARE(s.installBytes(bytes), code);
+    QCOMPARE(s.state(), before);
+    QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\before.tktrack"));
+    QVERIFY(s.install.Created.isEmpty());
+}
+
+void TestPackageInstall::hostileNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("hostile");
+    const char* kinds[][2] = {
+        {"parent", ".."},
+        {"traversal", "..\\..\\outside"},
+        {"traversal with slash", "../../outside"},
+        {"traversal inside", "objects\\..\\..\\outside"},
+        {"current folder", "."},
+        {"current folder inside", "objects\\.\\x"},
+        {"absolute backslash", "\\outside"},
+        {"absolute slash", "/tmp/outside"},
+        {"drive absolute", "C:\\Windows"},
+        {"drive relative", "C:outside"},
+        {"drive slash", "c:/outside"},
+        {"UNC", "\\\\server\\share"},
+        {"UNC slash", "//server/share"},
+        {"device namespace", "\\\\.\\PhysicalDrive0"},
+        {"long path prefix", "\\\\?\\C:\\outside"},
+        {"NTFS stream", "file.txt:stream"},
+        {"NTFS data stream", "file.txt::$DATA"},
+        {"device CON", "CON"},
+        {"device nul with extension", "nul.txt"},
+        {"device COM1", "com1"},
+        {"device LPT9 with blanks", "LPT9  .obj"},
+        {"device CONIN$", "conin$"},
+        {"newline", "a\nb"},
+        {"tab", "a\tb"},
+        {"escape", "a\x1b[31m"},
+        {"DEL", "a\x7f"},
+        {"doubled separator", "objects\\\\x"},
+        {"trailing dots", "..."},
+        {"trailing dot", "objects."},
+        {"trailing blank", "objects "},
+        {"dot-dot blank", ".. "},
+        {"list separator", "a|b"},
+        {"wildcard", "a*b"},
+        {"question mark", "a?b"},
+        {"angle bracket", "a<b"},
+        {"quote", "a\"b"},
+    };
+    for (const auto& [kind, text] : kinds) {
+        QTest::newRow(qPrintable(QStringLiteral("folder: %1").arg(QLatin1String(kind))))
+            << QString::fromUtf8(text) + QLatin1Char('|');
+        QTest::newRow(qPrintable(QStringLiteral("name: %1").arg(QLatin1String(kind)))) << QString::fromUtf8(text);
+    }
+    QTest::newRow("name: empty") << QString();
+    QTest::newRow("name: control character NUL") << QString(QChar(0));
+}
+
+void TestPackageInstall::hostileNamesAreRefused()
+{
+    // A trailing "|" marks a row meant for the Folder field (which then gets its "\").
+    QFETCH(QString, hostile);
+    HandEntry bad;
+    if (hostile.endsWith(QLatin1Char('|')))
+        bad = FileEntry(hostile.chopped(1).toUtf8() + "\\", "x.obj", "x");
+    else
+        bad = FileEntry("objects\\", hostile.toUtf8(), "x");
+    Scene s;
+    const QStringList before = s.state();
+    // The hostile entry comes last, so earlier good entries must not have landed either.
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "t.tktrack", "t"), bad})),
+             int(kPackageHostileName));
+    QCOMPARE(s.state(), before);
+}
+
+void TestPackageInstall::linksOutOfTheSimulatorAreRefused()
+{
+    Scene s;
+    QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside")), s.sim(QStringLiteral("objects/link"))));
+    QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside/keep.txt")), s.sim(QStringLiteral("tracks/keep.tktrack"))));
+    QVERIFY(QFile::link(s.root.filePath(QStringLiteral("nowhere")), s.sim(QStringLiteral("dangling"))));
+    const QStringList before = s.state();
+    for (const char* folder : {"objects\\link\\", "OBJECTS\\LINK\\deeper\\", "dangling\\"})
+        QCOMPARE(s.installBytes(HandPackage({FileEntry(folder, "x.obj", "x")})), int(kPackageHostileName));
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "keep.tktrack", "x")})), int(kPackageHostileName));
+    QCOMPARE(s.state(), before);
+
+    // A link that stays inside is an ordinary folder.
+    QVERIFY(QFile::link(s.sim(QStringLiteral("objects")), s.sim(QStringLiteral("objlink"))));
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("objlink\\", "x.obj", "x")})), 0);
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/x.obj"))), QByteArray("x"));
+}
+
+void TestPackageInstall::existingTrackIsKeptAndNotListed()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("sim/tracks/loop.tktrack"), "mine");
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs"), F("objects\\", "a.obj", "a")})), 0);
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/loop.tktrack"))), QByteArray("mine"));
+    QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\loop.tktrack"));
+    QCOMPARE(s.list(), QByteArray("objects\\a.obj"));
+}
+
+void TestPackageInstall::everyFileExistingLeavesListAlone()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("sim/tracks/loop.tktrack"), "mine");
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), 0);
+    QVERIFY(!QFile::exists(s.listPath()));
+    QVERIFY(s.install.Created.isEmpty());
+
+    s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\left.obj");
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), 0);
+    QCOMPARE(s.list(), QByteArray("objects\\left.obj"));
+}
+
+void TestPackageInstall::existingFilesAreFoundIgnoringCase()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("sim/Objects2/Loop.OBJ"), "mine");
+    QCOMPARE(s.installBytes(Pack({F("objects2\\", "loop.obj", "theirs"), F("OBJECTS2\\", "new.obj", "new"),
+                                  F("Tracks\\", "T.tktrack", "t"), F("tracks\\", "t.TKTRACK", "dup")})),
+             0);
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects2/Loop.OBJ"))), QByteArray("mine"));
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects2/new.obj"))), QByteArray("new"));
+    // The second spelling of the same track is the same file on Windows: the first one wins.
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/T.tktrack"))), QByteArray("t"));
+    QCOMPARE(s.list(), QByteArray("OBJECTS2\\new.obj|Tracks\\T.tktrack"));
+    QVERIFY(!QFile::exists(s.sim(QStringLiteral("objects2"))));
+    QVERIFY(!QFile::exists(s.sim(QStringLiteral("Tracks"))));
+}
+
+void TestPackageInstall::nestedFoldersAreCreated()
+{
+    Scene s;
+    QCOMPARE(s.installBytes(Pack({F("objects\\a\\b\\c\\", "deep.obj", "d"), F("Objects\\A\\", "top.obj", "t")})), 0);
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/a/b/c/deep.obj"))), QByteArray("d"));
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/a/top.obj"))), QByteArray("t"));
+    const CleanupResult r = CleanupInstalledFiles(s.install.SimulatorPath, s.install.ProgramFolder);
+    QCOMPARE(r.removedFolders, QStringList({QStringLiteral("objects\\a\\b\\c\\"), QStringLiteral("objects\\a\\b\\"),
+                                            QStringLiteral("Objects\\A\\")}));
+    QVERIFY(QFileInfo(s.sim(QStringLiteral("objects"))).isDir());
+    QVERIFY(!QFile::exists(s.sim(QStringLiteral("objects/a"))));
+}
+
+void TestPackageInstall::corruptThirdEntryLeavesNothing()
+{
+    Scene s;
+    HandEntry third = FileEntry("objects\\", "c.obj", QByteArray(5000, 'c'));
+    third.stream[third.stream.size() / 2] = char(third.stream[third.stream.size() / 2] ^ 0x20);
+    const QStringList before = s.state();
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "a.tktrack", "a"),
+                                         FileEntry("objects\\new\\", "b.obj", "b"), third})),
+             int(kPackageCannotUnpack));
+    QCOMPARE(s.state(), before);
+}
+
+void TestPackageInstall::failureWhileWritingUndoesEverything()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\earlier.obj");
+    const QString pack = s.writePackage(Pack({F("tracks\\", "a.tktrack", "a"), F("objects\\new\\", "b.obj", "b"),
+                                              F("objects\\new\\", "c.obj", "c"), F("objects\\", "d.obj", "d")}));
+    // Something else takes the third file's name while the installation runs.
+    s.install.BeforeFileLands = [&](const QString& relative) {
+        if (relative.endsWith(QLatin1String("c.obj")))
+            s.root.createFile(QStringLiteral("sim/objects/new/c.obj"), "someone else");
+    };
+    QCOMPARE(InstallPackage(s.install, pack), int(kPackageCannotUnpack));
+    QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/new/c.obj"))), QByteArray("someone else"));
+    QVERIFY(!QFile::exists(s.sim(QStringLiteral("tracks/a.tktrack"))));
+    QVERIFY(!QFile::exists(s.sim(QStringLiteral("objects/new/b.obj"))));
+    QCOMPARE(s.list(), QByteArray("objects\\earlier.obj"));
+    QVERIFY(s.install.Created.isEmpty());
+}
+
+void TestPackageInstall::crashBetweenFilesLeavesEveryFileListed()
+{
+    Scene s;
+    const QStringList before = s.state();
+    const QString pack = s.writePackage(Pack({F("tracks\\", "a.tktrack", "a"), F("objects\\new\\", "b.obj", "b"),
+                                              F("objects\\new\\deep\\", "c.obj", "c"), F("", "root.txt", "r")}));
+    // At every moment the installation could die, the files that exist beyond the original ones
+    // must all be in the list; a clean-up from that moment restores the original folders.
+    int moments = 0;
+    s.install.BeforeFileLands = [&](const QString&) {
+        ++moments;
+        TestFolder crashed;
+        QDirIterator it(s.root.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString relative = QDir(s.root.path()).relativeFilePath(from);
+            if (it.fileInfo().isDir())
+                crashed.createDir(relative);
+            else
+                crashed.createFile(relative, TestFolder::readFile(from));
+        }
+        const QStringList listed = ReadInstalledFilesList(crashed.filePath(QStringLiteral("prog/Ridevault.rvltps")));
+        QVERIFY(listed.size() == moments);
+        CleanupInstalledFiles(crashed.filePath(QStringLiteral("sim")), crashed.filePath(QStringLiteral("prog")));
+        QStringList after = crashed.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/|sim/\\.ridevault-staging)")));
+        QCOMPARE(after, before);
+    };
+    QCOMPARE(InstallPackage(s.install, pack), 0);
+    QCOMPARE(moments, 4);
+}
+
+void TestPackageInstall::earlierListIsExtended()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\left\\over.obj");
+    QCOMPARE(s.installBytes(Pack({F("objects\\", "n.obj", "n")})), 0);
+    QCOMPARE(s.list(), QByteArray("objects\\left\\over.obj|objects\\n.obj"));
+}
+
+void TestPackageInstall::trackOfLastEntryWinsAndPersists()
+{
+    Scene s;
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "first.tktrack", "1"), F("tracks\\", "second.TkTrack", "2"),
+                                  F("objects\\", "x.obj", "x")})),
+             0);
+    QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
+    QCOMPARE(s.installBytes(Pack({F("objects\\", "only.obj", "o")})), 0);
+    QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
+    QCOMPARE(s.installBytes(QByteArray()), int(kPackageBadDirectory));
+    QCOMPARE(InstallPackage(s.install, QString()), int(kPackageCannotLoad));
+    QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), int(kPackageCannotLoad));
+}
+
+QTEST_GUILESS_MAIN(TestPackageInstall)
+#include "tst_package_install.moc"
