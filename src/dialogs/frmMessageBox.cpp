@@ -1,0 +1,150 @@
+#include "dialogs/frmMessageBox.h"
+
+#include "controls/ucTextButton.h"
+#include "dialogs/DialogText.h"
+#include "dialogs/StandardIcons.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+constexpr int kFormWidth = 360;
+constexpr int kIconSize = 32;
+constexpr QSize kButtonSize(75, 23);
+
+const char* const kCaptions[frmMessageBox::kButtonCount] = {
+    "OK", "Cancel", "Yes", "No", "Yes to All", "No to All", "Abort", "Retry", "Ignore"};
+
+// The buttons of each set in placing order, from the right edge leftwards.
+QList<int> ButtonSet(int set)
+{
+    switch (set) {
+    case 0: return {0};
+    case 1: return {1, 0};
+    case 2: return {3, 2};
+    case 3: return {1, 3, 2};
+    case 4: return {3, 5, 2, 4};
+    case 5: return {1, 3, 5, 2, 4};
+    case 6: return {7, 6};
+    case 7: return {8, 7, 6};
+    case 8: return {1, 7};
+    default: return {};
+    }
+}
+} // namespace
+
+frmMessageBox::frmMessageBox(QWidget* owner)
+    : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Message Box"));
+    setFont(DialogText::Font());
+    m_pbIcon = new QLabel(this);
+    m_pbIcon->setGeometry(DialogText::kMargin, DialogText::kMargin, kIconSize, kIconSize);
+    m_pbIcon->hide();
+    m_lblMessage = new QLabel(this);
+    m_lblMessage->setTextFormat(Qt::PlainText);
+    m_lblMessage->setWordWrap(true);
+    m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto* button = new ucTextButton(QString::fromLatin1(kCaptions[i]), this);
+        button->resize(kButtonSize);
+        button->hide();
+        connect(button, &ucTextButton::Click, this, [this, i] { Press(i); });
+        m_buttons.append(button);
+    }
+    setFixedSize(kFormWidth, 100);
+}
+
+void frmMessageBox::Prepare(const QString& text, const QString& caption, qint16 iconIndex, qint16 buttonSet,
+                            bool shellIcons)
+{
+    // Both icon libraries offer the same standard set on this platform.
+    Q_UNUSED(shellIcons);
+    m_answer = -1;
+
+    m_hasIcon = false;
+    if (iconIndex >= 0 && iconIndex < kStandardIconCount) {
+        const QIcon icon = StandardIcon(iconIndex, style());
+        m_pbIcon->setPixmap(icon.pixmap(kIconSize, kIconSize));
+        m_hasIcon = true;
+    }
+    m_pbIcon->setVisible(m_hasIcon);
+    const int left = m_hasIcon ? m_pbIcon->x() + m_pbIcon->width() + DialogText::kMargin : DialogText::kMargin;
+    const int labelWidth = kFormWidth - left - DialogText::kMargin;
+
+    const int lines = DialogText::CountLines(text, m_lblMessage->font(), labelWidth);
+    int labelHeight = DialogText::kLineHeight * lines;
+    if (m_hasIcon)
+        labelHeight = std::max(labelHeight, m_pbIcon->height());
+    m_lblMessage->setGeometry(left, DialogText::kMargin, labelWidth, labelHeight);
+
+    for (ucTextButton* button : std::as_const(m_buttons))
+        button->hide();
+    const int top = m_lblMessage->y() + labelHeight + DialogText::kMargin;
+    int x = kFormWidth - DialogText::kMargin - m_buttons[0]->width();
+    const QList<int> order = ButtonSet(buttonSet);
+    for (int index : order) {
+        ucTextButton* button = m_buttons[index];
+        button->move(x, top);
+        button->show();
+        x -= DialogText::kMargin + button->width();
+    }
+
+    // The window manager adds its frame and caption around this client area.
+    setFixedSize(kFormWidth, top + kButtonSize.height() + DialogText::kMargin);
+    setWindowTitle(caption);
+    m_lblMessage->setText(DialogText::DisplayText(text));
+}
+
+qint16 frmMessageBox::ShowMessage(const QString& text, const QString& caption, QWidget* owner, qint16 iconIndex,
+                                  qint16 buttonSet, bool shellIcons)
+{
+    // Guarded: the owner may close, and take the box with it, while the box is open.
+    QPointer<frmMessageBox> box = new frmMessageBox(owner);
+    box->Prepare(text, caption, iconIndex, buttonSet, shellIcons);
+    qint16 answer = -1;
+    if (!NextAnswers().isEmpty()) {
+        answer = NextAnswers().takeFirst();
+    } else {
+        box->exec();
+        if (box)
+            answer = box->Answer();
+    }
+    delete box;
+    return answer;
+}
+
+void frmMessageBox::Press(int index)
+{
+    m_answer = static_cast<qint16>(index);
+    accept();
+}
+
+bool frmMessageBox::HasIcon() const { return m_hasIcon; }
+QRect frmMessageBox::IconRect() const { return m_pbIcon->geometry(); }
+QRect frmMessageBox::MessageRect() const { return m_lblMessage->geometry(); }
+QString frmMessageBox::MessageText() const { return m_lblMessage->text(); }
+
+QList<int> frmMessageBox::VisibleButtonsLeftToRight() const
+{
+    QList<int> visible;
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (!m_buttons[i]->isHidden())
+            visible.append(i);
+    }
+    std::sort(visible.begin(), visible.end(), [this](int a, int b) { return m_buttons[a]->x() < m_buttons[b]->x(); });
+    return visible;
+}
+
+QList<qint16>& frmMessageBox::NextAnswers()
+{
+    static QList<qint16> answers;
+    return answers;
+}
+
+void frmMessageBox::SetNextAnswer(qint16 answer) { NextAnswers().append(answer); }
+int frmMessageBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
+void frmMessageBox::ClearNextAnswers() { NextAnswers().clear(); }

@@ -1,0 +1,58 @@
+#pragma once
+// frmMessageBox: the program's own modal message box, a text with an optional standard icon and one
+// of nine button sets, sized to its text.
+//
+// Icons by index: 0 application, 1 warning, 2 question, 3 error, 4 information; -1 or an index past
+// the set means no icon. Answers: 0 OK, 1 Cancel, 2 Yes, 3 No, 4 Yes to All, 5 No to All, 6 Abort,
+// 7 Retry, 8 Ignore; -1 when the box was closed without a button.
+//
+// Test hook: SetNextAnswer queues answers. While the queue holds one, ShowMessage lays the box out as
+// usual but returns the first queued answer instead of showing it, so tests of any window can drive
+// its confirmations unattended. The program itself never queues an answer.
+
+#include <QDialog>
+#include <QList>
+
+class QLabel;
+class ucTextButton;
+
+class frmMessageBox : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kButtonCount = 9;
+    static constexpr int kIconCount = 5;
+
+    explicit frmMessageBox(QWidget* owner = nullptr);
+
+    // Shows the message modally over owner and returns the answer. shellIcons picks the shell's icon
+    // library on Windows; both libraries offer the same standard set here.
+    static qint16 ShowMessage(const QString& text, const QString& caption, QWidget* owner, qint16 iconIndex,
+                              qint16 buttonSet, bool shellIcons = false);
+
+    // Lays the box out for a message without showing it.
+    void Prepare(const QString& text, const QString& caption, qint16 iconIndex, qint16 buttonSet, bool shellIcons);
+    qint16 Answer() const { return m_answer; }
+
+    bool HasIcon() const;
+    QRect IconRect() const;
+    QRect MessageRect() const;
+    QString MessageText() const;
+    ucTextButton* Button(int index) const { return m_buttons[index]; }
+    // The visible buttons from left to right, by answer index.
+    QList<int> VisibleButtonsLeftToRight() const;
+
+    // Test hook, see above.
+    static void SetNextAnswer(qint16 answer);
+    static int PendingAnswers();
+    static void ClearNextAnswers();
+
+private:
+    static QList<qint16>& NextAnswers();
+    void Press(int index);
+
+    QLabel* m_pbIcon = nullptr;
+    QLabel* m_lblMessage = nullptr;
+    QList<ucTextButton*> m_buttons;
+    bool m_hasIcon = false;
+    qint16 m_answer = -1;
+};
