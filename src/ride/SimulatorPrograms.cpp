@@ -1,0 +1,29 @@
+#include "ride/SimulatorPrograms.h"
+
+QString SimulatorProgramFileName(SimulatorProgram program)
+{
+    switch (program) {
+    case SimulatorProgram::Simulator:
+        return QStringLiteral("TrakoraSimulator.exe");
+    case SimulatorProgram::Editor:
+        return QStringLiteral("TrakoraEditor.exe");
+    case SimulatorProgram::Terraformer:
+        return QStringLiteral("TrakoraTerraformer.exe");
+    }
+    return {};
+}
+
+QString SimulatorProgramPath(const QString& simulatorPath, SimulatorProgram program)
+{
+    return simulatorPath + SimulatorProgramFileName(program);
+}
+
+ProgramCommand SimulatorProgramCommand(const QString& simulatorPath, SimulatorProgram program,
+                                       const QString& trackPath)
+{
+    ProgramCommand command{SimulatorProgramPath(simulatorPath, program), {}};
+    if (program == SimulatorProgram::Simulator)
+        command.Arguments << ProgramArgument::Plain(QStringLiteral("-s"));
+    command.Arguments << ProgramArgument::Path(trackPath);
+    return command;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What Ridevault relies on from the Trakora simulator: the names of its three programs in the
+// simulator folder, the command line each one is started with, and the text its window title holds
+// while a ride runs.
+
+#include "platform/ProgramStart.h"
+
+#include <QString>
+
+enum class SimulatorProgram { Simulator, Editor, Terraformer };
+
+inline constexpr SimulatorProgram kSimulatorPrograms[] = {
+    SimulatorProgram::Simulator, SimulatorProgram::Editor, SimulatorProgram::Terraformer};
+
+// While the simulator runs, some top-level window's title holds this text (any letter case).
+inline constexpr char kSimulatorWindowTitle[] = "TrakoraSimulator";
+
+// "TrakoraSimulator.exe", "TrakoraEditor.exe", "TrakoraTerraformer.exe".
+QString SimulatorProgramFileName(SimulatorProgram program);
+
+// The program's path: simulatorPath joined to the file name as it stands (simulatorPath normally
+// ends in a separator; one the user typed without it is not repaired here, so the existence check
+// and the start agree on the same path).
+QString SimulatorProgramPath(const QString& simulatorPath, SimulatorProgram program);
+
+// The command a program is started with on a track or package file:
+//   simulator:               <program> -s "<track>"
+//   editor and terraformer:  <program> "<track>"
+// The track is a path argument, so a Windows program under Wine gets its Windows path.
+ProgramCommand SimulatorProgramCommand(const QString& simulatorPath, SimulatorProgram program,
+                                       const QString& trackPath);
