@@ -9,11 +9,15 @@
 #include <iterator>
 
 int RunDbCommand(const QStringList& args);
+int RunPackCommand(const QStringList& args);
+int RunCleanupCommand(const QStringList& args);
 
 namespace {
 
 const CliCommandGroup kGroups[] = {
     {"db", "media database: dump, write, add", RunDbCommand},
+    {"pack", "package files: list, verify, create, install", RunPackCommand},
+    {"cleanup", "remove the files a package installation listed", RunCleanupCommand},
 };
 
 void PrintUsage()
