@@ -9,7 +9,7 @@ QIcon StandardIcon(int index, const QStyle* style)
     case 0: {
         // The program's own window icon when it has one, as a window without an icon would show.
         const QIcon own = QApplication::windowIcon();
-        return own.isNull() ? style->standardIcon(QStyle::SP_DesktopIcon) : own;
+        return own.isNull() ? style->standardIcon(QStyle::SP_TitleBarMenuButton) : own;
     }
     case 1: return style->standardIcon(QStyle::SP_MessageBoxWarning);
     case 2: return style->standardIcon(QStyle::SP_MessageBoxQuestion);

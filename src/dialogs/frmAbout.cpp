@@ -2,8 +2,8 @@
 
 #include "controls/ucTextButton.h"
 #include "dialogs/DialogText.h"
+#include "dialogs/StandardIcons.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QStyle>
 
@@ -25,9 +25,7 @@ frmAbout::frmAbout(QWidget* owner)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(m, m, kIconSize, kIconSize);
-    const QIcon windowIcon = QApplication::windowIcon();
-    icon->setPixmap((windowIcon.isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon) : windowIcon)
-                        .pixmap(kIconSize, kIconSize));
+    icon->setPixmap(StandardIcon(0, style()).pixmap(kIconSize, kIconSize));
 
     auto* name = new QLabel(QStringLiteral("Ridevault"), this);
     QFont nameFont = font();

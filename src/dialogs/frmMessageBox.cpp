@@ -11,7 +11,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int kFormWidth = 360;
+// Wide enough for the five buttons of set 5 with their margins.
+constexpr int kFormWidth = 404;
 constexpr int kIconSize = 32;
 constexpr QSize kButtonSize(75, 23);
 
