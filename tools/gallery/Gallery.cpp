@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <memory>
+
 namespace {
 
 const QList<GalleryTheme>& Themes()
