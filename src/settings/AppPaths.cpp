@@ -20,8 +20,6 @@ QString ThemesFolderPath(const QString& programFolder)
     return In(programFolder, kThemesFolderName) + QDir::separator();
 }
 
-QString InstalledFilesListPath(const QString& programFolder) { return In(programFolder, kInstalledFilesListName); }
-
 QString HelpFilePath(const QString& programFolder) { return In(programFolder, kHelpFileName); }
 
 QString SimulatorExePath(const QString& simulatorFolder) { return In(simulatorFolder, kSimulatorExeName); }

@@ -6,16 +6,15 @@
 
 inline constexpr char kSettingsFileName[] = "Ridevault.rvltdat";       // AppSettings
 inline constexpr char kThemesFolderName[] = "Themes";                   // one ".rvltt" per theme
-inline constexpr char kInstalledFilesListName[] = "Ridevault.rvltps";  // files a ride installed from a package
 inline constexpr char kHelpFileName[] = "Ridevault.chm";
-// The media database "Ridevault.rvltdb" is named in library/MediaDatabase.h.
+// The media database "Ridevault.rvltdb" is named in library/MediaDatabase.h, the list of files a
+// ride installed from a package "Ridevault.rvltps" in ride/InstalledFilesList.h.
 
 inline constexpr char kSimulatorExeName[] = "TrakoraSimulator.exe";  // makes a folder the simulator's
 inline constexpr char kSimulatorTracksFolderName[] = "Tracks";       // the simulator's own tracks
 
 QString SettingsFilePath(const QString& programFolder);
 QString ThemesFolderPath(const QString& programFolder);  // ends in a separator
-QString InstalledFilesListPath(const QString& programFolder);
 QString HelpFilePath(const QString& programFolder);
 QString SimulatorExePath(const QString& simulatorFolder);
 QString SimulatorTracksFolderPath(const QString& simulatorFolder);  // ends in a separator

@@ -145,18 +145,31 @@ QString ThemeFilePath(const QString& themePath, const QString& name)
 
 bool LoadTheme(Theme& theme, const QString& themePath, const QString& name)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    if (!io.LoadBuffer(ThemeFilePath(themePath, name)))
-        return false;
-    return DecodeInto(io, theme, nullptr);
+    return ReadThemeFile(ThemeFilePath(themePath, name), theme);
 }
 
 bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name)
 {
+    return WriteThemeFile(theme, ThemeFilePath(themePath, name));
+}
+
+bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error)
+{
+    BinaryFileIO io;
+    io.SetBigEndian(1);
+    if (!io.LoadBuffer(filePath)) {
+        if (error)
+            *error = QStringLiteral("cannot read %1").arg(filePath);
+        return false;
+    }
+    return DecodeInto(io, theme, error);
+}
+
+bool WriteThemeFile(const Theme& theme, const QString& filePath)
+{
     BinaryFileIO io;
     EncodeInto(io, theme);
-    return io.SaveBuffer(ThemeFilePath(themePath, name), true);
+    return io.SaveBuffer(filePath, true);
 }
 
 bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error)

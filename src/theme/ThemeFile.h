@@ -36,6 +36,10 @@ bool LoadTheme(Theme& theme, const QString& themePath, const QString& name);
 // Writes the theme under that name, replacing an existing file; False when it could not be written.
 bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name);
 
+// The same for any file path.
+bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error = nullptr);
+bool WriteThemeFile(const Theme& theme, const QString& filePath);
+
 // The same decoding and encoding on bytes in memory. *error (when given) says in one line why
 // DecodeTheme failed.
 bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error = nullptr);

@@ -65,7 +65,6 @@ private Q_SLOTS:
         const QString p = QStringLiteral("/prog") + sep;
         QCOMPARE(SettingsFilePath(QStringLiteral("/prog")), p + QStringLiteral("Ridevault.rvltdat"));
         QCOMPARE(ThemesFolderPath(p), p + QStringLiteral("Themes") + sep);
-        QCOMPARE(InstalledFilesListPath(p), p + QStringLiteral("Ridevault.rvltps"));
         QCOMPARE(HelpFilePath(p), p + QStringLiteral("Ridevault.chm"));
         QCOMPARE(SimulatorExePath(QStringLiteral("/sim/")), QStringLiteral("/sim/TrakoraSimulator.exe"));
         QCOMPARE(SimulatorTracksFolderPath(QStringLiteral("/sim/")), QStringLiteral("/sim/Tracks") + sep);

@@ -11,6 +11,9 @@
 int RunDbCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunCleanupCommand(const QStringList& args);
+int RunSettingsCommand(const QStringList& args);
+int RunThemeCommand(const QStringList& args);
+int RunDiscoverCommand(const QStringList& args);
 
 namespace {
 
@@ -18,6 +21,9 @@ const CliCommandGroup kGroups[] = {
     {"db", "media database: dump, write, add", RunDbCommand},
     {"pack", "package files: list, verify, create, install", RunPackCommand},
     {"cleanup", "remove the files a package installation listed", RunCleanupCommand},
+    {"settings", "settings file: dump, write", RunSettingsCommand},
+    {"theme", "theme files: dump, write, default", RunThemeCommand},
+    {"discover", "find the simulator folder through the registry", RunDiscoverCommand},
 };
 
 void PrintUsage()
