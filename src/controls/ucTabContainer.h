@@ -8,6 +8,15 @@
 
 #include <QWidget>
 
+// The Windows headers define COLOR_BACKGROUND and COLOR_HIGHLIGHT as system colour indices; in a file
+// that includes both, the control's own member names must win.
+#ifdef COLOR_BACKGROUND
+#undef COLOR_BACKGROUND
+#endif
+#ifdef COLOR_HIGHLIGHT
+#undef COLOR_HIGHLIGHT
+#endif
+
 class ucTabContainer : public QWidget {
     Q_OBJECT
 public:

@@ -12,6 +12,15 @@
 #include <QList>
 #include <QWidget>
 
+// The Windows headers define COLOR_BACKGROUND and COLOR_HIGHLIGHT as system colour indices; in a file
+// that includes both, the control's own member names must win.
+#ifdef COLOR_BACKGROUND
+#undef COLOR_BACKGROUND
+#endif
+#ifdef COLOR_HIGHLIGHT
+#undef COLOR_HIGHLIGHT
+#endif
+
 class ucTabHead : public QWidget {
     Q_OBJECT
 public:

@@ -22,7 +22,6 @@ QImage Render(QWidget& widget)
 class tst_tab : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void derivation_data();
     void derivation();
     void autoColorOffKeepsContainerEdges();
@@ -33,14 +32,6 @@ private Q_SLOTS:
     void headBottomEdgeOpensUnderCurrentTab();
     void containerEdges();
 };
-
-void tst_tab::initTestCase()
-{
-    // The expected places below are in pixels at 15 twips per pixel.
-    ucTabHead head;
-    if (head.logicalDpiX() != 96 || head.logicalDpiY() != 96)
-        QSKIP("the screen is not at 96 DPI");
-}
 
 void tst_tab::derivation_data()
 {
@@ -134,6 +125,9 @@ void tst_tab::tabPlaces()
     head.AddTab(QStringLiteral("General"));
     head.AddTab(QStringLiteral("Media"));
     head.AddTab(QStringLiteral("Theme"));
+    // The expected places are in pixels at 15 twips per pixel.
+    if (head.logicalDpiX() != 96 || head.logicalDpiY() != 96)
+        QSKIP("the screen is not at 96 DPI");
     QCOMPARE(head.height(), 24);
     const QFontMetrics fm(head.font());
     const int w0 = fm.horizontalAdvance(QStringLiteral(" General "));
