@@ -1,0 +1,142 @@
+// A whole ride against the stand-in simulator on a real X display: started through the program
+// start layer as Ridevault starts it, seen by the monitor, closed like a user closes it, and the
+// package's files cleaned up after it.
+
+#include "ride/FindWindowByTitle.h"
+#include "ride/InstalledFilesList.h"
+#include "ride/SimulatorMonitor.h"
+#include "ride/SimulatorPrograms.h"
+
+#include "TestFolder.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWindowTimeoutMs = 30000;
+
+// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
+void CloseX11Window(WindowHandle window)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : 0;
+        std::free(r);
+        return a;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window);
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    xcb_disconnect(c);
+}
+
+QString TitleOf(WindowHandle window)
+{
+    QString found;
+    EnumTopLevelWindows([&](WindowHandle handle, const QString& title) {
+        if (handle != window)
+            return true;
+        found = title;
+        return false;
+    });
+    return found;
+}
+
+// A simulator folder with the stand-in programs in it.
+void InstallStandIns(TestFolder& simulator)
+{
+    const std::pair<const char*, const char*> programs[] = {
+        {RV_STANDIN_SIMULATOR, "TrakoraSimulator.exe"}, {RV_STANDIN_EDITOR, "TrakoraEditor.exe"}};
+    for (const auto& [built, name] : programs) {
+        const QString target = simulator.filePath(QLatin1String(name));
+        QVERIFY(QFile::copy(QLatin1String(built), target));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
+    }
+}
+
+} // namespace
+
+class TestMonitorStandIn : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display (the test command starts Xvfb)");
+    }
+
+    void rideEndsWhenTheSimulatorWindowCloses()
+    {
+        TestFolder simulator, program;
+        InstallStandIns(simulator);
+        const QString track = simulator.createFile(QStringLiteral("Tracks/Probe Loop.tktrack"), "track");
+        const QString installed = simulator.createFile(QStringLiteral("Objects/ProbePack/probe.obj"), "object");
+        const QString list = program.createFile(QLatin1String(kInstalledFilesListName), "Objects\\ProbePack\\probe.obj");
+        const QString simulatorPath = simulator.path() + QLatin1Char('/');
+
+        int refreshes = 0;
+        SimulatorMonitor monitor(InstalledFilesCleanup(program.path() + QLatin1Char('/'), [&] { return simulatorPath; }),
+                                 [&] { ++refreshes; }, FindWindowByTitle);
+        QCOMPARE(FindWindowByTitle(QStringLiteral("TrakoraSimulator")), WindowHandle(0));
+        monitor.Tick();
+        QVERIFY(!monitor.SimulatorWasRunning());
+
+        QVERIFY(StartProgram(SimulatorProgramCommand(simulatorPath, SimulatorProgram::Simulator, track)));
+        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("trakorasimulator")) != 0, kWindowTimeoutMs);
+        // Qt programs also own hidden helper windows named after the program; the main window is
+        // the one with the track's name.
+        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("TRAKORASIMULATOR - probe loop")) != 0, kWindowTimeoutMs);
+        const WindowHandle window = FindWindowByTitle(QStringLiteral("TrakoraSimulator - Probe Loop"));
+        QCOMPARE(TitleOf(window), QStringLiteral("TrakoraSimulator - Probe Loop.tktrack"));
+
+        monitor.Tick();
+        QVERIFY(monitor.SimulatorWasRunning());
+        QCOMPARE(refreshes, 0);
+        QVERIFY(QFile::exists(installed)); // nothing is cleaned up while the ride runs
+
+        CloseX11Window(window);
+        QTRY_VERIFY_WITH_TIMEOUT((monitor.Tick(), refreshes == 1), kWindowTimeoutMs);
+        QVERIFY(!monitor.SimulatorWasRunning());
+        QVERIFY(!QFile::exists(installed));
+        QVERIFY(!QFile::exists(simulator.filePath(QStringLiteral("Objects/ProbePack"))));
+        QVERIFY(!QFile::exists(list));
+        QVERIFY(QFile::exists(track));
+    }
+
+    // The editor's window does not hold "TrakoraSimulator": it is no ride.
+    void editorIsNoRide()
+    {
+        TestFolder simulator;
+        InstallStandIns(simulator);
+        const QString track = simulator.createFile(QStringLiteral("Tracks/Edited.tktrack"), "track");
+        int cleanUps = 0;
+        SimulatorMonitor monitor([&] { ++cleanUps; }, [] {}, FindWindowByTitle);
+
+        QVERIFY(StartProgram(SimulatorProgramCommand(simulator.path() + QLatin1Char('/'), SimulatorProgram::Editor, track)));
+        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("TrakoraEditor - Edited.tktrack")) != 0, kWindowTimeoutMs);
+        monitor.Tick();
+        QVERIFY(!monitor.SimulatorWasRunning());
+
+        CloseX11Window(FindWindowByTitle(QStringLiteral("TrakoraEditor - Edited.tktrack")));
+        QTRY_COMPARE_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("TrakoraEditor")), WindowHandle(0), kWindowTimeoutMs);
+        monitor.Tick();
+        QCOMPARE(cleanUps, 0);
+    }
+};
+
+QTEST_MAIN(TestMonitorStandIn)
+#include "tst_monitor_standin.moc"
