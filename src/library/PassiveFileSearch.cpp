@@ -54,20 +54,16 @@ bool PassiveFileSearch::SearchStep()
 void PassiveFileSearch::ListFiles(const QString& folder)
 {
     QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        m_candidateFiles.append(folder + it.fileName());
-    }
+    while (it.hasNext())
+        m_candidateFiles.append(it.next());
 }
 
 // Plain folders only: hidden folders and links to folders are never entered.
 void PassiveFileSearch::ListSubfolders(const QString& folder)
 {
     QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    while (it.hasNext()) {
-        it.next();
-        m_searchFolders.append(folder + it.fileName() + QLatin1Char('/'));
-    }
+    while (it.hasNext())
+        m_searchFolders.append(it.next() + QLatin1Char('/'));
 }
 
 // A candidate is tested against every extension, so a name could match more than one of them.

@@ -9,21 +9,25 @@
 #include <iterator>
 
 int RunDbCommand(const QStringList& args);
+int RunVersionsCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunCleanupCommand(const QStringList& args);
 int RunSettingsCommand(const QStringList& args);
 int RunThemeCommand(const QStringList& args);
 int RunDiscoverCommand(const QStringList& args);
+int RunScanCommand(const QStringList& args);
 
 namespace {
 
 const CliCommandGroup kGroups[] = {
     {"db", "media database: dump, write, add", RunDbCommand},
+    {"versions", "the versions of the simulator's three programs", RunVersionsCommand},
     {"pack", "package files: list, verify, create, install", RunPackCommand},
     {"cleanup", "remove the files a package installation listed", RunCleanupCommand},
     {"settings", "settings file: dump, write", RunSettingsCommand},
     {"theme", "theme files: dump, write, default", RunThemeCommand},
     {"discover", "find the simulator folder through the registry", RunDiscoverCommand},
+    {"scan", "list the track and package files below folders", RunScanCommand},
 };
 
 void PrintUsage()
