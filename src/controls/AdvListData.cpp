@@ -3,7 +3,7 @@
 #include "platform/Twips.h"
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
 
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -55,7 +55,7 @@ int AdvListData::ColumnWidthPixels(int column) const
 
 int AdvListData::AddRow(const QString& captions)
 {
-    Row row;
+    Row row(kMaxColumns + 1);
     const int columns = ColumnCount();
     int start = 0;
     for (int c = 0; c < columns; ++c) {
@@ -107,7 +107,7 @@ QString AdvListData::ListItem(int column, int row) const
 {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
         return {};
-    return m_rows[row][column];
+    return m_rows[row].at(column);
 }
 
 QString AdvListData::ListRow(int row) const
@@ -116,7 +116,7 @@ QString AdvListData::ListRow(int row) const
         return {};
     QStringList cells;
     for (int c = 0; c < ColumnCount(); ++c)
-        cells << m_rows[row][c];
+        cells << m_rows[row].at(c);
     return cells.join(kLineBreak);
 }
 
@@ -202,19 +202,20 @@ bool AdvListData::SortByColumn(int column, bool descending)
     if (column < 0 || column >= ColumnCount())
         return false;
     const int count = RowCount();
-    std::vector<QString> keys(count);
+    // Keys sit beside their row numbers so the sort compares without a second look-up.
+    std::vector<std::pair<QString, int>> keyed;
+    keyed.reserve(count);
     for (int r = 0; r < count; ++r)
-        keys[r] = m_rows[r][column].toLower();
-    std::vector<int> order(count);
-    std::iota(order.begin(), order.end(), 0);
+        keyed.emplace_back(m_rows[r].at(column).toLower(), r);
     // A stable sort by "less than" keeps equal keys in their former order, which is exactly what
     // a bubble sort that swaps only on "greater than" yields.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (descending)
-        std::reverse(order.begin(), order.end());
-    std::vector<Row> sorted(count);
-    for (int r = 0; r < count; ++r)
-        sorted[r] = std::move(m_rows[order[r]]);
+        std::reverse(keyed.begin(), keyed.end());
+    std::vector<Row> sorted;
+    sorted.reserve(count);
+    for (const auto& entry : keyed)
+        sorted.push_back(std::move(m_rows[entry.second]));
     m_rows = std::move(sorted);
     m_sortColumn = column;
     m_sortDirection = descending ? 1 : 0;

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 struct AdvListColumn {
@@ -52,7 +51,7 @@ public:
     QString ListItem(int column, int row) const;  // column first, as callers know it
     QString ListRow(int row) const;               // cells joined by CR LF
     // Fast cell access for drawing; both indices must be in range.
-    const QString& Cell(int row, int column) const { return m_rows[row][column]; }
+    const QString& Cell(int row, int column) const { return m_rows[row].at(column); }
 
     // Selection.
     bool Selected(int row) const;
@@ -82,7 +81,9 @@ public:
     int HeaderClickSort(int column, bool* descending);
 
 private:
-    using Row = std::array<QString, kMaxColumns + 1>;
+    // Every row has a slot for each possible column. A row is a shared handle, so the sort
+    // moves handles, not texts.
+    using Row = QList<QString>;
 
     double m_twipsPerPixelX;
     std::vector<AdvListColumn> m_columns;
