@@ -442,7 +442,8 @@ int ucAdvList::RowAt(const QPoint& pos) const
         return -1;
     const int slot = (pos.y() - rowsTop) / m_rowPitch;
     const int row = slot + FirstShownRow();
-    return slot < m_slotCount && row < m_data.RowCount() ? row : -1;
+    // A slot under the horizontal bar shows nothing, so it holds no row either.
+    return slot < ShownSlots() && row < m_data.RowCount() ? row : -1;
 }
 
 int ucAdvList::HeaderColumnAt(const QPoint& pos) const

@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 class ucAdvList : public QWidget {
     Q_OBJECT
 public:
