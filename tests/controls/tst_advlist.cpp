@@ -293,6 +293,14 @@ void TestAdvList::horizontalBarOnlyWhenColumnsOverflow()
     QVERIFY(!list.HorizontalBar().Shown);
     QCOMPARE(list.HorizontalBar().Value, 0);
     QCOMPARE(list.HeaderCellRect(0).left(), 2);
+
+    // A hidden last column takes no room.
+    list.SetHideLastColumn(true);
+    QCOMPARE(list.AddColumn("Key", 0, 300), 3);
+    QVERIFY(!list.HorizontalBar().Shown);
+    QVERIFY(list.HeaderCellRect(3).isNull());
+    list.SetHideLastColumn(false);
+    QVERIFY(list.HorizontalBar().Shown);
 }
 
 void TestAdvList::sortArrowPixels()
