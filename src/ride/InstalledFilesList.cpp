@@ -5,8 +5,29 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
+
+// Replaces the file in one rename, without waiting for the disk: a program that stops at any moment
+// leaves either the old list or the new one, never a torn one. Durability comes from Sync().
+bool ReplaceWhole(const QString& path, const QByteArray& bytes)
+{
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+    file.close();
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
 
 bool SaveWhole(const QString& path, const QByteArray& bytes)
 {
@@ -51,10 +72,15 @@ bool InstalledFilesList::Add(const QString& relativePath)
     if (!next.isEmpty())
         next += '|';
     next += ToNarrowText(relativePath);
-    if (!SaveWhole(m_path, next))
+    if (!ReplaceWhole(m_path, next))
         return false;
     m_content = std::move(next);
     return true;
+}
+
+bool InstalledFilesList::Sync()
+{
+    return m_content == m_original || SaveWhole(m_path, m_content);
 }
 
 bool InstalledFilesList::Restore()

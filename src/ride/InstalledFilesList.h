@@ -3,9 +3,10 @@
 // (folder and name, "\" as written in the package) of the files a package installation created,
 // separated by "|", no separator after the last, nothing else in the file, one byte per character.
 //
-// The installation rewrites the whole list (atomically) before each file it creates, so whenever
-// the program stops, every file it created is in the list; a list left by an earlier ride is kept
-// and added to, so no earlier file is forgotten.
+// The installation rewrites the whole list (atomically, by renaming a new copy over it) before each
+// file it creates, so whenever the program stops, every file it created is in the list; once all
+// files are in place the list is saved once more and waited for on disk. A list left by an earlier
+// ride is kept and added to, so no earlier file is forgotten.
 
 #include <QByteArray>
 #include <QString>
@@ -27,9 +28,11 @@ public:
     // False when a list is there but cannot be read: adding to it would lose the earlier paths.
     bool Readable() const { return m_readable; }
 
-    // Appends one path and saves the whole list atomically. False when it could not be saved (the
-    // file then holds the previous list).
+    // Appends one path and replaces the whole list atomically (not yet waited for on disk). False
+    // when it could not be saved (the file then holds the previous list).
     bool Add(const QString& relativePath);
+    // Saves the list as it stands and waits until it is on disk.
+    bool Sync();
     // Puts the file back as it was when this object was made (removed when there was none).
     bool Restore();
 

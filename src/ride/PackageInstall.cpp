@@ -164,6 +164,8 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
         }
         madeFiles << p.target;
     }
+    // Waiting for the disk once, after the last file, instead of before every file.
+    list.Sync();
 
     for (const PackageEntry& e : contents.Entries)
         if (IsTrackName(e.Name))
