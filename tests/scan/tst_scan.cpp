@@ -114,6 +114,7 @@ private Q_SLOTS:
     void symbolicLinkLoopsAreNotFollowed();
     void stepsDoOneBoundedPieceOfWork_data();
     void stepsDoOneBoundedPieceOfWork();
+    void stepsFollowTheirOrderOfPriority();
     void foldersAndExtensionsAreAddedOnce();
     void scanAddsEveryNewFileWithARow();
     void rescanAddsNothing();
@@ -270,6 +271,25 @@ void TestScan::stepsDoOneBoundedPieceOfWork()
         ++steps;
     QCOMPARE(steps, busySteps);
     QVERIFY(!search.SearchStep());
+}
+
+// Found files and known folders after every step: testing listed files comes first, then listing
+// the next folder's files, and only then the next folder's subfolders, so the files near the top
+// show up before the walk goes deeper.
+void TestScan::stepsFollowTheirOrderOfPriority()
+{
+    TestFolder t;
+    Build(t, {"f:m/1.tktrack", "f:m/2.tktrack", "f:m/s/3.tkpack", "f:n/4.tktrack", "f:n/t/5.tktrack"});
+    PassiveFileSearch search;
+    PrepareMediaSearch(search, {t.filePath("m"), t.filePath("n")}, 2);
+    QList<int> found, folders;
+    while (search.SearchStep()) {
+        found << search.FoundCount();
+        folders << int(search.SearchFolders().size());
+    }
+    //                 files m, test, files n, test, subs m, files m/s, test, subs n, files n/t, test, subs m/s, subs n/t
+    QCOMPARE(found, (QList<int>{0, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5}));
+    QCOMPARE(folders, (QList<int>{2, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4, 4}));
 }
 
 void TestScan::foldersAndExtensionsAreAddedOnce()
