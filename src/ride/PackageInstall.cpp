@@ -152,7 +152,9 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
     QStringList madeFolders;
     for (const PlannedFile& p : plan) {
         const QString relative = p.entry->RelativePath();
-        if (!MakeFolder(QFileInfo(p.target).path(), madeFolders) || !list.Add(relative)) {
+        // Listed before its folders are made, so that a stop in between leaves nothing unlisted:
+        // the clean-up removes the folder of a listed path once it is empty.
+        if (!list.Add(relative) || !MakeFolder(QFileInfo(p.target).path(), madeFolders)) {
             Undo(madeFiles, madeFolders, list);
             return kPackageCannotUnpack;
         }

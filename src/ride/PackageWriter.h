@@ -23,8 +23,7 @@ public:
 
     // Compresses `data` (zlib level 0-9, -1 for zlib's default) as the entry Folder + Name.
     bool AddEntry(const QString& folder, const QString& name, QByteArrayView data, int level = -1);
-    // Adds an entry whose compressed bytes and sizes are given as they are (damaged packages for
-    // tests); `uncompressedSize` is stored as given.
+    // Adds an entry from a stream that is already compressed; both sizes are stored as given.
     bool AddRawEntry(const QString& folder, const QString& name, QByteArrayView stream, qint32 uncompressedSize);
     // Writes the directory with up to three header texts and the trailer.
     bool Finish(const QStringList& headerTexts = {});
