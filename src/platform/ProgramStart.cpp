@@ -60,6 +60,11 @@ bool StartProgram(const ProgramStartPlan& plan)
     process.setProgram(plan.Executable);
     process.setArguments(plan.Arguments);
     process.setWorkingDirectory(plan.WorkingFolder);
+    // The program outlives Ridevault and has its own window; it does not write into Ridevault's
+    // terminal (Wine is chatty there) nor keep Ridevault's output open after Ridevault has ended.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     return process.startDetached();
 }
 

@@ -87,7 +87,8 @@ std::vector<xcb_window_t> CandidateWindows(xcb_connection_t* c, xcb_window_t roo
     return out;
 }
 
-bool EnumX11Windows(const std::function<bool(WindowHandle, const QString&)>& visit, bool& stopped)
+// False when there is no X display to list, so the caller falls back to the processes.
+bool EnumX11Windows(const std::function<bool(WindowHandle, const QString&)>& visit)
 {
     const QByteArray display = qgetenv("DISPLAY");
     if (display.isEmpty())
@@ -114,6 +115,7 @@ bool EnumX11Windows(const std::function<bool(WindowHandle, const QString&)>& vis
         netNames.push_back(xcb_get_property(c, 0, w, netWmName, utf8String, 0, kTitleUnits));
         wmNames.push_back(xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, kTitleUnits));
     }
+    bool stopped = false;
     for (size_t i = 0; i < windows.size(); ++i) {
         const XcbReply<xcb_get_property_reply_t> net(xcb_get_property_reply(c, netNames[i], nullptr));
         const XcbReply<xcb_get_property_reply_t> wm(xcb_get_property_reply(c, wmNames[i], nullptr));
@@ -168,7 +170,6 @@ void EnumRunningProcesses(const std::function<bool(WindowHandle, const QString&)
 
 void EnumTopLevelWindows(const std::function<bool(WindowHandle, const QString&)>& visit)
 {
-    bool stopped = false;
-    if (!EnumX11Windows(visit, stopped))
+    if (!EnumX11Windows(visit))
         EnumRunningProcesses(visit);
 }

@@ -21,9 +21,12 @@ namespace {
 
 constexpr int kWindowTimeoutMs = 30000;
 
-// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
+// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW). A window
+// that has only just appeared may not take the request yet, so callers repeat it until it is gone.
 void CloseX11Window(WindowHandle window)
 {
+    if (window == 0)
+        return;
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     auto atom = [c](const char* name) {
         xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
@@ -41,6 +44,15 @@ void CloseX11Window(WindowHandle window)
     xcb_send_event(c, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
     xcb_flush(c);
     xcb_disconnect(c);
+}
+
+// Closes the window with this title text and waits until no window holds the text any more.
+bool CloseAndWait(const QString& titleText)
+{
+    return QTest::qWaitFor([&] {
+        CloseX11Window(FindWindowByTitle(titleText));
+        return FindWindowByTitle(titleText) == 0;
+    }, kWindowTimeoutMs);
 }
 
 QString TitleOf(WindowHandle window)
@@ -79,6 +91,13 @@ private Q_SLOTS:
             QSKIP("needs an X display (the test command starts Xvfb)");
     }
 
+    // A failed test must not leave a stand-in behind on the display for the next one.
+    void cleanup()
+    {
+        CloseAndWait(QStringLiteral("TrakoraSimulator - "));
+        CloseAndWait(QStringLiteral("TrakoraEditor - "));
+    }
+
     void rideEndsWhenTheSimulatorWindowCloses()
     {
         TestFolder simulator, program;
@@ -109,7 +128,9 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(installed)); // nothing is cleaned up while the ride runs
 
         CloseX11Window(window);
-        QTRY_VERIFY_WITH_TIMEOUT((monitor.Tick(), refreshes == 1), kWindowTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT((CloseX11Window(FindWindowByTitle(QStringLiteral("TrakoraSimulator - "))),
+                                  monitor.Tick(), refreshes == 1),
+                                 kWindowTimeoutMs);
         QVERIFY(!monitor.SimulatorWasRunning());
         QVERIFY(!QFile::exists(installed));
         QVERIFY(!QFile::exists(simulator.filePath(QStringLiteral("Objects/ProbePack"))));
@@ -131,7 +152,7 @@ private Q_SLOTS:
         monitor.Tick();
         QVERIFY(!monitor.SimulatorWasRunning());
 
-        CloseX11Window(FindWindowByTitle(QStringLiteral("TrakoraEditor - Edited.tktrack")));
+        QVERIFY(CloseAndWait(QStringLiteral("TrakoraEditor - Edited.tktrack")));
         QTRY_COMPARE_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("TrakoraEditor")), WindowHandle(0), kWindowTimeoutMs);
         monitor.Tick();
         QCOMPARE(cleanUps, 0);
