@@ -1,9 +1,12 @@
-// A whole ride against the stand-in simulator on a real X display: started through the program
-// start layer as Ridevault starts it, seen by the monitor, closed like a user closes it, and the
-// package's files cleaned up after it.
+// A whole ride against the stand-in simulator on a real X display: a package installed, the
+// simulator started through the program start layer as Ridevault starts it, seen by the monitor,
+// closed like a user closes it, and the package's files cleaned up after it.
 
+#include "platform/CaseInsensitivePath.h"
 #include "ride/FindWindowByTitle.h"
 #include "ride/InstalledFilesList.h"
+#include "ride/PackageInstall.h"
+#include "ride/PackageWriter.h"
 #include "ride/SimulatorMonitor.h"
 #include "ride/SimulatorPrograms.h"
 
@@ -98,44 +101,54 @@ private Q_SLOTS:
         CloseAndWait(QStringLiteral("TrakoraEditor - "));
     }
 
-    void rideEndsWhenTheSimulatorWindowCloses()
+    // The ride of a package: installed, ridden in the stand-in simulator, and every file it brought
+    // removed once the simulator's window has closed.
+    void packageRideIsCleanedUpAfterTheSimulatorCloses()
     {
-        TestFolder simulator, program;
+        TestFolder simulator, program, rides;
         InstallStandIns(simulator);
-        const QString track = simulator.createFile(QStringLiteral("Tracks/Probe Loop.tktrack"), "track");
-        const QString installed = simulator.createFile(QStringLiteral("Objects/ProbePack/probe.obj"), "object");
-        const QString list = program.createFile(QLatin1String(kInstalledFilesListName), "Objects\\ProbePack\\probe.obj");
+        simulator.createDir(QStringLiteral("Objects"));
+        simulator.createDir(QStringLiteral("Tracks"));
+        const QStringList before = simulator.listAll();
+        const QString pack = rides.filePath(QStringLiteral("Pack Loop.tkpack"));
+        QVERIFY(WritePackageFile(pack, {{QStringLiteral("tracks\\"), QStringLiteral("Pack Loop.tktrack"), "track"},
+                                        {QStringLiteral("objects\\PackLoop\\"), QStringLiteral("station.obj"), "station"}}));
         const QString simulatorPath = simulator.path() + QLatin1Char('/');
 
+        PackageInstallation installation;
+        installation.SimulatorPath = simulatorPath;
+        installation.ProgramFolder = program.path() + QLatin1Char('/');
+        QCOMPARE(InstallPackage(installation, pack), 0);
+        const QString track = ResolveCaseInsensitive(simulator.path(), installation.InstalledTrack);
+        QCOMPARE(track, simulator.filePath(QStringLiteral("Tracks/Pack Loop.tktrack")));
+        QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects/PackLoop/station.obj"))));
+
         int refreshes = 0;
-        SimulatorMonitor monitor(InstalledFilesCleanup(program.path() + QLatin1Char('/'), [&] { return simulatorPath; }),
+        SimulatorMonitor monitor(InstalledFilesCleanup(installation.ProgramFolder, [&] { return simulatorPath; }),
                                  [&] { ++refreshes; }, FindWindowByTitle);
         QCOMPARE(FindWindowByTitle(QStringLiteral("TrakoraSimulator")), WindowHandle(0));
         monitor.Tick();
         QVERIFY(!monitor.SimulatorWasRunning());
 
         QVERIFY(StartProgram(SimulatorProgramCommand(simulatorPath, SimulatorProgram::Simulator, track)));
-        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("trakorasimulator")) != 0, kWindowTimeoutMs);
         // Qt programs also own hidden helper windows named after the program; the main window is
         // the one with the track's name.
-        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("TRAKORASIMULATOR - probe loop")) != 0, kWindowTimeoutMs);
-        const WindowHandle window = FindWindowByTitle(QStringLiteral("TrakoraSimulator - Probe Loop"));
-        QCOMPARE(TitleOf(window), QStringLiteral("TrakoraSimulator - Probe Loop.tktrack"));
+        QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("trakorasimulator - pack loop")) != 0, kWindowTimeoutMs);
+        QVERIFY(FindWindowByTitle(QStringLiteral("TRAKORASIMULATOR")) != 0);
+        QCOMPARE(TitleOf(FindWindowByTitle(QStringLiteral("TrakoraSimulator - "))),
+                 QStringLiteral("TrakoraSimulator - Pack Loop.tktrack"));
 
         monitor.Tick();
         QVERIFY(monitor.SimulatorWasRunning());
         QCOMPARE(refreshes, 0);
-        QVERIFY(QFile::exists(installed)); // nothing is cleaned up while the ride runs
+        QVERIFY(QFile::exists(track)); // nothing is cleaned up while the ride runs
 
-        CloseX11Window(window);
         QTRY_VERIFY_WITH_TIMEOUT((CloseX11Window(FindWindowByTitle(QStringLiteral("TrakoraSimulator - "))),
                                   monitor.Tick(), refreshes == 1),
                                  kWindowTimeoutMs);
         QVERIFY(!monitor.SimulatorWasRunning());
-        QVERIFY(!QFile::exists(installed));
-        QVERIFY(!QFile::exists(simulator.filePath(QStringLiteral("Objects/ProbePack"))));
-        QVERIFY(!QFile::exists(list));
-        QVERIFY(QFile::exists(track));
+        QCOMPARE(simulator.listAll(), before);
+        QVERIFY(!QFile::exists(InstalledFilesListPath(installation.ProgramFolder)));
     }
 
     // The editor's window does not hold "TrakoraSimulator": it is no ride.
