@@ -41,3 +41,17 @@ void CliRequireArgs(const QStringList& args, int min, int max, const QString& us
     if (args.size() < min || args.size() > max)
         throw CliError(QStringLiteral("usage: ") + usage);
 }
+
+int CliDispatch(const char* group, const char* help, const QStringList& args,
+                std::initializer_list<CliSubcommand> commands)
+{
+    if (args.isEmpty() || CliWantsHelp(args)) {
+        CliPrint(QLatin1String(help));
+        return args.isEmpty() ? kCliUsageError : 0;
+    }
+    for (const CliSubcommand& c : commands)
+        if (args.first() == QLatin1String(c.name))
+            return c.run(args.mid(1));
+    throw CliError(QStringLiteral("unknown %1 command '%2' (try: ridevault-cli %1 --help)")
+                       .arg(QLatin1String(group), args.first()));
+}

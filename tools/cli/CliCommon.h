@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <stdexcept>
 
 // Thrown by a command for bad input; main prints "ridevault-cli: <message>" and exits with 2.
@@ -26,6 +27,16 @@ QJsonDocument CliReadJsonFile(const QString& path);
 bool CliWantsHelp(const QStringList& args);
 // Throws CliError("usage: ...") unless args has between min and max entries.
 void CliRequireArgs(const QStringList& args, int min, int max, const QString& usage);
+
+// One command of a group: "dump", "write", ...; run(args after the command name).
+struct CliSubcommand {
+    const char* name;
+    int (*run)(const QStringList& args);
+};
+// Prints the group's help (exit 0 for --help, 2 for no arguments) or runs the named command;
+// an unknown command is a CliError that points at the group's --help.
+int CliDispatch(const char* group, const char* help, const QStringList& args,
+                std::initializer_list<CliSubcommand> commands);
 
 // One command group: "db", "settings", ... run(args after the group name) returns the exit status.
 struct CliCommandGroup {

@@ -108,8 +108,9 @@ int Write(const QStringList& args)
     return 0;
 }
 
-int Add(QStringList args)
+int Add(const QStringList& arguments)
 {
+    QStringList args = arguments;
     NameScheme scheme;
     const std::pair<const char*, bool NameScheme::*> flags[] = {
         {"--no-underscores", &NameScheme::NameReplaceUnderscores},
@@ -153,17 +154,5 @@ int Add(QStringList args)
 
 int RunDbCommand(const QStringList& args)
 {
-    if (args.isEmpty() || CliWantsHelp(args)) {
-        CliPrint(QLatin1String(kDbHelp));
-        return args.isEmpty() ? kCliUsageError : 0;
-    }
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("dump"))
-        return Dump(rest);
-    if (command == QLatin1String("write"))
-        return Write(rest);
-    if (command == QLatin1String("add"))
-        return Add(rest);
-    throw CliError(QStringLiteral("unknown db command '%1' (try: ridevault-cli db --help)").arg(command));
+    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}});
 }

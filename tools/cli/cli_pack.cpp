@@ -183,8 +183,9 @@ QStringList CollectFiles(const QDir& root, const QStringList& given)
     return out;
 }
 
-int Create(QStringList args)
+int Create(const QStringList& arguments)
 {
+    QStringList args = arguments;
     const QStringList roots = TakeOption(args, QStringLiteral("--root"));
     const QStringList texts = TakeOption(args, QStringLiteral("--text"), true);
     RefuseUnknownOptions(args);
@@ -219,8 +220,9 @@ int Create(QStringList args)
     return 0;
 }
 
-int Install(QStringList args)
+int Install(const QStringList& arguments)
 {
+    QStringList args = arguments;
     PackageInstallation installation;
     installation.SimulatorPath = RequiredFolder(args, QStringLiteral("--simulator"));
     installation.ProgramFolder = RequiredFolder(args, QStringLiteral("--program-folder"));
@@ -240,19 +242,6 @@ int Install(QStringList args)
 
 int RunPackCommand(const QStringList& args)
 {
-    if (args.isEmpty() || CliWantsHelp(args)) {
-        CliPrint(QLatin1String(kPackHelp));
-        return args.isEmpty() ? kCliUsageError : 0;
-    }
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("list"))
-        return List(rest);
-    if (command == QLatin1String("verify"))
-        return Verify(rest);
-    if (command == QLatin1String("create"))
-        return Create(rest);
-    if (command == QLatin1String("install"))
-        return Install(rest);
-    throw CliError(QStringLiteral("unknown pack command '%1' (try: ridevault-cli pack --help)").arg(command));
+    return CliDispatch("pack", kPackHelp, args,
+                       {{"list", List}, {"verify", Verify}, {"create", Create}, {"install", Install}});
 }

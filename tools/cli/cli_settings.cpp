@@ -115,15 +115,5 @@ int Write(const QStringList& args)
 
 int RunSettingsCommand(const QStringList& args)
 {
-    if (args.isEmpty() || CliWantsHelp(args)) {
-        CliPrint(QLatin1String(kSettingsHelp));
-        return args.isEmpty() ? kCliUsageError : 0;
-    }
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("dump"))
-        return Dump(rest);
-    if (command == QLatin1String("write"))
-        return Write(rest);
-    throw CliError(QStringLiteral("unknown settings command '%1' (try: ridevault-cli settings --help)").arg(command));
+    return CliDispatch("settings", kSettingsHelp, args, {{"dump", Dump}, {"write", Write}});
 }

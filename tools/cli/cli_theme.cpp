@@ -144,17 +144,5 @@ int Default(const QStringList& args)
 
 int RunThemeCommand(const QStringList& args)
 {
-    if (args.isEmpty() || CliWantsHelp(args)) {
-        CliPrint(QLatin1String(kThemeHelp));
-        return args.isEmpty() ? kCliUsageError : 0;
-    }
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("dump"))
-        return Dump(rest);
-    if (command == QLatin1String("write"))
-        return Write(rest);
-    if (command == QLatin1String("default"))
-        return Default(rest);
-    throw CliError(QStringLiteral("unknown theme command '%1' (try: ridevault-cli theme --help)").arg(command));
+    return CliDispatch("theme", kThemeHelp, args, {{"dump", Dump}, {"write", Write}, {"default", Default}});
 }
