@@ -115,6 +115,19 @@ int StageFiles(QByteArrayView file, const PackageContents& contents, std::vector
     return kPackageInstalled;
 }
 
+const QString kStagingPrefix = QStringLiteral(".ridevault-staging-");
+
+// A staging folder only outlives its installation when the program was stopped part-way; what it
+// holds was never listed nor moved into place, so it goes before the next installation starts.
+void RemoveLeftoverStaging(const QString& simulatorFolder)
+{
+    const QDir folder(simulatorFolder);
+    const QStringList leftovers = folder.entryList({kStagingPrefix + QLatin1Char('*')},
+                                                   QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString& name : leftovers)
+        QDir(folder.filePath(name)).removeRecursively();
+}
+
 } // namespace
 
 int InstallPackage(PackageInstallation& installation, const QString& packagePath)
@@ -141,7 +154,8 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
         return kPackageCannotUnpack;
     // Staged beside the targets, on the same file system, so that moving a file into place is a
     // rename and never a second copy.
-    QTemporaryDir staging(QDir(resolver.BaseFolder()).filePath(QStringLiteral(".ridevault-staging-XXXXXX")));
+    RemoveLeftoverStaging(resolver.BaseFolder());
+    QTemporaryDir staging(QDir(resolver.BaseFolder()).filePath(kStagingPrefix + QStringLiteral("XXXXXX")));
     if (!staging.isValid())
         return kPackageCannotUnpack;
     const QByteArrayView file(io.FileBuffer().constData(), io.FileBufferLength());

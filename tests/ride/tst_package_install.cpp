@@ -71,6 +71,7 @@ private Q_SLOTS:
     void crashBetweenFilesLeavesEveryFileListed();
     void earlierListIsExtended();
     void trackOfLastEntryWinsAndPersists();
+    void stagingLeftByAStoppedInstallIsSwept();
 };
 
 void TestPackageInstall::installsAndLists()
@@ -354,6 +355,17 @@ void TestPackageInstall::trackOfLastEntryWinsAndPersists()
     QCOMPARE(s.installBytes(QByteArray()), int(kPackageBadDirectory));
     QCOMPARE(InstallPackage(s.install, QString()), int(kPackageCannotLoad));
     QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), int(kPackageCannotLoad));
+}
+
+void TestPackageInstall::stagingLeftByAStoppedInstallIsSwept()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("sim/.ridevault-staging-AbC123/0"), "half");
+    s.root.createFile(QStringLiteral("sim/.ridevault-stagingfolder-of-the-user/keep"), "mine");
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "a.tktrack", "t")})), 0);
+    QVERIFY(!QFileInfo::exists(s.sim(QStringLiteral(".ridevault-staging-AbC123"))));
+    QVERIFY(QFileInfo::exists(s.sim(QStringLiteral(".ridevault-stagingfolder-of-the-user/keep"))));
+    QVERIFY(QDir(s.sim(QString())).entryList({QStringLiteral(".ridevault-staging-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPackageInstall)
