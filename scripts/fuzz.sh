@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer), each for a given time, starting from the committed seed corpus.
 #
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     (default 60 s; targets: database settings
-#                                                         theme package; default all of them)
+#                                                         theme package versions; default all)
 #
 # New interesting inputs go to build-fuzz/corpus/<target>/ (merge the small ones worth keeping
 # into fuzz/corpus/<target>/ by hand); a crash leaves crash-* / leak-* / timeout-* files in
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(database settings theme package)
+[ ${#targets[@]} -eq 0 ] && targets=(database settings theme package versions)
 build_dir="${RIDEVAULT_FUZZ_BUILD_DIR:-build-fuzz}"
 
 missing=()
@@ -38,6 +38,16 @@ cmake -S . -B "$build_dir" -G Ninja \
   -DRIDEVAULT_FUZZ=ON -DRIDEVAULT_BUILD_TESTS=OFF -DRIDEVAULT_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j"${RIDEVAULT_FUZZ_JOBS:-2}" --target "${targets[@]/#/fuzz_}"
 
+# Real executables with version resources are the best start for the version reader; they are built
+# here from the test sources with mingw-w64 and never committed.
+seeds="$build_dir/seeds/versions"
+if [[ " ${targets[*]} " == *" versions "* ]] && [ ! -d "$seeds" ] && command -v x86_64-w64-mingw32-gcc >/dev/null; then
+  mkdir -p "$seeds"
+  x86_64-w64-mingw32-windres tests/ride/versioninfo/Full.rc -O coff -o "$seeds/Full.res.o"
+  x86_64-w64-mingw32-gcc -s -o "$seeds/Full64.exe" tests/ride/versioninfo/Program.c "$seeds/Full.res.o"
+  rm -f "$seeds/Full.res.o"
+fi
+
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 status=0
@@ -48,7 +58,9 @@ for t in "${targets[@]}"; do
   dict=()
   [ -f "fuzz/dict/$t.dict" ] && dict=(-dict="fuzz/dict/$t.dict")
   echo "== fuzz_$t for $seconds s"
-  if ! "$build_dir/fuzz/fuzz_$t" "$corpus" "fuzz/corpus/$t" "${dict[@]}" \
+  extra=()
+  [ -d "$build_dir/seeds/$t" ] && extra=("$build_dir/seeds/$t")
+  if ! "$build_dir/fuzz/fuzz_$t" "$corpus" "fuzz/corpus/$t" "${extra[@]}" "${dict[@]}" \
        -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
        -artifact_prefix="$artifacts/"; then
     echo "!! fuzz_$t found a problem; see $artifacts/"
