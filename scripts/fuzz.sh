@@ -18,17 +18,7 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(database settings theme package versions)
 build_dir="${RIDEVAULT_FUZZ_BUILD_DIR:-build-fuzz}"
 
-missing=()
-for p in clang-14 libfuzzer-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh clang-14 libfuzzer-14-dev
 
 # The libraries get coverage and sanitizer instrumentation; only the fuzz programs link libFuzzer.
 flags="-fsanitize=address,undefined -fsanitize=fuzzer-no-link -fno-sanitize-recover=all -fno-omit-frame-pointer -g"

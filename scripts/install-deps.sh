@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Ridevault needs, and only when one is
-# missing, so a second run costs nothing.
+# missing, so a second run costs nothing. With package names as arguments it installs those instead
+# (scripts/fuzz.sh asks for clang this way).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,8 @@ packages=(
   xvfb xauth fonts-liberation
   gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64 gcc-mingw-w64-i686 binutils-mingw-w64-i686
 )
+
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

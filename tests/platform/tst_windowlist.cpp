@@ -2,29 +2,13 @@
 
 #include "platform/WindowList.h"
 
+#include "FindExactWindow.h"
 #include "TestFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
-
-namespace {
-
-// The first entry whose title is exactly title, or 0.
-WindowHandle FindExact(const QString& title)
-{
-    WindowHandle found = 0;
-    EnumTopLevelWindows([&](WindowHandle handle, const QString& t) {
-        if (t != title)
-            return true;
-        found = handle;
-        return false;
-    });
-    return found;
-}
-
-} // namespace
 
 class TestWindowList : public QObject {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include "platform/WindowList.h"
 
+#include "FindExactWindow.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -12,18 +14,6 @@
 #include <memory>
 
 namespace {
-
-WindowHandle FindExact(const QString& title)
-{
-    WindowHandle found = 0;
-    EnumTopLevelWindows([&](WindowHandle handle, const QString& t) {
-        if (t != title)
-            return true;
-        found = handle;
-        return false;
-    });
-    return found;
-}
 
 struct Disconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
