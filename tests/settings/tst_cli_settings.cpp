@@ -2,32 +2,15 @@
 // input refused without writing, and discovery through $WINEPREFIX.
 
 #include "settings/SettingsFile.h"
+#include "CliRunner.h"
 #include "TestFolder.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run RunCli(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(RIDEVAULT_CLI), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 const char kSettingsJson[] = R"({
     "WindowState": 2, "WindowLeft": -15, "WindowTop": 2160, "WindowWidth": 9600, "WindowHeight": 7200,
@@ -54,10 +37,10 @@ private Q_SLOTS:
         TestFolder dir;
         const QString json = dir.createFile(QStringLiteral("in.json"), QJsonDocument(SettingsJson()).toJson());
         const QString file = dir.filePath(QStringLiteral("Ridevault.rvltdat"));
-        const Run write = RunCli({QStringLiteral("settings"), QStringLiteral("write"), json, file});
+        const CliRun write = RunCli({QStringLiteral("settings"), QStringLiteral("write"), json, file});
         QCOMPARE(write.exitCode, 0);
 
-        const Run dump = RunCli({QStringLiteral("settings"), QStringLiteral("dump"), file});
+        const CliRun dump = RunCli({QStringLiteral("settings"), QStringLiteral("dump"), file});
         QCOMPARE(dump.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(dump.out).object(), SettingsJson());
 
@@ -92,7 +75,7 @@ private Q_SLOTS:
             o.insert(key, value);
         TestFolder dir;
         const QString json = dir.createFile(QStringLiteral("in.json"), QJsonDocument(o).toJson());
-        const Run write = RunCli({QStringLiteral("settings"), QStringLiteral("write"), json,
+        const CliRun write = RunCli({QStringLiteral("settings"), QStringLiteral("write"), json,
                                   dir.filePath(QStringLiteral("out.rvltdat"))});
         QCOMPARE(write.exitCode, 2);
         QCOMPARE(write.err.count('\n'), 1);
@@ -104,7 +87,7 @@ private Q_SLOTS:
     {
         TestFolder dir;
         const QString file = dir.createFile(QStringLiteral("cut.rvltdat"), QByteArray("RVLT1000LAST\0\0", 14));
-        const Run dump = RunCli({QStringLiteral("settings"), QStringLiteral("dump"), file});
+        const CliRun dump = RunCli({QStringLiteral("settings"), QStringLiteral("dump"), file});
         QCOMPARE(dump.exitCode, 2);
         QVERIFY(dump.out.isEmpty());
         QVERIFY(dump.err.contains("damaged"));
@@ -120,12 +103,12 @@ private Q_SLOTS:
                           "\"InstPath\"=\"C:\\\\Trakora\"\n");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("WINEPREFIX"), prefix.path());
-        const Run found = RunCli({QStringLiteral("discover")}, env);
+        const CliRun found = RunCli({QStringLiteral("discover")}, env);
         QCOMPARE(found.exitCode, 0);
         QCOMPARE(found.out.trimmed(), QFile::encodeName(prefix.filePath(QStringLiteral("drive_c/Trakora/"))));
 
         QVERIFY(QFile::remove(prefix.filePath(QStringLiteral("drive_c/Trakora/TrakoraSimulator.exe"))));
-        const Run missing = RunCli({QStringLiteral("discover")}, env);
+        const CliRun missing = RunCli({QStringLiteral("discover")}, env);
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.out.contains("TrakoraSimulator.exe"));
     }

@@ -1,34 +1,18 @@
 // ridevault-cli theme: the built-in theme file, JSON round trips with fonts and colours, bad input.
 
 #include "theme/ThemeFile.h"
+#include "CliRunner.h"
 #include "TestFolder.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run RunCli(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(RIDEVAULT_CLI), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
 QJsonObject DumpJson(const QString& file)
 {
-    const Run dump = RunCli({QStringLiteral("theme"), QStringLiteral("dump"), file});
+    const CliRun dump = RunCli({QStringLiteral("theme"), QStringLiteral("dump"), file});
     return dump.exitCode == 0 ? QJsonDocument::fromJson(dump.out).object() : QJsonObject();
 }
 
@@ -105,7 +89,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, json);
         TestFolder dir;
         const QString in = dir.createFile(QStringLiteral("in.json"), json);
-        const Run write = RunCli({QStringLiteral("theme"), QStringLiteral("write"), in, dir.filePath(QStringLiteral("out.rvltt"))});
+        const CliRun write = RunCli({QStringLiteral("theme"), QStringLiteral("write"), in, dir.filePath(QStringLiteral("out.rvltt"))});
         QCOMPARE(write.exitCode, 2);
         QCOMPARE(write.err.count('\n'), 1);
         QCOMPARE(dir.listAll(), QStringList{QStringLiteral("in.json")});
@@ -131,7 +115,7 @@ private Q_SLOTS:
         font.insert(key, value);
         o.insert(QStringLiteral("InfoFont"), font);
         const QString in = dir.createFile(QStringLiteral("in.json"), QJsonDocument(o).toJson());
-        const Run write = RunCli({QStringLiteral("theme"), QStringLiteral("write"), in, dir.filePath(QStringLiteral("out.rvltt"))});
+        const CliRun write = RunCli({QStringLiteral("theme"), QStringLiteral("write"), in, dir.filePath(QStringLiteral("out.rvltt"))});
         QCOMPARE(write.exitCode, 2);
         QVERIFY2(write.err.contains("InfoFont") && write.err.contains(key.toUtf8()), write.err.constData());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.rvltt"))));
@@ -141,7 +125,7 @@ private Q_SLOTS:
     {
         TestFolder dir;
         const QString file = dir.createFile(QStringLiteral("cut.rvltt"), EncodeTheme(DefaultTheme()).left(100));
-        const Run dump = RunCli({QStringLiteral("theme"), QStringLiteral("dump"), file});
+        const CliRun dump = RunCli({QStringLiteral("theme"), QStringLiteral("dump"), file});
         QCOMPARE(dump.exitCode, 2);
         QVERIFY(dump.out.isEmpty());
     }

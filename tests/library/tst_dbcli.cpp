@@ -1,0 +1,113 @@
+// ridevault-cli db: dump and write are inverses byte for byte, add derives titles and refuses known
+// paths, and bad input changes no file.
+
+#include "CliRunner.h"
+#include "TestFolder.h"
+
+#include "library/MediaDatabase.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+class TestDbCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dumpThenWriteGivesBackTheSameBytes();
+    void addDerivesTitlesAndRefusesKnownPaths();
+    void badInputChangesNothing_data();
+    void badInputChangesNothing();
+};
+
+void TestDbCli::dumpThenWriteGivesBackTheSameBytes()
+{
+    TestFolder dir;
+    MediaTable table;
+    MediaRecord r;
+    r.FilePath = QStringLiteral("/media/Z\u00fcrich Loop.tkpack");
+    r.FileType = 7;  // unknown types survive as they are
+    r.AddDate = QStringLiteral("01/02/2026 03:04:05");
+    r.RideCount = -3;
+    r.Notes = QStringLiteral("two\r\nlines");
+    table.Append(r);
+    table.Append(MediaRecord{});
+    const QString original = dir.filePath(QStringLiteral("a.rvltdb"));
+    QVERIFY(SaveMediaDatabaseFile(table, original));
+
+    const CliRun dump = RunCli({QStringLiteral("db"), QStringLiteral("dump"), original});
+    QCOMPARE(dump.exitCode, 0);
+    const QJsonArray records = QJsonDocument::fromJson(dump.out).array();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0].toObject().value(QStringLiteral("TypeName")).toString(), QStringLiteral("Unknown"));
+    const QString json = dir.createFile(QStringLiteral("a.json"), dump.out);
+    const QString copy = dir.filePath(QStringLiteral("b.rvltdb"));
+    QCOMPARE(RunCli({QStringLiteral("db"), QStringLiteral("write"), json, copy}).exitCode, 0);
+    QCOMPARE(TestFolder::readFile(copy), TestFolder::readFile(original));
+}
+
+void TestDbCli::addDerivesTitlesAndRefusesKnownPaths()
+{
+    TestFolder dir;
+    const QString db = dir.filePath(QStringLiteral("new.rvltdb"));
+    const QString first = dir.filePath(QStringLiteral("john smith - steel_dragon.tktrack"));
+    const CliRun add = RunCli({QStringLiteral("db"), QStringLiteral("add"), db, first, first.toUpper(),
+                               QStringLiteral("--no-dash")});
+    QCOMPARE(add.exitCode, 0);
+    const QList<QByteArray> lines = add.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject added = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(added.value(QStringLiteral("added")).toBool(), true);
+    QCOMPARE(added.value(QStringLiteral("Title")).toString(), QStringLiteral("John Smith - Steel Dragon"));
+    QCOMPARE(QJsonDocument::fromJson(lines[1]).object().value(QStringLiteral("added")).toBool(), false);
+
+    std::vector<MediaRecord> records;
+    QCOMPARE(ReadMediaDatabaseFile(db, records), DatabaseRead::Loaded);
+    QCOMPARE(records.size(), size_t(1));
+    QCOMPARE(records[0].FilePath, first);
+}
+
+void TestDbCli::badInputChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("jsonText");
+    QTest::newRow("not JSON") << QStringList{"write", "@json", "@db"} << QByteArray("[{");
+    QTest::newRow("not an array") << QStringList{"write", "@json", "@db"} << QByteArray("{}");
+    QTest::newRow("number as text") << QStringList{"write", "@json", "@db"}
+                                    << QByteArray(R"([{"FilePath": "/a.tktrack", "RideCount": "3"}])");
+    QTest::newRow("fraction") << QStringList{"write", "@json", "@db"} << QByteArray(R"([{"FileType": 1.5}])");
+    QTest::newRow("out of range") << QStringList{"write", "@json", "@db"}
+                                  << QByteArray(R"([{"RideCount": 4294967296}])");
+    QTest::newRow("add to a damaged database") << QStringList{"add", "@damaged", "/m/new.tktrack"} << QByteArray();
+    QTest::newRow("unknown option") << QStringList{"add", "@db", "/m/a.tktrack", "--no-such"} << QByteArray();
+    QTest::newRow("too few arguments") << QStringList{"write", "@json"} << QByteArray("[]");
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << QByteArray();
+}
+
+void TestDbCli::badInputChangesNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, jsonText);
+    TestFolder dir;
+    const QByteArray oldDb = hexBytes("52 56 44 42 31 30 30 30 00 00 00 00");
+    const QByteArray damaged = hexBytes("52 56 44 42 31 30 30 30 00 00 00 05");
+    const QString db = dir.createFile(QStringLiteral("db.rvltdb"), oldDb);
+    const QString damagedDb = dir.createFile(QStringLiteral("damaged.rvltdb"), damaged);
+    const QString json = dir.createFile(QStringLiteral("in.json"), jsonText);
+    const QStringList before = dir.listAll();
+
+    QStringList full{QStringLiteral("db")};
+    for (const QString& a : args)
+        full << (a == QLatin1String("@json") ? json : a == QLatin1String("@db") ? db
+                 : a == QLatin1String("@damaged") ? damagedDb : a);
+    const CliRun run = RunCli(full);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(dir.listAll(), before);
+    QCOMPARE(TestFolder::readFile(db), oldDb);
+    QCOMPARE(TestFolder::readFile(damagedDb), damaged);
+}
+
+QTEST_GUILESS_MAIN(TestDbCli)
+#include "tst_dbcli.moc"
