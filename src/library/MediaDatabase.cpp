@@ -1,6 +1,7 @@
 #include "library/MediaDatabase.h"
 
 #include "library/recordio/BinaryFileIO.h"
+#include "library/recordio/DamagedCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,14 +151,4 @@ bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath)
     BinaryFileIO io;
     EncodeInto(io, table);
     return io.SaveBuffer(filePath, true);
-}
-
-QString KeepDamagedCopy(const QString& filePath)
-{
-    if (!QFileInfo(filePath).isFile())
-        return {};
-    QString copy = filePath + QLatin1String(".damaged");
-    for (int n = 1; QFileInfo::exists(copy); ++n)
-        copy = filePath + QLatin1String(".damaged.") + QString::number(n);
-    return QFile::copy(filePath, copy) ? copy : QString();
 }

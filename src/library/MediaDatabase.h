@@ -42,6 +42,3 @@ DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>&
 // The file's exact bytes for a table, and the atomic save of them.
 QByteArray EncodeMediaDatabase(const MediaTable& table);
 bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath);
-
-// Copies a file that failed to load to the first free "<file>.damaged[.n]"; returns the copy's path.
-QString KeepDamagedCopy(const QString& filePath);

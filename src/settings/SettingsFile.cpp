@@ -2,6 +2,7 @@
 
 #include "library/MediaDatabase.h"
 #include "library/recordio/BinaryFileIO.h"
+#include "library/recordio/DamagedCopy.h"
 #include "settings/AppPaths.h"
 
 namespace {
@@ -110,7 +111,12 @@ void EncodeInto(BinaryFileIO& io, const AppSettings& settings)
 
 bool LoadSettings(AppSettings& settings, const QString& programFolder)
 {
-    return ReadSettingsFile(SettingsFilePath(programFolder), settings);
+    const QString path = SettingsFilePath(programFolder);
+    if (ReadSettingsFile(path, settings))
+        return true;
+    // The media folders the user typed live here; the save at shutdown would replace them.
+    KeepDamagedCopy(path);
+    return false;
 }
 
 bool SaveSettings(const AppSettings& settings, const QString& programFolder)

@@ -12,8 +12,9 @@
 // tags are markers, so a file with misspelt tags but the right layout still loads.
 //
 // A file that cannot be read whole (it ends early, or holds a negative folder count) changes
-// nothing: it is decoded into a copy that replaces the settings only once every field was read.
-// Saves are atomic.
+// nothing: it is decoded into a copy that replaces the settings only once every field was read,
+// and the program's load keeps the file's bytes as "Ridevault.rvltdat.damaged" before the next save
+// can replace them. Saves are atomic.
 
 #include "settings/AppSettings.h"
 
@@ -22,7 +23,8 @@
 #include <QString>
 
 // Reads programFolder's settings file into settings. False (settings unchanged) when there is no
-// file, its magic is not "RVLT", or it cannot be read whole.
+// file, its magic is not "RVLT", or it cannot be read whole; a file that is there but does not load
+// is kept as a ".damaged" copy.
 bool LoadSettings(AppSettings& settings, const QString& programFolder);
 // Writes the settings file, replacing the old one only once the new one is complete.
 bool SaveSettings(const AppSettings& settings, const QString& programFolder);

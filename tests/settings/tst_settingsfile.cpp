@@ -5,6 +5,7 @@
 #include "settings/SettingsFile.h"
 #include "TestFolder.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -192,10 +193,15 @@ private Q_SLOTS:
             QCOMPARE(s, before);
         }
         TestFolder dir;
-        dir.createFile(QLatin1String(kSettingsFileName), whole.left(whole.size() - 1));
+        const QString path = dir.createFile(QLatin1String(kSettingsFileName), whole.left(whole.size() - 1));
         AppSettings s = before;
         QVERIFY(!LoadSettings(s, dir.path()));
         QCOMPARE(s, before);
+        // The user's folders in the damaged file outlive the save that follows the failed load.
+        QVERIFY(SaveSettings(s, dir.path()));
+        QCOMPARE(TestFolder::readFile(path + QStringLiteral(".damaged")), whole.left(whole.size() - 1));
+        QVERIFY(!LoadSettings(s, dir.path() + QStringLiteral("/missing")));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
     }
 
     void impossibleFolderCountsAreDamage_data()
