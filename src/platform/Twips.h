@@ -1,7 +1,8 @@
 #pragma once
-// The design measures the screen in twips; widgets measure in pixels. Every conversion goes through
-// here: twips per pixel = 1440 / logical DPI of the axis (15 at 96 DPI), and a converted value is
-// rounded to the nearest whole number with ties to even (12.5 gives 12).
+// The program lays out its windows in twips, as its Windows forms always did; widgets measure in
+// pixels. Every conversion goes through here: twips per pixel = 1440 / logical DPI of the axis (15 at
+// 96 DPI), and a converted value is rounded to the nearest whole number with ties to even (12.5
+// gives 12).
 
 #include <cmath>
 
