@@ -4,18 +4,10 @@
 // new background, AutoColor switched on, a resize). While AutoColor is on, a new background derives
 // both from itself.
 
+#include "controls/NoWindowsColorMacros.h"
 #include "theme/OleColor.h"
 
 #include <QWidget>
-
-// The Windows headers define COLOR_BACKGROUND and COLOR_HIGHLIGHT as system colour indices; in a file
-// that includes both, the control's own member names must win.
-#ifdef COLOR_BACKGROUND
-#undef COLOR_BACKGROUND
-#endif
-#ifdef COLOR_HIGHLIGHT
-#undef COLOR_HIGHLIGHT
-#endif
 
 class ucTabContainer : public QWidget {
     Q_OBJECT

@@ -7,19 +7,11 @@
 // Color_ShadowDark only store: the strip shows them from its next redraw (a tab added or chosen, a
 // resize, a new background).
 
+#include "controls/NoWindowsColorMacros.h"
 #include "theme/OleColor.h"
 
 #include <QList>
 #include <QWidget>
-
-// The Windows headers define COLOR_BACKGROUND and COLOR_HIGHLIGHT as system colour indices; in a file
-// that includes both, the control's own member names must win.
-#ifdef COLOR_BACKGROUND
-#undef COLOR_BACKGROUND
-#endif
-#ifdef COLOR_HIGHLIGHT
-#undef COLOR_HIGHLIGHT
-#endif
 
 class ucTabHead : public QWidget {
     Q_OBJECT
