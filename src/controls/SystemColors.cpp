@@ -1,5 +1,7 @@
 #include "controls/SystemColors.h"
 
+#include "theme/ColorSpace.h"
+
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -67,7 +69,7 @@ OleColor SystemColor(int index, const QPalette& palette)
 
 OleColor TranslateColor(OleColor color, const QPalette& palette)
 {
-    return IsSystemColorRef(color) ? SystemColor(SystemColorIndex(color), palette) : color;
+    return TranslateColor(color, [&palette](int index) { return SystemColor(index, palette); });
 }
 
 QColor ToQColor(OleColor color, const QPalette& palette)

@@ -1,6 +1,6 @@
 #include "controls/ucTabHead.h"
 
-#include "controls/ColorDerivation.h"
+#include "theme/ColorDerivation.h"
 #include "controls/SystemColors.h"
 #include "platform/Twips.h"
 

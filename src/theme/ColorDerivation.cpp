@@ -1,4 +1,4 @@
-#include "controls/ColorDerivation.h"
+#include "theme/ColorDerivation.h"
 
 #include "platform/Twips.h"
 
