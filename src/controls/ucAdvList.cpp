@@ -175,6 +175,32 @@ void ucAdvList::SetColor(AdvListColor which, OleColor color)
     ApplyColors();
 }
 
+void ucAdvList::SetButtonColors(const ColorGroup& group)
+{
+    SetGroup(AdvListColor::ButtonFace, AdvListColor::ButtonText, AdvListColor::ButtonHighlight,
+             AdvListColor::ButtonBrightHighlight, AdvListColor::ButtonShadow, AdvListColor::ButtonDarkShadow, group);
+}
+
+void ucAdvList::SetHeaderColors(const ColorGroup& group)
+{
+    SetGroup(AdvListColor::HeaderFace, AdvListColor::HeaderText, AdvListColor::HeaderHighlight,
+             AdvListColor::HeaderBrightHighlight, AdvListColor::HeaderShadow, AdvListColor::HeaderDarkShadow, group);
+}
+
+void ucAdvList::SetGroup(AdvListColor face, AdvListColor text, AdvListColor highlight, AdvListColor brightHighlight,
+                         AdvListColor shadow, AdvListColor darkShadow, const ColorGroup& group)
+{
+    if (!m_customColors)
+        return;
+    m_colors[int(face)] = group.Face;
+    m_colors[int(text)] = group.Text;
+    m_colors[int(highlight)] = group.Highlight;
+    m_colors[int(brightHighlight)] = group.BrightHighlight;
+    m_colors[int(shadow)] = group.Shadow;
+    m_colors[int(darkShadow)] = group.DarkShadow;
+    ApplyColors();
+}
+
 void ucAdvList::SetListFont(const FontRecord& font)
 {
     m_listFont = font;

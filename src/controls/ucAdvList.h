@@ -11,6 +11,7 @@
 #include "controls/AdvListProperties.h"
 #include "controls/AdvListScrollBar.h"
 #include "controls/Bevel.h"
+#include "theme/ColorGroup.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -57,6 +58,9 @@ public:
     // CustomColors.
     OleColor Color(AdvListColor which) const { return m_colors[int(which)]; }
     void SetColor(AdvListColor which, OleColor color);
+    // The six CCButton* or CCHeader* colours at once, under the same rule as SetColor.
+    void SetButtonColors(const ColorGroup& group);
+    void SetHeaderColors(const ColorGroup& group);
     bool Selected(int row) const { return m_data.Selected(row); }
     void SetSelected(int row, bool selected) { m_data.SetSelected(row, selected); }  // no redraw
     FontRecord ListFont() const { return m_listFont; }
@@ -131,6 +135,8 @@ private:
     // Colours.
     void LoadSystemColors(bool includingHeader);
     void ApplyColors();
+    void SetGroup(AdvListColor face, AdvListColor text, AdvListColor highlight, AdvListColor brightHighlight,
+                  AdvListColor shadow, AdvListColor darkShadow, const ColorGroup& group);
     QColor Q(AdvListColor which) const;
     BevelColors ButtonBevel(bool pressed) const;
     BevelColors HeaderBevel(bool pressed) const;

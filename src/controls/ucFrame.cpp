@@ -38,6 +38,16 @@ void ucFrame::SetColorBrightHighlight(OleColor color) { SetColor(m_colorBrightHi
 void ucFrame::SetColorShadow(OleColor color) { SetColor(m_colorShadow, color); }
 void ucFrame::SetColorDarkShadow(OleColor color) { SetColor(m_colorDarkShadow, color); }
 
+void ucFrame::SetColors(const ColorGroup& group)
+{
+    m_colorFace = group.Face;
+    m_colorHighlight = group.Highlight;
+    m_colorBrightHighlight = group.BrightHighlight;
+    m_colorShadow = group.Shadow;
+    m_colorDarkShadow = group.DarkShadow;
+    update();
+}
+
 BevelColors ucFrame::BorderColors() const
 {
     const QPalette& pal = palette();

@@ -3,6 +3,7 @@
 // placed directly inside it on or off, while the frame itself keeps raising its events.
 
 #include "controls/Bevel.h"
+#include "theme/ColorGroup.h"
 #include "theme/OleColor.h"
 
 #include <QWidget>
@@ -31,6 +32,8 @@ public:
     void SetColorShadow(OleColor color);
     OleColor ColorDarkShadow() const { return m_colorDarkShadow; }
     void SetColorDarkShadow(OleColor color);
+    // The five edge and face colours of a group at once; a frame has no text, so Text is ignored.
+    void SetColors(const ColorGroup& group);
 
     // The border's four colours for the current style, resolved against the palette.
     BevelColors BorderColors() const;

@@ -63,6 +63,16 @@ void ucTextButton::SetColorBrightHighlight(OleColor color) { SetColor(m_colorBri
 void ucTextButton::SetColorShadow(OleColor color) { SetColor(m_colorShadow, color); }
 void ucTextButton::SetColorDarkShadow(OleColor color) { SetColor(m_colorDarkShadow, color); }
 
+void ucTextButton::SetColors(const ColorGroup& group)
+{
+    m_colorFace = group.Face;
+    m_colorText = group.Text;
+    m_colorHighlight = group.Highlight;
+    m_colorBrightHighlight = group.BrightHighlight;
+    m_colorShadow = group.Shadow;
+    SetColor(m_colorDarkShadow, group.DarkShadow);
+}
+
 void ucTextButton::SetFont(const FontRecord& font)
 {
     m_font = font;

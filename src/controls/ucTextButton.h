@@ -4,6 +4,7 @@
 // its caption as disabled text.
 
 #include "controls/Bevel.h"
+#include "theme/ColorGroup.h"
 #include "theme/FontRecord.h"
 #include "theme/OleColor.h"
 
@@ -36,6 +37,8 @@ public:
     void SetColorShadow(OleColor color);
     OleColor ColorDarkShadow() const { return m_colorDarkShadow; }
     void SetColorDarkShadow(OleColor color);
+    // All six colours of a group at once, drawn released as each single colour is.
+    void SetColors(const ColorGroup& group);
 
     // The caption font; setting it measures the text height again and lays the caption out anew.
     FontRecord Font() const { return m_font; }

@@ -118,6 +118,18 @@ qint16 frmMessageBox::ShowMessage(const QString& text, const QString& caption, Q
     return answer;
 }
 
+MessageAnswer frmMessageBox::ShowMessage(const QString& text, const QString& caption, QWidget* owner,
+                                         MessageIcon icon, MessageButtons buttons, bool shellIcons)
+{
+    return MessageAnswer(ShowMessage(text, caption, owner, qint16(icon), qint16(buttons), shellIcons));
+}
+
+void frmMessageBox::Prepare(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
+                            bool shellIcons)
+{
+    Prepare(text, caption, qint16(icon), qint16(buttons), shellIcons);
+}
+
 void frmMessageBox::Press(int index)
 {
     m_answer = static_cast<qint16>(index);
@@ -147,5 +159,6 @@ QList<qint16>& frmMessageBox::NextAnswers()
 }
 
 void frmMessageBox::SetNextAnswer(qint16 answer) { NextAnswers().append(answer); }
+void frmMessageBox::SetNextAnswer(MessageAnswer answer) { NextAnswers().append(qint16(answer)); }
 int frmMessageBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
 void frmMessageBox::ClearNextAnswers() { NextAnswers().clear(); }

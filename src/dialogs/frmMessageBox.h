@@ -16,6 +16,16 @@
 class QLabel;
 class ucTextButton;
 
+// The icon, button set and answer numbers by name; each value is the number the callers pass.
+enum class MessageIcon : qint16 { None = -1, Application = 0, Warning = 1, Question = 2, Error = 3, Information = 4 };
+enum class MessageButtons : qint16 {
+    OK = 0, OKCancel = 1, YesNo = 2, YesNoCancel = 3, YesToAllNoToAll = 4, YesToAllNoToAllCancel = 5,
+    AbortRetry = 6, AbortRetryIgnore = 7, RetryCancel = 8
+};
+enum class MessageAnswer : qint16 {
+    Closed = -1, OK = 0, Cancel = 1, Yes = 2, No = 3, YesToAll = 4, NoToAll = 5, Abort = 6, Retry = 7, Ignore = 8
+};
+
 class frmMessageBox : public QDialog {
     Q_OBJECT
 public:
@@ -28,9 +38,13 @@ public:
     // library on Windows; both libraries offer the same standard set here.
     static qint16 ShowMessage(const QString& text, const QString& caption, QWidget* owner, qint16 iconIndex,
                               qint16 buttonSet, bool shellIcons = false);
+    static MessageAnswer ShowMessage(const QString& text, const QString& caption, QWidget* owner, MessageIcon icon,
+                                     MessageButtons buttons, bool shellIcons = false);
 
     // Lays the box out for a message without showing it.
     void Prepare(const QString& text, const QString& caption, qint16 iconIndex, qint16 buttonSet, bool shellIcons);
+    void Prepare(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
+                 bool shellIcons = false);
     qint16 Answer() const { return m_answer; }
 
     bool HasIcon() const;
@@ -43,6 +57,7 @@ public:
 
     // Test hook, see above.
     static void SetNextAnswer(qint16 answer);
+    static void SetNextAnswer(MessageAnswer answer);
     static int PendingAnswers();
     static void ClearNextAnswers();
 

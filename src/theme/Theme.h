@@ -4,6 +4,7 @@
 //
 // A Theme built by its constructor is blank (zero colours); DefaultTheme() is the built-in theme.
 
+#include "theme/ColorGroup.h"
 #include "theme/FontRecord.h"
 #include "theme/OleColor.h"
 
@@ -45,6 +46,19 @@ struct Theme {
 
     qint32 PreviewWidth = 0;   // screenshot preview box of the main window, in pixels
     qint32 PreviewHeight = 0;
+
+    ColorGroup WindowGroup() const
+    {
+        return {WindowFace, WindowText, WindowHighlight, WindowBrightHighlight, WindowShadow, WindowDarkShadow};
+    }
+    ColorGroup ButtonGroup() const
+    {
+        return {ButtonFace, ButtonText, ButtonHighlight, ButtonBrightHighlight, ButtonShadow, ButtonDarkShadow};
+    }
+    ColorGroup HeaderGroup() const
+    {
+        return {HeaderFace, HeaderText, HeaderHighlight, HeaderBrightHighlight, HeaderShadow, HeaderDarkShadow};
+    }
 
     bool operator==(const Theme&) const = default;
 };

@@ -120,13 +120,17 @@ void tst_messagebox::pressedButtonIsTheAnswer()
     WhenModalOpens<frmMessageBox>([](frmMessageBox* box) {
         QTest::mouseClick(box->Button(3), Qt::LeftButton, {}, QPoint(10, 10));
     });
-    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Remove?"), QStringLiteral("Remove..."), nullptr, 2, 3), 3);
+    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Remove?"), QStringLiteral("Remove..."), nullptr,
+                                        MessageIcon::Question, MessageButtons::YesNoCancel),
+             MessageAnswer::No);
 }
 
 void tst_messagebox::closedWithoutButtonAnswersMinusOne()
 {
     WhenModalOpens<frmMessageBox>([](frmMessageBox* box) { box->close(); });
-    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Clear?"), QStringLiteral("Clear..."), nullptr, 2, 3), -1);
+    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Clear?"), QStringLiteral("Clear..."), nullptr,
+                                        MessageIcon::Question, MessageButtons::YesNoCancel),
+             MessageAnswer::Closed);
 }
 
 void tst_messagebox::escapeAnswersMinusOne()
@@ -137,10 +141,13 @@ void tst_messagebox::escapeAnswersMinusOne()
 
 void tst_messagebox::hookAnswersInOrder()
 {
-    frmMessageBox::SetNextAnswer(2);
+    frmMessageBox::SetNextAnswer(MessageAnswer::Yes);
     frmMessageBox::SetNextAnswer(-1);
     QCOMPARE(frmMessageBox::PendingAnswers(), 2);
-    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("a"), QString(), nullptr, 2, 3), 2);
+    // The numbered and the named call answer alike.
+    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("a"), QString(), nullptr, MessageIcon::Question,
+                                        MessageButtons::YesNoCancel),
+             MessageAnswer::Yes);
     QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("b"), QString(), nullptr, 2, 3), -1);
     QCOMPARE(frmMessageBox::PendingAnswers(), 0);
 }

@@ -194,7 +194,7 @@ GalleryShots RenderDialogsGallery()
             Theme(box, theme);
             box.Prepare(QStringLiteral("This line is long enough to wrap, so the box counts one extra line for it "
                                        "whatever its real length.\r\nReplace the existing file?"),
-                        QStringLiteral("Install..."), -1, 5, false);
+                        QStringLiteral("Install..."), MessageIcon::None, MessageButtons::YesToAllNoToAllCancel);
             shots.append({QStringLiteral("messagebox_set5_noicon") + suffix, box.grab().toImage()});
         }
         {
