@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Ridevault.
+# Installs what is missing, builds, and starts Ridevault. Without arguments, on a machine where no
+# simulator installation is found, it starts Ridevault on the demo that the build writes
+# (build/demo/program: demo tracks and packages, and the stand-in simulator in build/demo-simulator).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 build_dir="${RIDEVAULT_BUILD_DIR:-build}"
-if [ -x "$build_dir/src/app/ridevault" ]; then
-  exec "$build_dir/src/app/ridevault" "$@"
+app="$build_dir/src/app/ridevault"
+cli="$build_dir/tools/cli/ridevault-cli"
+if [ ! -x "$app" ]; then
+  # Until the main window lands, the command-line tool is the program's front door.
+  exec "$cli" "${@:---help}"
 fi
-# Until the main window lands, the command-line tool is the program's front door.
-exec "$build_dir/tools/cli/ridevault-cli" "${@:---help}"
+if [ $# -gt 0 ] || "$cli" discover >/dev/null 2>&1; then
+  exec "$app" "$@"
+fi
+echo "No Trakora simulator found: starting Ridevault on the demo in $build_dir/demo (the README says how to use a real one)."
+exec "$app" --program-folder "$build_dir/demo/program"
