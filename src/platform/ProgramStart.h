@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // One argument of a command: plain text, or a file path that may need converting for the program.
 struct ProgramArgument {
     QString Text;
@@ -55,3 +57,6 @@ bool StartProgram(const ProgramStartPlan& plan);
 
 // PlanProgramStart with DefaultWinePrefix(), then StartProgram.
 bool StartProgram(const ProgramCommand& command);
+
+// How a command reaches program start: StartProgram in the program, a recorder in tests.
+using ProgramStarter = std::function<bool(const ProgramCommand& command)>;

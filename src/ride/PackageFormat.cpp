@@ -33,6 +33,7 @@ QString PackageResultText(int code)
     case kPackageNoEntries: return QStringLiteral("the package has no entries");
     case kPackageCannotUnpack: return QStringLiteral("an entry cannot be unpacked or written");
     case kPackageHostileName: return QStringLiteral("an entry's path leads outside the simulator's folders");
+    case kPackageNoTrack: return QStringLiteral("the package holds no track file to ride");
     default: return QStringLiteral("unknown result %1").arg(code);
     }
 }

@@ -28,6 +28,7 @@ enum PackageResult : int {
     kPackageNoEntries = -4,        // EntryCount below 1
     kPackageCannotUnpack = -5,     // a stream does not inflate to its size, or a file cannot be written
     kPackageHostileName = -6,      // an entry's path could land outside the simulator's folders
+    kPackageNoTrack = -7,          // a ride asked for a track and the package holds none
 };
 
 // One line of text for a result code, for the command-line tool and logs.

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -141,6 +142,10 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
     if (const int parsed = ParsePackage(io, contents); parsed != kPackageInstalled)
         return parsed;
     installation.Contents = contents;
+    if (installation.RequireTrack
+        && std::none_of(contents.Entries.begin(), contents.Entries.end(),
+                        [](const PackageEntry& e) { return IsTrackName(e.Name); }))
+        return kPackageNoTrack;
 
     if (!QFileInfo(installation.SimulatorPath).isDir())
         return kPackageCannotUnpack;

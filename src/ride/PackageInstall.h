@@ -28,10 +28,14 @@ struct PackageInstallation {
     // The simulator-relative paths the last installation created, in order.
     QStringList Created;
 
+    // A ride needs a track: when set, a package without a ".tktrack" entry is refused with
+    // kPackageNoTrack before anything is written, instead of leaving the previous InstalledTrack.
+    bool RequireTrack = false;
+
     // Called when a path has joined the installed-files list, just before its file is moved into
     // place (progress display; tests use it to stop the world between two files).
     std::function<void(const QString& relativePath)> BeforeFileLands;
 };
 
-// Returns a PackageResult code: 0, or -1 .. -6.
+// Returns a PackageResult code: 0, or -1 .. -7.
 int InstallPackage(PackageInstallation& installation, const QString& packagePath);

@@ -1,0 +1,269 @@
+// The ride without the window: the five refusals change nothing and start nothing, a ride counts and
+// saves before the simulator starts, and a package ride starts the simulator on the installed track
+// and leaves the simulator folder as it was once the clean-up has run.
+
+#include "TestFolder.h"
+
+#include "library/MediaDatabase.h"
+#include "ride/CleanupInstalledFiles.h"
+#include "ride/InstalledFilesList.h"
+#include "ride/PackageWriter.h"
+#include "ride/Ride.h"
+
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(RideOutcome)
+
+namespace {
+
+QStringList Describe(const ProgramCommand& c)
+{
+    QStringList out{c.Program};
+    for (const ProgramArgument& a : c.Arguments)
+        out << (a.IsPath ? QStringLiteral("path:") : QStringLiteral("text:")) + a.Text;
+    return out;
+}
+
+const QDateTime kFirstRide(QDate(2005, 3, 14), QTime(9, 5, 1));
+const QDateTime kSecondRide(QDate(2005, 3, 14), QTime(17, 2, 9));
+
+// A simulator folder with its program, a program folder, a media folder and a saved database.
+struct Scene {
+    TestFolder root;
+    MediaTable table;
+    RideContext context;
+    RidePlaces places;
+    QList<QStringList> started;
+    bool startSucceeds = true;
+    QList<QDateTime> clock{kFirstRide, kSecondRide};
+
+    Scene()
+    {
+        root.createFile(QStringLiteral("sim/TrakoraSimulator.exe"), "stand-in");
+        root.createDir(QStringLiteral("sim/Tracks"));
+        root.createDir(QStringLiteral("sim/Objects"));
+        root.createDir(QStringLiteral("prog"));
+        places = {root.filePath(QStringLiteral("sim/")), root.filePath(QStringLiteral("prog/")),
+                  root.filePath(QStringLiteral("prog/Ridevault.rvltdb"))};
+        context.StartProgram = [this](const ProgramCommand& c) {
+            started << Describe(c);
+            return startSucceeds;
+        };
+        context.Now = [this] { return clock.takeFirst(); };
+    }
+    QString media(const QString& name) const { return root.filePath(QStringLiteral("media/") + name); }
+    QString sim(const QString& relative = QString()) const { return root.filePath(QStringLiteral("sim/") + relative); }
+    QString listFile() const { return InstalledFilesListPath(places.ProgramFolder); }
+
+    qint32 add(const QString& path, qint32 type, qint32 rideCount = 0)
+    {
+        MediaRecord r;
+        r.FilePath = path;
+        r.FileType = type;
+        r.TypeName = TypeNameOf(type);
+        r.AddDate = QStringLiteral("01/02/2005 03:04:05");
+        r.RideCount = rideCount;
+        r.Title = QFileInfo(path).completeBaseName();
+        table.Append(r);
+        SaveMediaDatabaseFile(table, places.DatabaseFile);
+        return table.MediaCount() - 1;
+    }
+    void writePackage(const QString& name, const std::vector<PackageSourceFile>& files)
+    {
+        root.createDir(QStringLiteral("media"));
+        QVERIFY(WritePackageFile(media(name), files));
+    }
+    RideResult ride(qint32 index, const std::function<void(qint32)>& counted = {})
+    {
+        return RideMediaRecord(table, index, places, context, counted);
+    }
+};
+
+const std::vector<PackageSourceFile> kLoopPackage = {
+    {QStringLiteral("objects\\loop\\"), QStringLiteral("station.obj"), "station"},
+    {QStringLiteral("tracks\\"), QStringLiteral("Loop.tktrack"), "packaged loop"},
+};
+
+} // namespace
+
+class TestRide : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusalsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<RideOutcome>("outcome");
+        QTest::addColumn<int>("packageCode");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("isError");
+        const QString notFound = QStringLiteral("Not Found...");
+        QTest::newRow("simulator missing") << "simulator missing" << RideOutcome::SimulatorNotFound << 0
+            << "Trakora Simulator Not Found!\r\nSet the path to Trakora in the Advanced Settings." << notFound << false;
+        QTest::newRow("track missing") << "track missing" << RideOutcome::TrackFileNotFound << 0
+            << "Track File Not Found!\r\nThe track file has been Moved or Renamed." << notFound << false;
+        QTest::newRow("package missing") << "package missing" << RideOutcome::PackFileNotFound << 0
+            << "Pack File Not Found!\r\nThe pack file has been Moved or Renamed." << notFound << false;
+        QTest::newRow("unknown type missing") << "unknown type missing" << RideOutcome::PackFileNotFound << 0
+            << "Pack File Not Found!\r\nThe pack file has been Moved or Renamed." << notFound << false;
+        QTest::newRow("zlib missing") << "zlib missing" << RideOutcome::ZlibMissing << 0
+            << "zLib.DLL Not Foudn or Improperly Installed!\r\nPlace the zLib.DLL file in your System Path."
+            << "Missing DLL..." << true;
+        QTest::newRow("damaged package") << "damaged package" << RideOutcome::UnpackFailed << int(kPackageBadDirectory)
+            << "Could Not Unpack File!\r\nThe package could not be installed." << "Unpacking Error..." << true;
+        // After an earlier package ride, so a stale InstalledTrack is there to be (wrongly) ridden.
+        QTest::newRow("package without a track") << "package without a track" << RideOutcome::UnpackFailed
+            << int(kPackageNoTrack) << "Could Not Unpack File!\r\nThe package could not be installed."
+            << "Unpacking Error..." << true;
+    }
+    void refusalsChangeNothing()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(RideOutcome, outcome);
+        QFETCH(int, packageCode);
+        Scene s;
+        s.root.createFile(QStringLiteral("media/Loop.tktrack"), "loop");
+        qint32 index = s.add(s.media(QStringLiteral("Loop.tktrack")), FileTypeTrack, 4);
+        if (setUp == QLatin1String("simulator missing"))
+            QVERIFY(QFile::remove(s.sim(QStringLiteral("TrakoraSimulator.exe"))));
+        else if (setUp == QLatin1String("track missing"))
+            index = s.add(s.media(QStringLiteral("Gone.tktrack")), FileTypeTrack, 4);
+        else if (setUp == QLatin1String("package missing"))
+            index = s.add(s.media(QStringLiteral("Gone.tkpack")), FileTypePackage, 4);
+        else if (setUp == QLatin1String("unknown type missing"))
+            index = s.add(s.media(QStringLiteral("Gone.tkzip")), FileTypeUnknown, 4);
+        if (setUp == QLatin1String("zlib missing")) {
+            s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
+            index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage, 4);
+            s.context.ZlibAvailable = [] { return false; };
+        } else if (setUp == QLatin1String("damaged package")) {
+            s.root.createFile(QStringLiteral("media/Bad.tkpack"), QByteArray(64, 'x'));
+            index = s.add(s.media(QStringLiteral("Bad.tkpack")), FileTypePackage, 4);
+        } else if (setUp == QLatin1String("package without a track")) {
+            s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
+            QCOMPARE(s.ride(s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage)).Outcome, RideOutcome::Started);
+            s.writePackage(QStringLiteral("Scenery.tkpack"),
+                           {{QStringLiteral("objects\\"), QStringLiteral("tree.obj"), "tree"}});
+            index = s.add(s.media(QStringLiteral("Scenery.tkpack")), FileTypePackage, 4);
+            s.started.clear();
+        }
+
+        const std::vector<MediaRecord> recordsBefore = s.table.MediaList;
+        const QByteArray databaseBefore = TestFolder::readFile(s.places.DatabaseFile);
+        const QStringList filesBefore = s.root.listAll();
+        const QByteArray listBefore = TestFolder::readFile(s.listFile());
+        bool counted = false;
+
+        const RideResult result = s.ride(index, [&](qint32) { counted = true; });
+
+        QCOMPARE(result.Outcome, outcome);
+        QCOMPARE(result.PackageCode, packageCode);
+        const std::optional<RideMessage> message = RideFailureMessage(result.Outcome);
+        QVERIFY(message.has_value());
+        QTEST(message->Text, "text");
+        QTEST(message->Title, "title");
+        QTEST(message->IsError, "isError");
+        QVERIFY(!counted);
+        QVERIFY(s.table.MediaList == recordsBefore);
+        QCOMPARE(TestFolder::readFile(s.places.DatabaseFile), databaseBefore);
+        QCOMPARE(s.root.listAll(), filesBefore);
+        QCOMPARE(TestFolder::readFile(s.listFile()), listBefore);
+        QCOMPARE(s.started, QList<QStringList>());
+    }
+
+    // Counted twice, the second date kept, the row told before the save and the save done before
+    // the start; a simulator that will not start still gets its ride counted.
+    void countsAndSavesBeforeStarting_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<qint32>("fileType");
+        QTest::addColumn<bool>("startSucceeds");
+        QTest::addColumn<RideOutcome>("outcome");
+        QTest::newRow("track") << "Big Loop.tktrack" << qint32(FileTypeTrack) << true << RideOutcome::Started;
+        QTest::newRow("simulator does not start") << "Big Loop.tktrack" << qint32(FileTypeTrack) << false
+                                                  << RideOutcome::StartFailed;
+        QTest::newRow("unknown type rides as it is") << "Big Loop.tkzip" << qint32(FileTypeUnknown) << true
+                                                     << RideOutcome::Started;
+    }
+    void countsAndSavesBeforeStarting()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(qint32, fileType);
+        QFETCH(bool, startSucceeds);
+        QFETCH(RideOutcome, outcome);
+        Scene s;
+        s.startSucceeds = startSucceeds;
+        const QString track = s.root.createFile(QStringLiteral("media/") + fileName, "loop");
+        s.root.createFile(QStringLiteral("media/Other.tktrack"), "other");
+        s.add(s.media(QStringLiteral("Other.tktrack")), FileTypeTrack, 2);
+        const qint32 index = s.add(track, fileType, 998);
+        const QStringList command{s.sim(QStringLiteral("TrakoraSimulator.exe")), QStringLiteral("text:-s"),
+                                  QStringLiteral("path:") + track};
+
+        for (const qint32 expectedCount : {999, 1000}) {
+            qint32 savedWhenCounted = -1;
+            const qsizetype startsBefore = s.started.size();
+            const RideResult result = s.ride(index, [&](qint32 countedIndex) {
+                QCOMPARE(countedIndex, index);
+                QCOMPARE(s.started.size(), startsBefore);
+                std::vector<MediaRecord> onDisk;
+                ReadMediaDatabaseFile(s.places.DatabaseFile, onDisk);
+                savedWhenCounted = onDisk.at(size_t(index)).RideCount;
+            });
+            QCOMPARE(result.Outcome, outcome);
+            QVERIFY(result.DatabaseSaved);
+            QCOMPARE(result.RideFile, track);
+            QCOMPARE(savedWhenCounted, expectedCount - 1);
+            QCOMPARE(s.table.MediaList[size_t(index)].RideCount, expectedCount);
+        }
+        QCOMPARE(s.table.MediaList[size_t(index)].RideDate, QStringLiteral("03/14/2005 17:02:09"));
+        QCOMPARE(s.table.MediaList[0].RideCount, 2);
+        QCOMPARE(s.started, (QList<QStringList>{command, command}));
+        std::vector<MediaRecord> saved;
+        QCOMPARE(ReadMediaDatabaseFile(s.places.DatabaseFile, saved), DatabaseRead::Loaded);
+        QVERIFY(saved == s.table.MediaList);
+    }
+
+    // The simulator starts on the installed track, found in the simulator folder as it is spelt
+    // there; PackTrack keeps the package's own relative form. After the clean-up the simulator
+    // folder is as before the ride, a track the user already had included.
+    void packageRideStartsOnTheInstalledTrack_data()
+    {
+        QTest::addColumn<bool>("trackWasThere");
+        QTest::newRow("track comes with the package") << false;
+        QTest::newRow("track was already there") << true;
+    }
+    void packageRideStartsOnTheInstalledTrack()
+    {
+        QFETCH(bool, trackWasThere);
+        Scene s;
+        if (trackWasThere)
+            s.root.createFile(QStringLiteral("sim/Tracks/loop.TKTRACK"), "the user's own loop");
+        s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
+        const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage, 1);
+        const QStringList filesBefore = s.root.listAll();
+
+        const RideResult result = s.ride(index);
+
+        QCOMPARE(result.Outcome, RideOutcome::Started);
+        const QString rideFile = s.sim(trackWasThere ? QStringLiteral("Tracks/loop.TKTRACK")
+                                                     : QStringLiteral("Tracks/Loop.tktrack"));
+        QCOMPARE(result.RideFile, rideFile);
+        QCOMPARE(s.started, (QList<QStringList>{{s.sim(QStringLiteral("TrakoraSimulator.exe")),
+                                                 QStringLiteral("text:-s"), QStringLiteral("path:") + rideFile}}));
+        const MediaRecord& record = s.table.MediaList[size_t(index)];
+        QCOMPARE(record.PackTrack, QStringLiteral("tracks\\Loop.tktrack"));
+        QCOMPARE(record.RideCount, 2);
+        QVERIFY(QFile::exists(s.sim(QStringLiteral("Objects/loop/station.obj"))));
+
+        CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
+        QCOMPARE(s.root.listAll(), filesBefore);
+        if (trackWasThere)
+            QCOMPARE(TestFolder::readFile(rideFile), QByteArray("the user's own loop"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRide)
+#include "tst_ride.moc"
