@@ -1,6 +1,7 @@
 // ridevault-cli db: dump a media database as JSON, write one from JSON, add files to one.
 
 #include "CliCommon.h"
+#include "CliDatabase.h"
 
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
@@ -18,18 +19,6 @@ const char kDbHelp[] =
     "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
     "                       [--no-brackets] [--no-dash]\n"
     "                                              add files (the database is started when missing)\n";
-
-QJsonObject RecordToJson(const MediaRecord& r)
-{
-    return QJsonObject{
-        {QStringLiteral("FilePath"), r.FilePath},   {QStringLiteral("FileType"), r.FileType},
-        {QStringLiteral("TypeName"), r.TypeName},   {QStringLiteral("AddDate"), r.AddDate},
-        {QStringLiteral("RideCount"), r.RideCount}, {QStringLiteral("RideDate"), r.RideDate},
-        {QStringLiteral("PackTrack"), r.PackTrack}, {QStringLiteral("Title"), r.Title},
-        {QStringLiteral("Author"), r.Author},       {QStringLiteral("Rating"), r.Rating},
-        {QStringLiteral("Notes"), r.Notes},
-    };
-}
 
 QString TextField(const QJsonObject& o, const char* key, int index)
 {
@@ -73,22 +62,12 @@ MediaRecord RecordFromJson(const QJsonValue& value, int index)
     return r;
 }
 
-std::vector<MediaRecord> ReadDatabaseOrFail(const QString& path)
-{
-    std::vector<MediaRecord> records;
-    QString error;
-    const DatabaseRead read = ReadMediaDatabaseFile(path, records, &error);
-    if (read == DatabaseRead::Loaded)
-        return records;
-    throw CliError(QStringLiteral("%1: %2").arg(path, error));
-}
-
 int Dump(const QStringList& args)
 {
     CliRequireArgs(args, 1, 1, QStringLiteral("ridevault-cli db dump FILE"));
     QJsonArray out;
-    for (const MediaRecord& r : ReadDatabaseOrFail(args[0]))
-        out.append(RecordToJson(r));
+    for (const MediaRecord& r : CliReadDatabase(args[0]))
+        out.append(CliRecordToJson(r));
     CliPrintJson(QJsonDocument(out));
     return 0;
 }
@@ -130,7 +109,7 @@ int Add(const QStringList& arguments)
     const QString dbPath = args.takeFirst();
     MediaTable table;
     if (QFileInfo::exists(dbPath))
-        table.Replace(ReadDatabaseOrFail(dbPath));
+        table.Replace(CliReadDatabase(dbPath));
 
     QJsonArray results;
     for (const QString& path : args) {

@@ -16,6 +16,7 @@ int RunSettingsCommand(const QStringList& args);
 int RunThemeCommand(const QStringList& args);
 int RunDiscoverCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
+int RunRideCommand(const QStringList& args);
 
 namespace {
 
@@ -28,6 +29,7 @@ const CliCommandGroup kGroups[] = {
     {"theme", "theme files: dump, write, default", RunThemeCommand},
     {"discover", "find the simulator folder through the registry", RunDiscoverCommand},
     {"scan", "list the track and package files below folders", RunScanCommand},
+    {"ride", "ride one record of a database: install, count, save, start", RunRideCommand},
 };
 
 void PrintUsage()

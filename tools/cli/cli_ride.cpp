@@ -1,0 +1,73 @@
+// ridevault-cli ride: "Ride!" on one record of a database, as the main window does it.
+
+#include "CliCommon.h"
+#include "CliDatabase.h"
+
+#include "library/MediaDatabase.h"
+#include "platform/ProgramFolder.h"
+#include "ride/Ride.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+const char kRideHelp[] =
+    "usage:\n"
+    "  ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR\n"
+    "      ride record INDEX (from 0): install it when it is a package (the installed-files list\n"
+    "      goes into the program folder), count the ride, save DB_FILE, start the simulator and\n"
+    "      print the updated record as JSON. Exit status 0 only when the simulator was started;\n"
+    "      a refused ride prints the program's message and changes nothing.\n";
+
+QString FolderOption(QStringList& args, const QString& name)
+{
+    const qsizetype i = args.indexOf(name);
+    if (i < 0 || i + 1 >= args.size())
+        throw CliError(QStringLiteral("%1 DIR is required").arg(name));
+    const QString folder = args[i + 1];
+    args.remove(i, 2);
+    if (args.contains(name))
+        throw CliError(QStringLiteral("%1 given more than once").arg(name));
+    if (!QFileInfo(folder).isDir())
+        throw CliError(QStringLiteral("%1: no such folder").arg(folder));
+    return WithFinalSeparator(QDir(folder).absolutePath());
+}
+
+} // namespace
+
+int RunRideCommand(const QStringList& arguments)
+{
+    if (arguments.isEmpty() || CliWantsHelp(arguments)) {
+        CliPrint(QLatin1String(kRideHelp));
+        return arguments.isEmpty() ? kCliUsageError : 0;
+    }
+    QStringList args = arguments;
+    RidePlaces places;
+    places.SimulatorPath = FolderOption(args, QStringLiteral("--simulator"));
+    places.ProgramFolder = FolderOption(args, QStringLiteral("--program-folder"));
+    CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR"));
+    places.DatabaseFile = args[0];
+    MediaTable table;
+    table.Replace(CliReadDatabase(places.DatabaseFile));
+    bool isNumber = false;
+    const qint32 index = args[1].toInt(&isNumber);
+    if (!isNumber || index < 0 || index >= table.MediaCount())
+        throw CliError(QStringLiteral("INDEX must be a record number from 0 to %1").arg(table.MediaCount() - 1));
+
+    RideContext context;
+    const RideResult result = RideMediaRecord(table, index, places, context);
+    if (const std::optional<RideMessage> message = RideFailureMessage(result.Outcome)) {
+        QString text = QString(message->Text).replace(QLatin1String("\r\n"), QLatin1String(" "));
+        if (result.Outcome == RideOutcome::UnpackFailed)
+            text += QStringLiteral(" (%1, result %2)").arg(PackageResultText(result.PackageCode)).arg(result.PackageCode);
+        throw CliError(text);
+    }
+    CliPrintJson(QJsonDocument(CliRecordToJson(table.MediaList[size_t(index)])));
+    if (!result.DatabaseSaved)
+        QTextStream(stderr) << "ridevault-cli: cannot write " << places.DatabaseFile << '\n';
+    if (result.Outcome != RideOutcome::Started)
+        QTextStream(stderr) << "ridevault-cli: the simulator could not be started: " << result.RideFile << '\n';
+    return result.Outcome == RideOutcome::Started && result.DatabaseSaved ? 0 : kCliUsageError;
+}
