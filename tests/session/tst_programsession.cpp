@@ -1,0 +1,149 @@
+// The main window's start-up and shutdown steps that draw nothing: which files they read and write,
+// what wins when a file is missing or damaged, and that a failed save is reported, never silent.
+
+#include "TestFolder.h"
+
+#include "library/MediaDatabase.h"
+#include "session/ProgramSession.h"
+#include "settings/AppPaths.h"
+#include "settings/SettingsFile.h"
+#include "theme/ThemeFile.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+const ScreenMetrics kScreen{1024, 768, 15.0, 15.0};
+
+QString NoSimulator() { return QString(); }
+
+AppState StateIn(const TestFolder& folder)
+{
+    AppState state;
+    state.ProgramFolder = folder.path();  // without a separator, as a user might give it
+    return state;
+}
+
+}  // namespace
+
+class TestProgramSession : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartUsesDefaults();
+    void savedSettingsAndTheme_data();
+    void savedSettingsAndTheme();
+    void shutdownSavesDatabaseWidthsAndSettings();
+    void failedSavesAreReported();
+};
+
+void TestProgramSession::firstStartUsesDefaults()
+{
+    TestFolder folder;
+    AppState state = StateIn(folder);
+    LoadProgramState(state, kScreen, NoSimulator);
+
+    QVERIFY(QDir(folder.filePath("Themes")).exists());
+    QCOMPARE(state.ProgramFolder, folder.path() + QDir::separator());
+    // 640 x 480 pixels centred on a 1024 x 768 screen, in twips.
+    QCOMPARE(state.Settings.WindowWidth, 640 * 15);
+    QCOMPARE(state.Settings.WindowLeft, 192 * 15);
+    QCOMPARE(state.Settings.ColumnWidths[0], 200);
+    QCOMPARE(state.CurrentTheme, DefaultTheme());
+    QVERIFY(!LoadProgramDatabase(state));
+    QCOMPARE(state.Media.MediaCount(), 0);
+}
+
+void TestProgramSession::savedSettingsAndTheme_data()
+{
+    QTest::addColumn<QString>("settingsBytes");  // "good" writes a real file, else these raw bytes
+    QTest::addColumn<QString>("themeName");
+    QTest::addColumn<bool>("themeFileExists");
+    QTest::addColumn<bool>("expectSettingsLoaded");
+    QTest::addColumn<bool>("expectSavedTheme");
+    QTest::addColumn<QString>("expectThemeName");
+
+    QTest::newRow("settings and theme load") << "good" << "Dark" << true << true << true << "Dark";
+    QTest::newRow("named theme missing: built-in theme, name cleared")
+        << "good" << "Gone" << false << true << false << "";
+    QTest::newRow("damaged settings: defaults stay") << "RVLT1000LAST" << "Dark" << true << false << false
+                                                     << "Default";
+}
+
+void TestProgramSession::savedSettingsAndTheme()
+{
+    QFETCH(QString, settingsBytes);
+    QFETCH(QString, themeName);
+    QFETCH(bool, themeFileExists);
+    QFETCH(bool, expectSettingsLoaded);
+    QFETCH(bool, expectSavedTheme);
+    QFETCH(QString, expectThemeName);
+
+    TestFolder folder;
+    Theme dark = DefaultTheme();
+    dark.ListBackground = RgbColor(10, 20, 30);
+    dark.PreviewWidth = 320;
+    folder.createDir("Themes");
+    if (themeFileExists)
+        QVERIFY(SaveTheme(dark, folder.filePath("Themes/"), "Dark"));
+
+    AppSettings stored;
+    stored.ThemeName = themeName;
+    stored.ThemePath = "/somewhere/else/";  // a moved program folder: its own Themes folder wins
+    stored.WindowState = 2;
+    if (settingsBytes == "good")
+        QVERIFY(WriteSettingsFile(stored, SettingsFilePath(folder.path())));
+    else
+        folder.createFile("Ridevault.rvltdat", settingsBytes.toLatin1());
+
+    AppState state = StateIn(folder);
+    LoadProgramState(state, kScreen, NoSimulator);
+    QCOMPARE(state.Settings.WindowState == 2, expectSettingsLoaded);
+    QCOMPARE(state.Settings.ThemePath, ThemesFolderPath(state.ProgramFolder));
+    QCOMPARE(state.CurrentTheme, expectSavedTheme ? dark : DefaultTheme());
+    QCOMPARE(state.Settings.ThemeName, expectThemeName);
+}
+
+void TestProgramSession::shutdownSavesDatabaseWidthsAndSettings()
+{
+    TestFolder folder;
+    AppState state = StateIn(folder);
+    LoadProgramState(state, kScreen, NoSimulator);
+    state.Settings.ColumnWidths[7] = 77;
+    MediaRecord r;
+    r.FilePath = "/m/a.tktrack";
+    r.Title = "A";
+    r.TypeName = TypeNameOf(r.FileType);
+    state.Media.Append(r);
+
+    QCOMPARE(SaveProgramState(state, {11, 12, 13, 14, 15, 16, 17, 18}), QStringList());
+
+    AppSettings read;
+    QVERIFY(ReadSettingsFile(SettingsFilePath(state.ProgramFolder), read));
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(read.ColumnWidths[c], 11 + c);
+    QCOMPARE(state.Settings.ColumnWidths[7], 77);  // the hidden key column's width is never taken
+    MediaTable table;
+    QVERIFY(LoadMediaDatabase(table, state.ProgramFolder));
+    QCOMPARE(table.MediaList, state.Media.MediaList);
+}
+
+void TestProgramSession::failedSavesAreReported()
+{
+    // A folder standing where a file should be makes that save fail, as a full disk would; the
+    // other save still happens.
+    TestFolder folder;
+    AppState state = StateIn(folder);
+    LoadProgramState(state, kScreen, NoSimulator);
+    folder.createDir("Ridevault.rvltdb");
+    QCOMPARE(SaveProgramState(state, {}), QStringList{MediaDatabasePath(state.ProgramFolder)});
+    QVERIFY(QFile::exists(SettingsFilePath(state.ProgramFolder)));
+
+    folder.createDir("Ridevault.rvltdat.x");
+    QDir(folder.path()).remove("Ridevault.rvltdat");
+    QDir(folder.path()).rename("Ridevault.rvltdat.x", "Ridevault.rvltdat");
+    QCOMPARE(SaveProgramState(state, {}).size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestProgramSession)
+#include "tst_programsession.moc"
