@@ -463,8 +463,8 @@ QRect ucAdvList::BarPieceRect(Qt::Orientation bar, int piece) const
 int ucAdvList::RowAt(const QPoint& pos) const
 {
     const int rowsTop = RowsTop();
-    if (m_rowPitch < 1 || pos.y() < rowsTop || pos.y() >= height() - 2 || pos.x() < 2
-        || pos.x() >= width() - 2 - kBar)
+    // The row comes from Y alone, so the strip kept free for the vertical bar still holds rows.
+    if (m_rowPitch < 1 || pos.y() < rowsTop || pos.y() >= height() - 2)
         return -1;
     const int slot = (pos.y() - rowsTop) / m_rowPitch;
     const int row = slot + FirstShownRow();
@@ -483,7 +483,8 @@ int ucAdvList::HeaderColumnAt(const QPoint& pos) const
 
 int ucAdvList::ColumnEdgeAt(const QPoint& pos) const
 {
-    if (pos.y() < 2 || pos.y() >= RowsTop())
+    // A press over the vertical bar goes to the bar, so no edge there offers a resize.
+    if (pos.y() < 2 || pos.y() >= RowsTop() || (m_vBar.Shown && BarPieceRect(Qt::Vertical, Back).contains(pos)))
         return -1;
     for (int c = 0; c < VisibleColumnCount(); ++c) {
         const int edge = ColumnLeft(c) + ColumnPixels(c);

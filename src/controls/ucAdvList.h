@@ -117,6 +117,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum BarPiece { LessButton = 0, MoreButton = 1, Back = 2, Marker = 3 };
@@ -156,6 +157,7 @@ private:
     int AlongBar(Qt::Orientation bar, const QPoint& pos) const;
 
     // Input.
+    void ScrollByWheel(int delta);
     void RepeatStep(Qt::Orientation bar);
     void BarValueChanged(Qt::Orientation bar);
     void AutoSizeColumn(int column);

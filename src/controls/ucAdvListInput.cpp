@@ -5,6 +5,7 @@
 #include "controls/FontConvert.h"
 #include "controls/MouseArgs.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -55,9 +56,10 @@ void ucAdvList::mousePressEvent(QMouseEvent* event)
                 AutoSizeColumn(m_resizeColumn);
             else
                 m_resizeColumn = -1;
-        } else if (left && m_sortableColumns && column >= 0) {
+        } else if (left && column >= 0) {
+            // Every header click reports its column; only a sortable header sinks and sorts.
             m_pressedHeader = column;
-            m_headerPressed = true;
+            m_headerPressed = m_sortableColumns;
             m_drag = Drag::Header;
             update();
         }
@@ -92,7 +94,7 @@ void ucAdvList::mouseMoveEvent(QMouseEvent* event)
         break;
     case Drag::Header: {
         // Leaving the cell lets the header spring back, so a release outside it does not sort.
-        const bool inside = HeaderCellRect(m_pressedHeader).contains(pos);
+        const bool inside = m_sortableColumns && HeaderCellRect(m_pressedHeader).contains(pos);
         if (inside != m_headerPressed) {
             m_headerPressed = inside;
             update();
@@ -186,13 +188,30 @@ void ucAdvList::focusInEvent(QFocusEvent* event)
 {
     m_wheelActive = m_mouseWheelEnabled;
     m_wheelRemainder = 0;
+    // While it has the focus the list takes the wheel wherever the pointer is in its window, so
+    // the user can scroll it with the pointer resting on the information beside it.
+    if (m_wheelActive)
+        QCoreApplication::instance()->installEventFilter(this);
     QWidget::focusInEvent(event);
 }
 
 void ucAdvList::focusOutEvent(QFocusEvent* event)
 {
     m_wheelActive = false;
+    QCoreApplication::instance()->removeEventFilter(this);
     QWidget::focusOutEvent(event);
+}
+
+bool ucAdvList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel || !m_wheelActive || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto* target = static_cast<QWidget*>(watched);
+    // The list's own wheel events reach wheelEvent; other windows keep theirs.
+    if (target == this || target->window() != window())
+        return QWidget::eventFilter(watched, event);
+    ScrollByWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return true;
 }
 
 void ucAdvList::wheelEvent(QWheelEvent* event)
@@ -203,6 +222,11 @@ void ucAdvList::wheelEvent(QWheelEvent* event)
         return;
     }
     event->accept();
+    ScrollByWheel(delta);
+}
+
+void ucAdvList::ScrollByWheel(int delta)
+{
     // Fine-grained wheels send parts of a notch; a whole notch scrolls MouseWheelStep rows.
     m_wheelRemainder += delta;
     while (m_wheelRemainder >= kWheelNotch) {

@@ -16,7 +16,6 @@ constexpr int kEdgeGap = 30;        // a tab's left edge stands this far left of
 constexpr int kRaise = 60;          // the current tab stands this much taller than the others
 constexpr int kTitleDrop = 60;      // the title's top below its tab's top
 constexpr int kTabSpacing = 105;
-constexpr int kAfterCurrent = 360;
 
 QString PaddedTitle(const QString& title) { return QLatin1Char(' ') + title + QLatin1Char(' '); }
 } // namespace
@@ -68,9 +67,9 @@ QList<ucTabHead::TabPlace> ucTabHead::LayOut() const
         place.top = current ? 0 : kRaise;
         place.width = PixelsToTwips(metrics.horizontalAdvance(PaddedTitle(m_titles[i])), twipsPerPixel);
         places.append(place);
-        x += place.width + kTabSpacing;
-        if (current)
-            x += kAfterCurrent;
+        // The tab after the current one starts on the current tab's right edge, so the two touch and
+        // that edge stands in for the next tab's hidden left edge.
+        x += place.width + (current ? kEdgeGap : kTabSpacing);
     }
     return places;
 }

@@ -64,6 +64,11 @@ private Q_SLOTS:
     void horizontalBarOnlyWhenColumnsOverflow();
     void sortArrowPixels();
     void wheelNeedsFocusAndSetting();
+    void focusedListTakesTheWindowsWheel();
+    void headerClickReportsItsColumn_data();
+    void headerClickReportsItsColumn();
+    void reservedBarStripHoldsRows();
+    void noResizeEdgeUnderTheBar();
     void pointerSelection();
     void clickCarriesEarlierRow();
     void colourRules();
@@ -369,6 +374,94 @@ void TestAdvList::wheelNeedsFocusAndSetting()
     QTRY_VERIFY(list.hasFocus());
     Wheel(list, -120);
     QCOMPARE(list.VerticalBar().Value, 8);
+}
+
+void TestAdvList::focusedListTakesTheWindowsWheel()
+{
+    QWidget window;
+    auto* list = new ucAdvList(&window);
+    auto* panel = new QWidget(&window);
+    panel->setGeometry(420, 0, 100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Prepare(*list, 10, 100);
+    list->SetMouseWheelStep(3);
+    window.activateWindow();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+
+    Wheel(*panel, -120);
+    QCOMPARE(list->VerticalBar().Value, 3);
+    Wheel(*list, -120);  // once, not again through the window
+    QCOMPARE(list->VerticalBar().Value, 6);
+
+    QWidget other;  // another window keeps its wheel
+    Wheel(other, -120);
+    QCOMPARE(list->VerticalBar().Value, 6);
+
+    list->SetMouseWheelEnabled(false);
+    panel->setFocusPolicy(Qt::StrongFocus);
+    panel->setFocus();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    Wheel(*panel, -120);
+    QCOMPARE(list->VerticalBar().Value, 6);
+}
+
+void TestAdvList::headerClickReportsItsColumn_data()
+{
+    QTest::addColumn<bool>("sortable");
+    QTest::newRow("sortable") << true;
+    QTest::newRow("sorting off") << false;
+}
+
+void TestAdvList::headerClickReportsItsColumn()
+{
+    QFETCH(bool, sortable);
+    ucAdvList list;
+    Prepare(list, 10, 5);
+    list.SetSortableColumns(sortable);
+    QSignalSpy click(&list, &ucAdvList::Click);
+    QSignalSpy sorted(&list, &ucAdvList::Sorted);
+    QSignalSpy move(&list, &ucAdvList::MouseMove);
+    const QPoint header = list.HeaderCellRect(0).center();
+    QTest::mousePress(&list, Qt::LeftButton, {}, header);
+    QCOMPARE(list.HeaderPressed(), sortable);  // only a sortable header sinks
+    QTest::mouseMove(&list, header + QPoint(1, 0));
+    QCOMPARE(move.last()[0].toInt(), 0);
+    QTest::mouseRelease(&list, Qt::LeftButton, {}, header + QPoint(1, 0));
+    QCOMPARE(click.size(), 1);
+    QCOMPARE(click[0][0].toInt(), 0);
+    QCOMPARE(sorted.size(), sortable ? 1 : 0);
+}
+
+void TestAdvList::reservedBarStripHoldsRows()
+{
+    ucAdvList list;
+    Prepare(list, 10, 5);
+    QVERIFY(!list.VerticalBar().Shown);
+    QSignalSpy down(&list, &ucAdvList::MouseDown);
+    const QPoint inStrip(list.width() - 2 - 17 + 8, SlotPoint(list, 2).y());
+    QTest::mouseClick(&list, Qt::LeftButton, {}, inStrip);
+    QCOMPARE(down[0][1].toInt(), 2);
+    QCOMPARE(list.ListIndex(), 2);
+}
+
+void TestAdvList::noResizeEdgeUnderTheBar()
+{
+    ucAdvList list;
+    Prepare(list, 10, 50);
+    // Column 2's right edge (302 px) lies under the vertical bar (296..312 px).
+    list.resize(315, list.height());
+    QVERIFY(list.VerticalBar().Shown);
+    const QRect bar = list.BarPieceRect(Qt::Vertical, 2);
+    QVERIFY(bar.left() < 302 && 302 < bar.right());
+    Hover(list, QPoint(302, 10));
+    QCOMPARE(list.ResizeColumn(), -1);
+    QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+    Hover(list, QPoint(102, 10));  // an edge clear of the bar still resizes
+    QCOMPARE(list.ResizeColumn(), 0);
+    QCOMPARE(list.cursor().shape(), Qt::SizeHorCursor);
 }
 
 void TestAdvList::pointerSelection()

@@ -136,17 +136,19 @@ void tst_tab::tabPlaces()
     // Tab 0 is current: top 0, title 4 px lower; the others start 4 px lower still.
     QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 4));
     QCOMPARE(head.TitleRect(0).width(), w0);
-    // After the current tab: 7 px spacing and 24 px more.
-    QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 7 + 24, 8));
-    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 7 + 24 + w1 + 7);
+    // After the current tab the next one starts on its right edge; the others are 7 px apart.
+    QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 2, 8));
+    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 2 + w1 + 7);
     QCOMPARE(head.TabRect(1).left(), head.TitleRect(1).left() - 2);
+    QCOMPARE(head.TabRect(1).left(), head.TabRect(0).right());
     QCOMPARE(head.TabRect(1).top(), 4);
     QCOMPARE(head.TabRect(0).top(), 0);
 
     head.ShowTab(1);
     QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 8));
     QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 7, 4));
-    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 7 + w1 + 7 + 24);
+    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 7 + w1 + 2);
+    QCOMPARE(head.TabRect(2).left(), head.TabRect(1).right());
 }
 
 void tst_tab::shadowWaitsForRedraw()
