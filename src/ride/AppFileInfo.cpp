@@ -85,3 +85,11 @@ QString SimulatorVersionText(const QString& simulatorPath, SimulatorProgram prog
         return QStringLiteral("----");
     return info.FileVersion.replace(QLatin1Char(','), QStringLiteral(" ."));
 }
+
+std::array<QString, 3> SimulatorVersionTexts(const QString& simulatorPath)
+{
+    std::array<QString, 3> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = SimulatorVersionText(simulatorPath, kSimulatorPrograms[i]);
+    return texts;
+}

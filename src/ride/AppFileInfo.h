@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+
 // Each field is the version resource's string of the same key, or "" when the resource lacks it.
 struct AppFileInfo {
     QString CompanyName;
@@ -28,3 +30,5 @@ bool GetAppFileInfo(const QString& path, AppFileInfo& info);
 // The row text of one program: "----" when the program is missing or has no version resource,
 // else its FileVersion with every "," shown as " ." ("1, 6, 0, 3" reads "1 . 6 . 0 . 3").
 QString SimulatorVersionText(const QString& simulatorPath, SimulatorProgram program);
+// The three rows in the order of kSimulatorPrograms: simulator, editor, terraformer.
+std::array<QString, 3> SimulatorVersionTexts(const QString& simulatorPath);
