@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,6 +22,12 @@ QString ThemesFolderPath(const QString& programFolder)
 }
 
 QString HelpFilePath(const QString& programFolder) { return In(programFolder, kHelpFileName); }
+
+QString HelpDocumentPath(const QString& programFolder, const QString& executableFolder)
+{
+    const QString helpFile = HelpFilePath(programFolder);
+    return QFileInfo(helpFile).isFile() ? helpFile : In(executableFolder, kHelpPageFileName);
+}
 
 QString SimulatorExePath(const QString& simulatorFolder) { return In(simulatorFolder, kSimulatorExeName); }
 
