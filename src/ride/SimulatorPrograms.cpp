@@ -1,5 +1,7 @@
 #include "ride/SimulatorPrograms.h"
 
+#include <QFileInfo>
+
 QString SimulatorProgramFileName(SimulatorProgram program)
 {
     switch (program) {
@@ -26,4 +28,12 @@ ProgramCommand SimulatorProgramCommand(const QString& simulatorPath, SimulatorPr
         command.Arguments << ProgramArgument::Plain(QStringLiteral("-s"));
     command.Arguments << ProgramArgument::Path(trackPath);
     return command;
+}
+
+bool StartSimulatorTool(const QString& simulatorPath, SimulatorProgram program, const QString& filePath,
+                        const ProgramStarter& start)
+{
+    if (!QFileInfo(SimulatorProgramPath(simulatorPath, program)).isFile())
+        return false;
+    return start(SimulatorProgramCommand(simulatorPath, program, filePath));
 }

@@ -29,3 +29,9 @@ QString SimulatorProgramPath(const QString& simulatorPath, SimulatorProgram prog
 // The track is a path argument, so a Windows program under Wine gets its Windows path.
 ProgramCommand SimulatorProgramCommand(const QString& simulatorPath, SimulatorProgram program,
                                        const QString& trackPath);
+
+// "Edit" and "Terraform": starts the program on the file when the program is in the simulator
+// folder. False, with nothing started, when it is missing (the window then stays silent) or when
+// `start` fails.
+bool StartSimulatorTool(const QString& simulatorPath, SimulatorProgram program, const QString& filePath,
+                        const ProgramStarter& start);

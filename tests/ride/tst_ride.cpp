@@ -9,11 +9,13 @@
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageWriter.h"
 #include "ride/Ride.h"
+#include "ride/SimulatorPrograms.h"
 
 #include <QFile>
 #include <QTest>
 
 Q_DECLARE_METATYPE(RideOutcome)
+Q_DECLARE_METATYPE(SimulatorProgram)
 
 namespace {
 
@@ -262,6 +264,37 @@ private Q_SLOTS:
         QCOMPARE(s.root.listAll(), filesBefore);
         if (trackWasThere)
             QCOMPARE(TestFolder::readFile(rideFile), QByteArray("the user's own loop"));
+    }
+
+    // "Edit" and "Terraform" start their program with the file as one path argument, and nothing
+    // at all when the program is not in the simulator folder.
+    void toolsStartOnTheFile_data()
+    {
+        QTest::addColumn<SimulatorProgram>("program");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<QString>("expectedProgram");
+        QTest::newRow("editor") << SimulatorProgram::Editor << "TrakoraEditor.exe" << "TrakoraEditor.exe";
+        QTest::newRow("terraformer") << SimulatorProgram::Terraformer << "TrakoraTerraformer.exe"
+                                     << "TrakoraTerraformer.exe";
+        QTest::newRow("editor missing") << SimulatorProgram::Editor << "TrakoraTerraformer.exe" << "";
+        QTest::newRow("terraformer missing") << SimulatorProgram::Terraformer << "TrakoraEditor.exe" << "";
+    }
+    void toolsStartOnTheFile()
+    {
+        QFETCH(SimulatorProgram, program);
+        QFETCH(QString, installed);
+        QFETCH(QString, expectedProgram);
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/") + installed, "tool");
+        const QString track = s.root.createFile(QStringLiteral("media/Big \"Loop\".tktrack"), "loop");
+
+        const bool started = StartSimulatorTool(s.places.SimulatorPath, program, track, s.context.StartProgram);
+
+        QCOMPARE(started, !expectedProgram.isEmpty());
+        QList<QStringList> expected;
+        if (!expectedProgram.isEmpty())
+            expected << QStringList{s.sim(expectedProgram), QStringLiteral("path:") + track};
+        QCOMPARE(s.started, expected);
     }
 };
 
