@@ -4,6 +4,7 @@
 #include "ride/SimulatorPrograms.h"
 
 #include "StandIn.h"
+#include "CommandText.h"
 #include "TestFolder.h"
 
 #include <QFile>
@@ -12,18 +13,6 @@
 
 Q_DECLARE_METATYPE(SimulatorProgram)
 Q_DECLARE_METATYPE(StandInKind)
-
-namespace {
-
-QStringList Describe(const ProgramCommand& c)
-{
-    QStringList out{c.Program};
-    for (const ProgramArgument& a : c.Arguments)
-        out << (a.IsPath ? QStringLiteral("path:") : QStringLiteral("text:")) + a.Text;
-    return out;
-}
-
-} // namespace
 
 class TestProgramStartRide : public QObject {
     Q_OBJECT
@@ -50,7 +39,7 @@ private Q_SLOTS:
         QFETCH(QString, simulatorPath);
         QFETCH(SimulatorProgram, program);
         QFETCH(QStringList, expected);
-        QCOMPARE(Describe(SimulatorProgramCommand(simulatorPath, program,
+        QCOMPARE(DescribeCommand(SimulatorProgramCommand(simulatorPath, program,
                                                   QStringLiteral("/home/me/My Rides/Loop \"1\".tktrack"))),
                  expected);
     }

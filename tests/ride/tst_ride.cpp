@@ -2,6 +2,7 @@
 // saves before the simulator starts, and a package ride starts the simulator on the installed track
 // and leaves the simulator folder as it was once the clean-up has run.
 
+#include "CommandText.h"
 #include "TestFolder.h"
 
 #include "library/MediaDatabase.h"
@@ -18,14 +19,6 @@ Q_DECLARE_METATYPE(RideOutcome)
 Q_DECLARE_METATYPE(SimulatorProgram)
 
 namespace {
-
-QStringList Describe(const ProgramCommand& c)
-{
-    QStringList out{c.Program};
-    for (const ProgramArgument& a : c.Arguments)
-        out << (a.IsPath ? QStringLiteral("path:") : QStringLiteral("text:")) + a.Text;
-    return out;
-}
 
 const QDateTime kFirstRide(QDate(2005, 3, 14), QTime(9, 5, 1));
 const QDateTime kSecondRide(QDate(2005, 3, 14), QTime(17, 2, 9));
@@ -49,7 +42,7 @@ struct Scene {
         places = {root.filePath(QStringLiteral("sim/")), root.filePath(QStringLiteral("prog/")),
                   root.filePath(QStringLiteral("prog/Ridevault.rvltdb"))};
         context.StartProgram = [this](const ProgramCommand& c) {
-            started << Describe(c);
+            started << DescribeCommand(c);
             return startSucceeds;
         };
         context.Now = [this] { return clock.takeFirst(); };
