@@ -1,8 +1,10 @@
 #include "theme/ThemeFile.h"
 
 #include "library/recordio/BinaryFileIO.h"
+#include "platform/CaseInsensitivePath.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -145,7 +147,12 @@ QString ThemeFilePath(const QString& themePath, const QString& name)
 
 bool LoadTheme(Theme& theme, const QString& themePath, const QString& name)
 {
-    return ReadThemeFile(ThemeFilePath(themePath, name), theme);
+    // The theme list shows "Sunset" for "Sunset.RVLTT", so a name finds its file in any letter case,
+    // as it does on Windows.
+    QString path = ThemeFilePath(themePath, name);
+    if (!path.isEmpty() && !QFileInfo::exists(path))
+        path = ResolveCaseInsensitive(themePath, name + QLatin1String(kThemeFileExtension));
+    return ReadThemeFile(path, theme);
 }
 
 bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name)

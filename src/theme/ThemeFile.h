@@ -31,7 +31,8 @@ void SetDefaultTheme(Theme& theme, QString& themeName);
 QString ThemeFilePath(const QString& themePath, const QString& name);
 
 // Reads the named theme into theme; False (theme unchanged) when it is missing, not a theme file
-// ("THME" in any letter case) or cannot be read whole.
+// ("THME" in any letter case) or cannot be read whole. The name and the extension match the file's
+// in any letter case.
 bool LoadTheme(Theme& theme, const QString& themePath, const QString& name);
 // Writes the theme under that name, replacing an existing file; False when it could not be written.
 bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name);

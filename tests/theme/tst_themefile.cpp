@@ -281,6 +281,19 @@ private Q_SLOTS:
         QCOMPARE(theme, DistinctTheme());
     }
 
+    void namesFindTheirFileInAnyLetterCase()
+    {
+        TestFolder dir;
+        dir.createFile(QStringLiteral("Sunset.RVLTT"), EncodeTheme(DistinctTheme()));
+        for (const char* name : {"Sunset", "sunset"}) {
+            Theme theme = DefaultTheme();
+            QVERIFY2(LoadTheme(theme, dir.path(), QLatin1String(name)), name);
+            QCOMPARE(theme, DistinctTheme());
+        }
+        Theme theme = DefaultTheme();
+        QVERIFY(!LoadTheme(theme, dir.path(), QStringLiteral("Sunse")));
+    }
+
     void aFailedSaveLeavesTheOldFile()
     {
         TestFolder dir;
