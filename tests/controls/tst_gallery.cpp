@@ -26,7 +26,8 @@ void tst_gallery::writesEveryPicture()
     for (const char* name : {"frame_styles", "textbutton_states", "statusbar_two_fields", "tabs_four",
                              "dib_stretched", "messagebox_icon0_application", "messagebox_icon1_warning",
                              "messagebox_icon2_question", "messagebox_icon3_error", "messagebox_icon4_information",
-                             "messagebox_set5_noicon", "inputbox", "about"}) {
+                             "messagebox_set5_noicon", "inputbox", "about", "settings_general", "settings_media",
+                             "settings_theme", "settings_advanced", "selectfolder"}) {
         for (const char* theme : {"_default", "_dark"})
             QVERIFY2(byName.contains(QLatin1String(name) + QLatin1String(theme)), name);
     }

@@ -1,6 +1,7 @@
 #include "Gallery.h"
 
 #include "GalleryTheme.h"
+#include "SettingsGallery.h"
 #include "controls/AdvListGallery.h"
 #include "controls/cDIB.h"
 #include "controls/ucFrame.h"
@@ -218,6 +219,7 @@ GalleryShots RenderGallery()
     GalleryShots shots = RenderControlsGallery();
     shots += RenderDialogsGallery();
     shots += RenderAdvListGallery();
+    shots += RenderSettingsGallery();
     return shots;
 }
 
