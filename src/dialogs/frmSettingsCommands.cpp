@@ -19,15 +19,10 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-namespace {
-constexpr qint16 kQuestionIcon = 2;
-constexpr qint16 kYesNoCancel = 3;
-constexpr qint16 kYes = 2;
-} // namespace
-
 bool frmSettings::Confirm(const QString& text, const QString& caption)
 {
-    return frmMessageBox::ShowMessage(text, caption, this, kQuestionIcon, kYesNoCancel) == kYes;
+    return frmMessageBox::ShowMessage(text, caption, this, MessageIcon::Question, MessageButtons::YesNoCancel)
+           == MessageAnswer::Yes;
 }
 
 void frmSettings::PressOkay()

@@ -28,11 +28,10 @@ namespace {
 
 const QString kFound = QStringLiteral("/found/sim/");
 
-// Answers of the message box as it reports them.
-constexpr qint16 kClosed = -1;
-constexpr qint16 kCancel = 1;
-constexpr qint16 kYes = 2;
-constexpr qint16 kNo = 3;
+constexpr MessageAnswer kClosed = MessageAnswer::Closed;
+constexpr MessageAnswer kCancel = MessageAnswer::Cancel;
+constexpr MessageAnswer kYes = MessageAnswer::Yes;
+constexpr MessageAnswer kNo = MessageAnswer::No;
 
 enum Command { Remove, Clear, Defaults, Add, Drop };
 
@@ -340,7 +339,7 @@ void tst_settings::confirmations_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<QList<int>>("selectedRows");
-    QTest::addColumn<qint16>("answer");
+    QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<QStringList>("folders");  // afterwards; empty list with changed=false: unchanged
     QTest::addColumn<bool>("changed");
     const QStringList all{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/")};
@@ -360,7 +359,7 @@ void tst_settings::confirmations()
 {
     QFETCH(int, command);
     QFETCH(QList<int>, selectedRows);
-    QFETCH(qint16, answer);
+    QFETCH(MessageAnswer, answer);
     QFETCH(QStringList, folders);
     QFETCH(bool, changed);
     Fixture f;
