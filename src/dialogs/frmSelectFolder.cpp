@@ -77,8 +77,10 @@ frmSelectFolder::frmSelectFolder(const QString& initialFolder, const QList<Drive
 
     m_btnOkay = new ucTextButton(QStringLiteral("OK"), this);
     m_btnCancel = new ucTextButton(QStringLiteral("Cancel"), this);
-    m_btnOkay->setFixedSize(kButtonSize);
-    m_btnCancel->setFixedSize(kButtonSize);
+    for (ucTextButton* button : {m_btnOkay, m_btnCancel}) {
+        button->setFixedSize(kButtonSize);
+        button->setAccessibleName(button->Caption());
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

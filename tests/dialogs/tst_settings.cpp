@@ -4,6 +4,7 @@
 
 #include "dialogs/frmSettings.h"
 
+#include "ModalDriver.h"
 #include "TestFolder.h"
 #include "controls/ucTabContainer.h"
 #include "controls/ucTabHead.h"
@@ -139,6 +140,8 @@ private Q_SLOTS:
     void themeList();
     void droppedFoldersAreAppendedAndFilesSkipped();
     void addAppendsWithoutDuplicateCheck();
+    void confirmationTexts_data();
+    void confirmationTexts();
     void confirmations_data();
     void confirmations();
     void cancelGoesBackToTheFile_data();
@@ -333,6 +336,52 @@ void tst_settings::addAppendsWithoutDuplicateCheck()
                                folder + QLatin1Char('/'), folder + QLatin1Char('/')};
     QCOMPARE(f.settings.MediaPaths, expected);
     QCOMPARE(Shown(dialog.MediaPathList()), expected);
+}
+
+void tst_settings::confirmationTexts_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("folders");  // after Yes
+    QTest::newRow("Remove") << int(Remove)
+                            << QStringLiteral("Are you sure you want to reomve the selected items from the Media Path list?")
+                            << QStringLiteral("Confirm Remove...")
+                            << QStringList{QStringLiteral("/m/a/"), QStringLiteral("/m/c/")};
+    QTest::newRow("Clear") << int(Clear) << QStringLiteral("Are you sure you want to clear the Media Path list?")
+                           << QStringLiteral("Confirm Clear...") << QStringList{};
+    QTest::newRow("Defaults") << int(Defaults)
+                              << QStringLiteral("Are you sure you want to reset to Default Settings?\nThis Can NOT be UnDone!")
+                              << QStringLiteral("Confirm Reset Settings...")
+                              << QStringList{kFound + QStringLiteral("Tracks/")};
+}
+
+void tst_settings::confirmationTexts()
+{
+    QFETCH(int, command);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, folders);
+    Fixture f;
+    frmSettings dialog(f.settings, f.theme, f.Context());
+    dialog.MediaPathList()->item(1)->setSelected(true);
+    QString shownText;
+    QString shownCaption;
+    QList<int> buttons;
+    bool icon = false;
+    WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
+        shownText = box->MessageText();
+        shownCaption = box->windowTitle();
+        buttons = box->VisibleButtonsLeftToRight();
+        icon = box->HasIcon();
+        QTest::mouseClick(box->Button(2), Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    Run(dialog, f, command);
+    QCOMPARE(shownText, text);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+    QVERIFY(icon);
+    QCOMPARE(f.settings.MediaPaths, folders);
 }
 
 void tst_settings::confirmations_data()
