@@ -1,0 +1,50 @@
+#pragma once
+// The one owner of the main list's rows. Every row is a record of the table, keyed by the hidden
+// eighth cell that holds the record's index; a row is never matched by its title or path.
+//
+// The row text of each record is kept beside the table so that a search keystroke only tests and
+// adds rows instead of formatting every record again. Whoever changes a record in place tells the
+// presenter through RewriteRecordRow; every refill (fill, scan, validation) goes through here.
+
+#include "library/MediaRecord.h"
+
+#include <QString>
+
+#include <vector>
+
+class ucAdvList;
+class ucStatusBar;
+
+inline constexpr int kKeyColumn = 7;
+
+class MediaListPresenter {
+public:
+    MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table);
+
+    // Clear and refill with every record, in table order; one redraw, then the count.
+    void FillMediaList();
+    // The same with only the records whose whole row text holds searchText, ignoring letter case.
+    void FilterMediaList(const QString& searchText);
+    // Status field 1: "<rows> of <records>", both with thousands separators.
+    void UpdateListCount();
+    // The row whose key cell is key, or -1 (for example when the search hides the record).
+    qint32 FindRowByKey(qint32 key) const;
+    // The record behind a row (its key cell), or -1 for a row that does not exist.
+    qint32 RecordOfRow(qint32 row) const;
+
+    // The scan appended the record at recordIndex: add its row without drawing yet.
+    void AddRecordRow(qint32 recordIndex);
+    // After a run of AddRecordRow: one redraw and the new count.
+    void RefreshRows();
+    // The record at recordIndex changed (edited, ridden): its text is built again and, when row is
+    // 0 or more, the row's visible cells are rewritten in place. The list is not re-sorted.
+    void RewriteRecordRow(qint32 recordIndex, qint32 row);
+
+private:
+    void RebuildRowTexts();
+
+    ucAdvList& m_list;
+    ucStatusBar& m_statusBar;
+    const MediaTable& m_table;
+    std::vector<QString> m_rowTexts;  // BuildRowText of each record, by index
+};
