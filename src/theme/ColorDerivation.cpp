@@ -21,3 +21,10 @@ OleColor ContrastTextColor(OleColor rgb)
     const int average = (RedOf(rgb) + GreenOf(rgb) + BlueOf(rgb)) / 3;
     return average < 128 ? RgbColor(255, 255, 255) : RgbColor(0, 0, 0);
 }
+
+ColorGroup ColorizeFromBackground(OleColor face, const SystemColorResolver& resolve)
+{
+    const OleColor rgb = TranslateColor(face, resolve);
+    return {face, ContrastTextColor(rgb), ScaleColor(rgb, 1.25), ScaleColor(rgb, 1.5), ScaleColor(rgb, 0.75),
+            ScaleColor(rgb, 0.5)};
+}

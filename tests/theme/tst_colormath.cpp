@@ -1,6 +1,7 @@
 // The colour picker's arithmetic: RGB <-> HSL with its half-to-even rounding, the ready-made ramps,
 // the text of the component boxes and the previous-colour list.
 
+#include "theme/ColorDerivation.h"
 #include "theme/ColorScales.h"
 #include "theme/ColorSpace.h"
 #include "theme/ComponentText.h"
@@ -36,6 +37,8 @@ class tst_colormath : public QObject {
 private Q_SLOTS:
     void rgbAndHsl_data();
     void rgbAndHsl();
+    void colorize_data();
+    void colorize();
     void ramps_data();
     void ramps();
     void componentText_data();
@@ -69,6 +72,48 @@ void tst_colormath::rgbAndHsl()
     QCOMPARE(QList<int>({got.Hue, got.Saturation, got.Luminance}), QList<int>({hsl.Hue, hsl.Saturation, hsl.Luminance}));
     const RgbTriple again = HslToRgb(hsl);
     QCOMPARE(QList<int>({again.Red, again.Green, again.Blue}), QList<int>({back.Red, back.Green, back.Blue}));
+}
+
+void tst_colormath::colorize_data()
+{
+    QTest::addColumn<OleColor>("face");
+    QTest::addColumn<QList<OleColor>>("group");  // text, highlight, bright highlight, shadow, dark shadow
+    QTest::newRow("brown: mean 74, white text")
+        << RgbColor(128, 64, 32)
+        << QList<OleColor>{W, RgbColor(160, 80, 40), RgbColor(192, 96, 48), RgbColor(96, 48, 24), RgbColor(64, 32, 16)};
+    QTest::newRow("white: clamped, 191.25 and 127.5")
+        << W << QList<OleColor>{0, W, W, RgbColor(191, 191, 191), RgbColor(128, 128, 128)};
+    QTest::newRow("black") << RgbColor(0, 0, 0) << QList<OleColor>{W, 0, 0, 0, 0};
+    // 12.5 -> 12 and 37.5 -> 38; 7.5 -> 8 and 22.5 -> 22 in the shadow.
+    QTest::newRow("ties to even")
+        << RgbColor(10, 30, 0)
+        << QList<OleColor>{W, RgbColor(12, 38, 0), RgbColor(15, 45, 0), RgbColor(8, 22, 0), RgbColor(5, 15, 0)};
+    QTest::newRow("sum 383 is dark") << RgbColor(128, 128, 127) << QList<OleColor>{W, RgbColor(160, 160, 159),
+                                                                            RgbColor(192, 192, 190), RgbColor(96, 96, 95),
+                                                                            RgbColor(64, 64, 64)};
+    QTest::newRow("sum 384 is light") << RgbColor(128, 128, 128) << QList<OleColor>{0, RgbColor(160, 160, 160),
+                                                                             RgbColor(192, 192, 192), RgbColor(96, 96, 96),
+                                                                             RgbColor(64, 64, 64)};
+    // Button face (index 15) resolves to 200, 100, 50 below: derived from that, not from R 15, G 0, B 0.
+    QTest::newRow("system colour reference resolved first")
+        << SystemColorRef(15)
+        << QList<OleColor>{W, RgbColor(250, 125, 62), RgbColor(255, 150, 75), RgbColor(150, 75, 38), RgbColor(100, 50, 25)};
+}
+
+void tst_colormath::colorize()
+{
+    QFETCH(OleColor, face);
+    QFETCH(QList<OleColor>, group);
+    int asked = -1;
+    const ColorGroup got = ColorizeFromBackground(face, [&asked](int index) {
+        asked = index;
+        return RgbColor(200, 100, 50);
+    });
+    QCOMPARE(got.Face, face);
+    QCOMPARE(asked, IsSystemColorRef(face) ? SystemColorIndex(face) : -1);
+    const QList<OleColor> derived{got.Text, got.Highlight, got.BrightHighlight, got.Shadow, got.DarkShadow};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(QString::number(derived[i], 16), QString::number(group[i], 16));
 }
 
 void tst_colormath::ramps_data()
