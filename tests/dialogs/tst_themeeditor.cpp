@@ -1,0 +1,344 @@
+// frmEditTheme: the dirty flag through every path, the preview-size rules, Save with its name prompt
+// and overwrite question (and the file it writes, read back by the theme reader), Exit's answers,
+// and Colorize from Background on a system colour face and on an RGB one.
+
+#include "dialogs/frmEditTheme.h"
+
+#include "TestFolder.h"
+#include "controls/ucTextButton.h"
+#include "dialogs/ColorSwatch.h"
+#include "dialogs/FontSampleBox.h"
+#include "dialogs/ShowFontDialog.h"
+#include "dialogs/frmColorPicker.h"
+#include "dialogs/frmInputBox.h"
+#include "dialogs/frmMessageBox.h"
+#include "settings/AppSettings.h"
+#include "theme/ThemeFile.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using Frame = frmEditTheme::ColorFrame;
+
+void Click(QWidget* widget)
+{
+    const QPointF centre = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// Serif 10.25 pt, weight 600 (bold), italic: the dialog's answer in the tests below.
+QFont ChosenFont()
+{
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPointSizeF(10.25);
+    font.setWeight(QFont::DemiBold);
+    font.setItalic(true);
+    return font;
+}
+
+struct Fixture {
+    TestFolder folder;
+    AppSettings settings;
+    Theme theme = DefaultTheme();
+    PreviousColors previous;
+    int applied = 0;
+
+    Fixture() { settings.ThemePath = folder.path() + QLatin1Char('/'); }
+    std::function<void()> ApplyHook()
+    {
+        return [this] { ++applied; };
+    }
+    QString ThemeFile(const QString& name) const { return ThemeFilePath(settings.ThemePath, name); }
+};
+
+// One user action on the editor, with the answers its dialogs will get queued first.
+void Step(frmEditTheme& editor, const QString& step)
+{
+    if (step == QLatin1String("pick")) {
+        frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
+        Click(editor.Swatch(Frame::List, 2));
+    } else if (step == QLatin1String("pick cancel")) {
+        frmColorPicker::SetNextAnswer(std::nullopt);
+        Click(editor.Swatch(Frame::List, 2));
+    } else if (step == QLatin1String("font")) {
+        SetNextFontDialogAnswer(ChosenFont());
+        Click(editor.FontBox(1));
+    } else if (step == QLatin1String("font cancel")) {
+        SetNextFontDialogAnswer(std::nullopt);
+        Click(editor.FontBox(1));
+    } else if (step == QLatin1String("preview")) {
+        editor.PreviewOption(6)->click();
+    } else if (step == QLatin1String("colorize")) {
+        Click(editor.AutoColorButton(2));
+    } else if (step == QLatin1String("apply")) {
+        Click(editor.ApplyButton());
+    } else if (step == QLatin1String("save")) {
+        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
+        Click(editor.SaveButton());
+    } else if (step == QLatin1String("save cancel")) {
+        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), false);
+        Click(editor.SaveButton());
+    } else {
+        QFAIL(qPrintable(step));
+    }
+}
+
+int PendingAnswers()
+{
+    return frmMessageBox::PendingAnswers() + frmInputBox::PendingAnswers() + frmColorPicker::PendingAnswers() +
+           PendingFontDialogAnswers();
+}
+
+} // namespace
+
+class tst_themeeditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup()
+    {
+        frmMessageBox::ClearNextAnswers();
+        frmInputBox::ClearNextAnswers();
+        frmColorPicker::ClearNextAnswers();
+        ClearFontDialogAnswers();
+        frmEditTheme::ClearNextActions();
+    }
+    void dirtyFlag_data();
+    void dirtyFlag();
+    void previewSize_data();
+    void previewSize();
+    void save_data();
+    void save();
+    void exit_data();
+    void exit();
+    void colorize_data();
+    void colorize();
+};
+
+void tst_themeeditor::dirtyFlag_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("dirty");
+    QTest::addColumn<int>("applied");
+    QTest::newRow("opening") << QStringList{} << false << 0;
+    QTest::newRow("colour picked") << QStringList{"pick"} << true << 0;
+    QTest::newRow("picker cancelled") << QStringList{"pick cancel"} << false << 0;
+    QTest::newRow("font chosen") << QStringList{"font"} << true << 0;
+    QTest::newRow("font dialog cancelled") << QStringList{"font cancel"} << false << 0;
+    QTest::newRow("preview size clicked") << QStringList{"preview"} << true << 0;
+    QTest::newRow("colorized") << QStringList{"colorize"} << true << 0;
+    QTest::newRow("Apply does not clear it") << QStringList{"pick", "apply"} << true << 1;
+    QTest::newRow("Apply does not set it") << QStringList{"apply"} << false << 1;
+    QTest::newRow("Save clears it") << QStringList{"font", "save"} << false << 1;
+    QTest::newRow("Save cancelled at the name") << QStringList{"font", "save cancel"} << true << 0;
+    QTest::newRow("dirty again after Save") << QStringList{"save", "pick"} << true << 1;
+}
+
+void tst_themeeditor::dirtyFlag()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, dirty);
+    QFETCH(int, applied);
+    Fixture f;
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    QCOMPARE(editor.ThemeDirty(), false);
+    for (const QString& step : steps)
+        Step(editor, step);
+    QCOMPARE(editor.ThemeDirty(), dirty);
+    QCOMPARE(f.applied, applied);
+    QCOMPARE(PendingAnswers(), 0);
+    // The editor works on copies: the theme changes only on Apply or Save.
+    if (applied == 0)
+        QCOMPARE(f.theme, DefaultTheme());
+}
+
+void tst_themeeditor::previewSize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QSize>("stored");
+    QTest::newRow("200 x 150") << QSize(200, 150) << 5 << QSize(240, 180);
+    QTest::newRow("40 x 30") << QSize(40, 30) << 0 << QSize(40, 30);
+    QTest::newRow("a short side wins") << QSize(1000, 31) << 1 << QSize(60, 45);
+    QTest::newRow("160 x 120") << QSize(160, 120) << 4 << QSize(160, 120);
+    QTest::newRow("241 x 180") << QSize(241, 180) << 5 << QSize(240, 180);
+    QTest::newRow("241 x 181") << QSize(241, 181) << 6 << QSize(320, 240);
+}
+
+void tst_themeeditor::previewSize()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, option);
+    QFETCH(QSize, stored);
+    Fixture f;
+    f.theme.PreviewWidth = size.width();
+    f.theme.PreviewHeight = size.height();
+    bool ran = false;
+    frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
+        ran = true;
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(editor.PreviewOption(i)->isChecked(), i == option);
+        QVERIFY(!editor.ThemeDirty());
+        Click(editor.ApplyButton());
+    });
+    frmEditTheme::EditTheme(f.theme, f.settings, f.previous, f.ApplyHook(), nullptr);
+    QVERIFY(ran);
+    QCOMPARE(QSize(f.theme.PreviewWidth, f.theme.PreviewHeight), stored);
+    QCOMPARE(f.applied, 1);
+}
+
+void tst_themeeditor::save_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("answer");  // to "Overwrite exiting theme?"
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a new name") << false << -2 << true;
+    QTest::newRow("overwrite: Yes") << true << 2 << true;
+    QTest::newRow("overwrite: No keeps the editor dirty") << true << 3 << false;
+    QTest::newRow("overwrite: Cancel") << true << 1 << false;
+    QTest::newRow("overwrite: box closed") << true << -1 << false;
+}
+
+void tst_themeeditor::save()
+{
+    QFETCH(bool, exists);
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    Fixture f;
+    f.settings.ThemeName = QStringLiteral("Old");
+    const QByteArray before("not a theme yet");
+    if (exists)
+        f.folder.createFile(QStringLiteral("Mine.rvltt"), before);
+    if (answer != -2)
+        frmMessageBox::SetNextAnswer(qint16(answer));
+
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    Step(editor, QStringLiteral("pick"));
+    Step(editor, QStringLiteral("font"));
+    Step(editor, QStringLiteral("preview"));
+    Step(editor, QStringLiteral("save"));
+    QCOMPARE(PendingAnswers(), 0);
+    QCOMPARE(editor.ThemeDirty(), !saved);
+    QCOMPARE(f.settings.ThemeName, saved ? QStringLiteral("Mine") : QStringLiteral("Old"));
+    QCOMPARE(f.applied, saved ? 1 : 0);
+    if (!saved) {
+        QCOMPARE(f.theme, DefaultTheme());
+        QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), exists ? before : QByteArray());
+        return;
+    }
+
+    Theme expected = DefaultTheme();
+    expected.ListHighlight = RgbColor(1, 2, 3);
+    expected.HeaderFont.Name = QStringLiteral("Liberation Serif");
+    expected.HeaderFont.SetSize(10.2);  // 102.5 tenths of a point, to even
+    expected.HeaderFont.SetBold(true);  // weight 600 reads as bold, and bold means 700
+    expected.HeaderFont.Italic = true;
+    expected.PreviewWidth = 320;
+    expected.PreviewHeight = 240;
+    Theme read;
+    QString error;
+    QVERIFY2(ReadThemeFile(f.ThemeFile(QStringLiteral("Mine")), read, &error), qPrintable(error));
+    for (const Theme* theme : {&read, &f.theme}) {
+        QCOMPARE(theme->HeaderFont.Name, expected.HeaderFont.Name);
+        QCOMPARE(theme->HeaderFont.Size(), expected.HeaderFont.Size());
+        QCOMPARE(theme->HeaderFont.Weight(), qint16(700));
+        QCOMPARE(theme->HeaderFont.Italic, true);
+        QCOMPARE(theme->ListHighlight, expected.ListHighlight);
+        QCOMPARE(theme->PreviewWidth, 320);
+        QCOMPARE(*theme, expected);
+    }
+}
+
+void tst_themeeditor::exit_data()
+{
+    QTest::addColumn<QString>("how");         // the Exit button or the window's close box
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QList<qint16>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
+    QTest::addColumn<QString>("name");          // typed at the name prompt; "" cancels it
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    const QStringList dirty{"pick"};
+    QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<qint16>{} << "" << true << false;
+    QTest::newRow("Cancel stays") << "exit" << dirty << QList<qint16>{1} << "" << false << false;
+    QTest::newRow("No closes unsaved") << "exit" << dirty << QList<qint16>{3} << "" << true << false;
+    QTest::newRow("question closed: closes") << "exit" << dirty << QList<qint16>{-1} << "" << true << false;
+    QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<qint16>{2} << "Mine" << true << true;
+    QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<qint16>{2} << "" << false << false;
+    QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<qint16>{2, 3} << "Taken" << false << false;
+    QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<qint16>{1} << "" << false << false;
+    QTest::newRow("close box asks too") << "close" << dirty << QList<qint16>{1} << "" << false << false;
+}
+
+void tst_themeeditor::exit()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, changes);
+    QFETCH(QList<qint16>, answers);
+    QFETCH(QString, name);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    Fixture f;
+    const QByteArray taken("someone else's theme");
+    f.folder.createFile(QStringLiteral("Taken.rvltt"), taken);
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    editor.show();
+    for (const QString& step : changes)
+        Step(editor, step);
+    for (qint16 answer : answers)
+        frmMessageBox::SetNextAnswer(answer);
+    if (answers.value(0) == 2)
+        frmInputBox::SetNextAnswer(name, !name.isEmpty());
+    if (how == QLatin1String("exit"))
+        Click(editor.ExitButton());
+    else
+        editor.close();
+    QCOMPARE(PendingAnswers(), 0);
+    QCOMPARE(!editor.isVisible(), closed);
+    QCOMPARE(QFile::exists(f.ThemeFile(QStringLiteral("Mine"))), saved);
+    QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Taken"))), taken);
+}
+
+void tst_themeeditor::colorize_data()
+{
+    QTest::addColumn<bool>("rgbFace");
+    QTest::addColumn<OleColor>("face");
+    QTest::addColumn<QList<OleColor>>("derived");
+    const OleColor white = RgbColor(255, 255, 255);
+    // The palette's button face (system colour 15) is 200, 100, 50 below.
+    QTest::newRow("system colour face: the colour seen") << false << SystemColorRef(15)
+        << QList<OleColor>{white, RgbColor(250, 125, 62), RgbColor(255, 150, 75), RgbColor(150, 75, 38), RgbColor(100, 50, 25)};
+    QTest::newRow("picked RGB face") << true << RgbColor(128, 64, 32)
+        << QList<OleColor>{white, RgbColor(160, 80, 40), RgbColor(192, 96, 48), RgbColor(96, 48, 24), RgbColor(64, 32, 16)};
+}
+
+void tst_themeeditor::colorize()
+{
+    QFETCH(bool, rgbFace);
+    QFETCH(OleColor, face);
+    QFETCH(QList<OleColor>, derived);
+    Fixture f;
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    QPalette palette = editor.palette();
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(200, 100, 50));
+    editor.setPalette(palette);
+    if (rgbFace) {
+        frmColorPicker::SetNextAnswer(face);
+        Click(editor.Swatch(Frame::Window, 0));
+    }
+    Click(editor.AutoColorButton(2));
+    QCOMPARE(editor.Swatch(Frame::Window, 0)->BackColor(), face);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(QString::number(editor.Swatch(Frame::Window, i + 1)->BackColor(), 16), QString::number(derived[i], 16));
+    // The other groups are left alone.
+    QCOMPARE(editor.Swatch(Frame::Button, 1)->BackColor(), SystemColorRef(18));
+}
+
+QTEST_MAIN(tst_themeeditor)
+#include "tst_themeeditor.moc"
