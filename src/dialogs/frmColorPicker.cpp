@@ -174,8 +174,7 @@ bool frmColorPicker::ChooseColor(OleColor& color, QWidget* owner)
     if (!NextAnswers().isEmpty()) {
         const std::optional<OleColor> answer = NextAnswers().takeFirst();
         if (answer) {
-            m_rgb = ColorToRgb(*answer);
-            SyncDisplay(true, -1, -1);
+            SwatchClicked(*answer);
             PressOkay();
         } else {
             PressCancel();

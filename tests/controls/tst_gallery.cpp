@@ -2,6 +2,7 @@
 // reviewer, and checks the pictures where a wrong colour or layout would show.
 
 #include "Gallery.h"
+#include "ThemeEditorGallery.h"
 
 #include <QDir>
 #include <QHash>
@@ -27,7 +28,8 @@ void tst_gallery::writesEveryPicture()
                              "dib_stretched", "messagebox_icon0_application", "messagebox_icon1_warning",
                              "messagebox_icon2_question", "messagebox_icon3_error", "messagebox_icon4_information",
                              "messagebox_set5_noicon", "inputbox", "about", "settings_general", "settings_media",
-                             "settings_theme", "settings_advanced", "selectfolder"}) {
+                             "settings_theme", "settings_advanced", "selectfolder", "themeeditor",
+                             "colorpicker_chosen"}) {
         for (const char* theme : {"_default", "_dark"})
             QVERIFY2(byName.contains(QLatin1String(name) + QLatin1String(theme)), name);
     }
@@ -47,6 +49,9 @@ void tst_gallery::writesEveryPicture()
     const QImage bars = byName.value(QStringLiteral("statusbar_two_fields_dark"));
     QCOMPARE(bars.pixelColor(394, 15), QColor(14, 14, 16));
     QCOMPARE(bars.pixelColor(395, 15), QColor(112, 116, 126));
+    // The picker shows the colour chosen in "Current".
+    for (const char* theme : {"colorpicker_chosen_default", "colorpicker_chosen_dark"})
+        QCOMPARE(byName.value(QLatin1String(theme)).pixelColor(kPickerCurrentX, kPickerCurrentY), QColor(70, 110, 170));
     // Each icon shows: the icon's box is not one flat colour.
     for (int icon = 0; icon < 5; ++icon) {
         const auto it = std::find_if(shots.begin(), shots.end(), [icon](const auto& shot) {

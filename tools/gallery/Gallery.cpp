@@ -2,6 +2,7 @@
 
 #include "GalleryTheme.h"
 #include "SettingsGallery.h"
+#include "ThemeEditorGallery.h"
 #include "controls/AdvListGallery.h"
 #include "controls/cDIB.h"
 #include "controls/ucFrame.h"
@@ -220,6 +221,7 @@ GalleryShots RenderGallery()
     shots += RenderDialogsGallery();
     shots += RenderAdvListGallery();
     shots += RenderSettingsGallery();
+    shots += RenderThemeEditorGallery();
     return shots;
 }
 

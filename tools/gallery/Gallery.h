@@ -16,7 +16,8 @@ GalleryShots RenderControlsGallery();
 // The message box with each icon and the Yes/No/Cancel set, the five-button set, the input box and
 // the about box.
 GalleryShots RenderDialogsGallery();
-// Both of the above, the advanced list's own pictures and the settings dialog's (SettingsGallery.h).
+// Both of the above, the advanced list's own pictures, the settings dialog's (SettingsGallery.h) and
+// the theme editor's and colour picker's (ThemeEditorGallery.h).
 GalleryShots RenderGallery();
 
 // Saves each picture as <folder>/<name>.png, creating the folder; returns the files written, or an
