@@ -116,7 +116,7 @@ void frmMain::ReportSaveFailure(const QStringList& paths)
         QStringLiteral("Ridevault could not save its files!\r\nNot written: %1. The old files are kept as they "
                        "were; free some disk space or make the folder writable, then try again.")
             .arg(paths.join(QStringLiteral(", "))),
-        QStringLiteral("Save Failed..."), this, 3, 0);
+        QStringLiteral("Save Failed..."), this, MessageIcon::Error, MessageButtons::OK);
 }
 
 void frmMain::RecordWindowRectangle()

@@ -76,11 +76,11 @@ void frmMain::UpdateInfo()
     MediaSelection& selection = m_state.Selection;
     if (selection.SelectedMediaIndex >= 0 && selection.SelectedMediaIndex < m_state.Media.MediaCount()) {
         if (txtInfo[0]->text().isEmpty()) {
-            const qint16 answer = frmMessageBox::ShowMessage(
+            const MessageAnswer answer = frmMessageBox::ShowMessage(
                 QStringLiteral("Are you sure you want to remove the Title?\r\nCompletely removing the Title will "
                                "make the file hard to locate in the list!"),
-                QStringLiteral("Confirm Removing Title..."), this, 2, 3);
-            if (answer != 2)
+                QStringLiteral("Confirm Removing Title..."), this, MessageIcon::Question, MessageButtons::YesNoCancel);
+            if (answer != MessageAnswer::Yes)
                 return;
         }
         MediaRecord& record = m_state.Media.MediaList[selection.SelectedMediaIndex];

@@ -48,31 +48,6 @@ void SetForeColor(QWidget* widget, QPalette::ColorRole role, OleColor color)
     widget->setPalette(palette);
 }
 
-void SetGroup(ucFrame& frame, OleColor face, OleColor highlight, OleColor brightHighlight, OleColor shadow,
-              OleColor darkShadow)
-{
-    frame.SetColorFace(face);
-    frame.SetColorHighlight(highlight);
-    frame.SetColorBrightHighlight(brightHighlight);
-    frame.SetColorShadow(shadow);
-    frame.SetColorDarkShadow(darkShadow);
-}
-
-void SetWindowGroup(ucFrame& frame, const Theme& t)
-{
-    SetGroup(frame, t.WindowFace, t.WindowHighlight, t.WindowBrightHighlight, t.WindowShadow, t.WindowDarkShadow);
-}
-
-void SetButtonGroup(ucTextButton& button, const Theme& t)
-{
-    button.SetColorFace(t.ButtonFace);
-    button.SetColorText(t.ButtonText);
-    button.SetColorHighlight(t.ButtonHighlight);
-    button.SetColorBrightHighlight(t.ButtonBrightHighlight);
-    button.SetColorShadow(t.ButtonShadow);
-    button.SetColorDarkShadow(t.ButtonDarkShadow);
-}
-
 int TextWidth(const QFont& font, const QString& text)
 {
     return QFontMetrics(font).horizontalAdvance(text);
@@ -205,35 +180,25 @@ void frmMain::ApplyThemeColors()
     for (ClickLabel* label : lblMenu)
         SetForeColor(label, QPalette::WindowText, t.ButtonText);
     for (int k = 0; k < 3; ++k) {
-        SetGroup(*fmeMenu[k], t.ButtonFace, t.ButtonHighlight, t.ButtonBrightHighlight, t.ButtonShadow,
-                 t.ButtonDarkShadow);
+        fmeMenu[k]->SetColors(t.ButtonGroup());
         for (ClickLabel* item : lblDropMenu[k])
             SetForeColor(item, QPalette::WindowText, t.ButtonText);
         for (QWidget* line : lineDropMenu[k])
             SetBackColor(line, QPalette::Window, t.ButtonShadow);
     }
 
-    alMain->SetColor(AdvListColor::ButtonFace, t.WindowFace);
-    alMain->SetColor(AdvListColor::ButtonText, t.WindowText);
-    alMain->SetColor(AdvListColor::ButtonHighlight, t.WindowHighlight);
-    alMain->SetColor(AdvListColor::ButtonBrightHighlight, t.WindowBrightHighlight);
-    alMain->SetColor(AdvListColor::ButtonShadow, t.WindowShadow);
-    alMain->SetColor(AdvListColor::ButtonDarkShadow, t.WindowDarkShadow);
+    // The list's scroll bars take the Window group, not the Button group.
+    alMain->SetButtonColors(t.WindowGroup());
     alMain->SetColor(AdvListColor::ListBackground, t.ListBackground);
     alMain->SetColor(AdvListColor::ListText, t.ListText);
     alMain->SetColor(AdvListColor::Highlight, t.ListHighlight);
     alMain->SetColor(AdvListColor::HighlightText, t.ListHighlightText);
     alMain->SetColor(AdvListColor::Workspace, t.ListScrollbarFiller);
-    alMain->SetColor(AdvListColor::HeaderFace, t.HeaderFace);
-    alMain->SetColor(AdvListColor::HeaderText, t.HeaderText);
-    alMain->SetColor(AdvListColor::HeaderHighlight, t.HeaderHighlight);
-    alMain->SetColor(AdvListColor::HeaderBrightHighlight, t.HeaderBrightHighlight);
-    alMain->SetColor(AdvListColor::HeaderShadow, t.HeaderShadow);
-    alMain->SetColor(AdvListColor::HeaderDarkShadow, t.HeaderDarkShadow);
+    alMain->SetHeaderColors(t.HeaderGroup());
 
-    SetWindowGroup(*fmeInfoArea, t);
-    SetWindowGroup(*fmePreviewBorder, t);
-    SetButtonGroup(*btnUpdateInfo, t);
+    fmeInfoArea->SetColors(t.WindowGroup());
+    fmePreviewBorder->SetColors(t.WindowGroup());
+    btnUpdateInfo->SetColors(t.ButtonGroup());
     SetForeColor(lblFileInfo, QPalette::WindowText, t.WindowText);
     SetForeColor(txtFileInfo, QPalette::Text, t.WindowText);
     SetBackColor(txtFileInfo, QPalette::Base, t.WindowFace);
@@ -243,11 +208,12 @@ void frmMain::ApplyThemeColors()
     for (int i = 0; i < 4; ++i)
         InfoFocus(i, boxes[i]->hasFocus());
 
-    SetWindowGroup(*fmeSearchArea, t);
-    SetButtonGroup(*btnClearSearch, t);
+    fmeSearchArea->SetColors(t.WindowGroup());
+    btnClearSearch->SetColors(t.ButtonGroup());
     SetForeColor(txtSearch, QPalette::Text, t.ListText);
     SetBackColor(txtSearch, QPalette::Base, t.ListBackground);
 
+    // The status bar's two edges are the Window group's bright highlight and dark shadow.
     sbMain->SetColorFace(t.WindowFace);
     sbMain->SetColorText(t.WindowText);
     sbMain->SetColorHighlight(t.WindowBrightHighlight);

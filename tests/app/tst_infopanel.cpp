@@ -72,7 +72,7 @@ private Q_SLOTS:
 void TestInfoPanel::updateStoresOnlyWhenConfirmed_data()
 {
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("answer");  // queued for the confirmation; -2: none is asked
+    QTest::addColumn<int>("answer");  // a MessageAnswer queued for the confirmation; -2: none is asked
     QTest::addColumn<bool>("stored");
     QTest::newRow("new title, no question") << "Renamed" << -2 << true;
     QTest::newRow("empty title, Yes") << "" << 2 << true;
@@ -99,7 +99,7 @@ void TestInfoPanel::updateStoresOnlyWhenConfirmed()
     f.Child<QPlainTextEdit>("txtInfo3")->setPlainText(QStringLiteral("two\nlines"));
     QVERIFY(update->isEnabled());
     if (answer != -2)
-        frmMessageBox::SetNextAnswer(qint16(answer));
+        frmMessageBox::SetNextAnswer(MessageAnswer(answer));
     f.List()->SortByColumn(1, true);  // the row moved: it is found again by its key
     QTest::mouseClick(update, Qt::LeftButton);
     QCOMPARE(frmMessageBox::PendingAnswers(), 0);

@@ -253,7 +253,7 @@ void TestMainWindow::failedSaveKeepsTheWindowOpen()
     frmMain& window = f.Open();
     // A folder where the settings file belongs: it cannot be written.
     f.folder.createDir(kSettingsFileName);
-    frmMessageBox::SetNextAnswer(0);
+    frmMessageBox::SetNextAnswer(MessageAnswer::OK);
     QVERIFY(!f.Close());
     QCOMPARE(frmMessageBox::PendingAnswers(), 0);
     QVERIFY(window.isVisible());

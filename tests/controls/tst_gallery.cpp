@@ -29,7 +29,8 @@ void tst_gallery::writesEveryPicture()
                              "messagebox_icon2_question", "messagebox_icon3_error", "messagebox_icon4_information",
                              "messagebox_set5_noicon", "inputbox", "about", "settings_general", "settings_media",
                              "settings_theme", "settings_advanced", "selectfolder", "themeeditor",
-                             "colorpicker_chosen"}) {
+                             "colorpicker_chosen", "mainwindow_filled", "mainwindow_selected",
+                             "mainwindow_file_menu"}) {
         for (const char* theme : {"_default", "_dark"})
             QVERIFY2(byName.contains(QLatin1String(name) + QLatin1String(theme)), name);
     }

@@ -1,6 +1,7 @@
 #include "Gallery.h"
 
 #include "GalleryTheme.h"
+#include "MainWindowGallery.h"
 #include "SettingsGallery.h"
 #include "ThemeEditorGallery.h"
 #include "controls/AdvListGallery.h"
@@ -222,6 +223,7 @@ GalleryShots RenderGallery()
     shots += RenderAdvListGallery();
     shots += RenderSettingsGallery();
     shots += RenderThemeEditorGallery();
+    shots += RenderMainWindowGallery();
     return shots;
 }
 

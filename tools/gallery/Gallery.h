@@ -17,7 +17,8 @@ GalleryShots RenderControlsGallery();
 // the about box.
 GalleryShots RenderDialogsGallery();
 // Both of the above, the advanced list's own pictures, the settings dialog's (SettingsGallery.h) and
-// the theme editor's and colour picker's (ThemeEditorGallery.h).
+// the theme editor's and colour picker's (ThemeEditorGallery.h) and the main window's
+// (MainWindowGallery.h).
 GalleryShots RenderGallery();
 
 // Saves each picture as <folder>/<name>.png, creating the folder; returns the files written, or an
