@@ -16,7 +16,7 @@ GalleryShots RenderControlsGallery();
 // The message box with each icon and the Yes/No/Cancel set, the five-button set, the input box and
 // the about box.
 GalleryShots RenderDialogsGallery();
-// Both of the above, the advanced list's own pictures, the settings dialog's (SettingsGallery.h) and
+// Both of the above, the advanced list's own pictures, the settings dialog's (SettingsGallery.h),
 // the theme editor's and colour picker's (ThemeEditorGallery.h) and the main window's
 // (MainWindowGallery.h).
 GalleryShots RenderGallery();
