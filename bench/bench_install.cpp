@@ -112,9 +112,9 @@ void BM_InstallPackage(benchmark::State& state)
         installation.SimulatorPath = work.filePath(QStringLiteral("sim"));
         installation.ProgramFolder = work.filePath(QStringLiteral("prog"));
         const auto start = std::chrono::steady_clock::now();
-        const int result = InstallPackage(installation, f.packagePath);
+        const PackageResult result = InstallPackage(installation, f.packagePath);
         const double seconds = Seconds(std::chrono::steady_clock::now() - start);
-        if (result != 0 || installation.Created.size() != kEntries) {
+        if (result != kPackageInstalled || installation.Created.size() != kEntries) {
             state.SkipWithError("installation failed");
             return;
         }

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     PackageContents contents;
-    const int result = ParsePackage(bytes, contents);
+    const PackageResult result = ParsePackage(bytes, contents);
     if (result != kPackageInstalled) {
         FUZZ_CHECK(result == kPackageBadDirectory || result == kPackageOutsideFile
                    || result == kPackageNoEntries);

@@ -1,7 +1,7 @@
 #include "library/MediaDatabase.h"
 
-#include "library/recordio/BinaryFileIO.h"
-#include "library/recordio/DamagedCopy.h"
+#include "recordio/BinaryFileIO.h"
+#include "recordio/DamagedCopy.h"
 
 #include <QDir>
 #include <QFile>

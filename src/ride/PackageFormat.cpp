@@ -1,6 +1,6 @@
 #include "ride/PackageFormat.h"
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool DataInside(const PackageEntry& e, qint32 dataBase, qint32 fileLength)
 
 } // namespace
 
-QString PackageResultText(int code)
+QString PackageResultText(PackageResult code)
 {
     switch (code) {
     case kPackageInstalled: return QStringLiteral("installed");
@@ -38,7 +38,7 @@ QString PackageResultText(int code)
     }
 }
 
-int ParsePackage(BinaryFileIO& io, PackageContents& contents)
+PackageResult ParsePackage(BinaryFileIO& io, PackageContents& contents)
 {
     io.SetBigEndian(0);
     const qint32 length = io.FileBufferLength();
@@ -84,7 +84,7 @@ int ParsePackage(BinaryFileIO& io, PackageContents& contents)
     return kPackageInstalled;
 }
 
-int ParsePackage(QByteArrayView bytes, PackageContents& contents)
+PackageResult ParsePackage(QByteArrayView bytes, PackageContents& contents)
 {
     BinaryFileIO io;
     io.LoadBytes(bytes);

@@ -32,7 +32,7 @@ enum PackageResult : int {
 };
 
 // One line of text for a result code, for the command-line tool and logs.
-QString PackageResultText(int code);
+QString PackageResultText(PackageResult code);
 
 struct PackageEntry {
     QString Folder;
@@ -58,6 +58,6 @@ inline constexpr qint32 kPackageTrailerSize = 8;
 
 // Reads the directory of the package loaded in `io` (little-endian is selected here). Returns 0,
 // kPackageBadDirectory, kPackageOutsideFile or kPackageNoEntries; `contents` is filled only on 0.
-int ParsePackage(BinaryFileIO& io, PackageContents& contents);
+PackageResult ParsePackage(BinaryFileIO& io, PackageContents& contents);
 // The same over bytes in memory (the fuzz target and tests use it).
-int ParsePackage(QByteArrayView bytes, PackageContents& contents);
+PackageResult ParsePackage(QByteArrayView bytes, PackageContents& contents);

@@ -1,6 +1,6 @@
 #include "ride/PackageInstall.h"
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 #include "platform/CaseInsensitivePath.h"
 #include "platform/MoveWithoutReplacing.h"
 #include "ride/InstalledFilesList.h"
@@ -75,8 +75,8 @@ void Undo(const QStringList& files, const QStringList& folders, InstalledFilesLi
     list.Restore();
 }
 
-// Checks every entry's path and decides which entries create a file. Returns 0, -5 or -6.
-int PlanFiles(const PackageContents& contents, CaseInsensitivePath& resolver, std::vector<PlannedFile>& plan)
+// Checks every entry's path and decides which entries create a file.
+PackageResult PlanFiles(const PackageContents& contents, CaseInsensitivePath& resolver, std::vector<PlannedFile>& plan)
 {
     for (const PackageEntry& e : contents.Entries)
         if (!IsSafeStoredPath(e.RelativePath()))
@@ -98,7 +98,7 @@ int PlanFiles(const PackageContents& contents, CaseInsensitivePath& resolver, st
 }
 
 // Inflates every entry, proving each stream, and stages the ones that create a file.
-int StageFiles(QByteArrayView file, const PackageContents& contents, std::vector<PlannedFile>& plan,
+PackageResult StageFiles(QByteArrayView file, const PackageContents& contents, std::vector<PlannedFile>& plan,
                const QTemporaryDir& staging)
 {
     auto next = plan.begin();
@@ -131,7 +131,7 @@ void RemoveLeftoverStaging(const QString& simulatorFolder)
 
 } // namespace
 
-int InstallPackage(PackageInstallation& installation, const QString& packagePath)
+PackageResult InstallPackage(PackageInstallation& installation, const QString& packagePath)
 {
     installation.Created.clear();
     BinaryFileIO io;
@@ -139,7 +139,7 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
     if (!io.LoadBuffer(packagePath))
         return kPackageCannotLoad;
     PackageContents contents;
-    if (const int parsed = ParsePackage(io, contents); parsed != kPackageInstalled)
+    if (const PackageResult parsed = ParsePackage(io, contents); parsed != kPackageInstalled)
         return parsed;
     installation.Contents = contents;
     if (installation.RequireTrack
@@ -151,7 +151,7 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
         return kPackageCannotUnpack;
     CaseInsensitivePath resolver(installation.SimulatorPath);
     std::vector<PlannedFile> plan;
-    if (const int planned = PlanFiles(contents, resolver, plan); planned != kPackageInstalled)
+    if (const PackageResult planned = PlanFiles(contents, resolver, plan); planned != kPackageInstalled)
         return planned;
 
     InstalledFilesList list(InstalledFilesListPath(installation.ProgramFolder));
@@ -164,7 +164,7 @@ int InstallPackage(PackageInstallation& installation, const QString& packagePath
     if (!staging.isValid())
         return kPackageCannotUnpack;
     const QByteArrayView file(io.FileBuffer().constData(), io.FileBufferLength());
-    if (const int staged = StageFiles(file, contents, plan, staging); staged != kPackageInstalled)
+    if (const PackageResult staged = StageFiles(file, contents, plan, staging); staged != kPackageInstalled)
         return staged;
 
     QStringList madeFiles;

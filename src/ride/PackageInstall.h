@@ -37,5 +37,5 @@ struct PackageInstallation {
     std::function<void(const QString& relativePath)> BeforeFileLands;
 };
 
-// Returns a PackageResult code: 0, or -1 .. -7.
-int InstallPackage(PackageInstallation& installation, const QString& packagePath);
+// kPackageInstalled, or the reason nothing was installed.
+PackageResult InstallPackage(PackageInstallation& installation, const QString& packagePath);

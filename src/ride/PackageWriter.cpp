@@ -1,6 +1,6 @@
 #include "ride/PackageWriter.h"
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 
 #include <QBuffer>
 #include <QSaveFile>

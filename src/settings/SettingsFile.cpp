@@ -1,8 +1,8 @@
 #include "settings/SettingsFile.h"
 
 #include "library/MediaDatabase.h"
-#include "library/recordio/BinaryFileIO.h"
-#include "library/recordio/DamagedCopy.h"
+#include "recordio/BinaryFileIO.h"
+#include "recordio/DamagedCopy.h"
 #include "settings/AppPaths.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "theme/ThemeFile.h"
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 #include "platform/CaseInsensitivePath.h"
 
 #include <QDir>

@@ -118,7 +118,7 @@ private Q_SLOTS:
         PackageInstallation installation;
         installation.SimulatorPath = simulatorPath;
         installation.ProgramFolder = program.path() + QLatin1Char('/');
-        QCOMPARE(InstallPackage(installation, pack), 0);
+        QCOMPARE(InstallPackage(installation, pack), kPackageInstalled);
         const QString track = ResolveCaseInsensitive(simulator.path(), installation.InstalledTrack);
         QCOMPARE(track, simulator.filePath(QStringLiteral("Tracks/Pack Loop.tktrack")));
         QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects/PackLoop/station.obj"))));

@@ -37,7 +37,7 @@ void TestPackageFormat::parsesHandBuiltPackage()
     QCOMPARE(p.bytes.left(8), hexBytes("4c 45 41 44 78 9c cb 48"));
 
     PackageContents c;
-    QCOMPARE(ParsePackage(p.bytes, c), 0);
+    QCOMPARE(ParsePackage(p.bytes, c), kPackageInstalled);
     QCOMPARE(c.DirOffset, 17);
     QCOMPARE(c.DataBase, 4);
     QCOMPARE(c.EntryCount, 1);
@@ -55,7 +55,7 @@ void TestPackageFormat::parsesHandBuiltPackage()
 void TestPackageFormat::refusesDamagedDirectories_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<PackageResult>("code");
 
     const QByteArray good = HandPackage({FileEntry("tracks\\", "a.tktrack", "track")});
     const qint32 dir = qFromLittleEndian<qint32>(good.constData() + good.size() - 8);
@@ -70,49 +70,49 @@ void TestPackageFormat::refusesDamagedDirectories_data()
     const qint32 offsetAt = entryAt + 4 + 7 + 4 + 9;
 
     QTest::newRow("good") << good << 0;
-    QTest::newRow("empty file") << QByteArray() << int(kPackageBadDirectory);
-    QTest::newRow("seven bytes") << QByteArray(7, '\0') << int(kPackageBadDirectory);
-    QTest::newRow("DirOffset negative") << withLong(good.size() - 8, -1) << int(kPackageBadDirectory);
-    QTest::newRow("DirOffset past the end") << withLong(good.size() - 8, good.size()) << int(kPackageBadDirectory);
+    QTest::newRow("empty file") << QByteArray() << kPackageBadDirectory;
+    QTest::newRow("seven bytes") << QByteArray(7, '\0') << kPackageBadDirectory;
+    QTest::newRow("DirOffset negative") << withLong(good.size() - 8, -1) << kPackageBadDirectory;
+    QTest::newRow("DirOffset past the end") << withLong(good.size() - 8, good.size()) << kPackageBadDirectory;
     QTest::newRow("DirOffset 3 bytes before the end")
-        << withLong(good.size() - 8, good.size() - 3) << int(kPackageBadDirectory);
+        << withLong(good.size() - 8, good.size() - 3) << kPackageBadDirectory;
     QByteArray wrongMagic = good;
     wrongMagic[dir] = 'X';
-    QTest::newRow("magic wrong") << wrongMagic << int(kPackageBadDirectory);
+    QTest::newRow("magic wrong") << wrongMagic << kPackageBadDirectory;
     QTest::newRow("magic in lower case") << HandPackage({FileEntry("", "a.tktrack", "t")}, "tkse") << 0;
-    QTest::newRow("EntryCount 0") << withLong(countAt, 0) << int(kPackageNoEntries);
-    QTest::newRow("EntryCount negative") << withLong(countAt, -5) << int(kPackageNoEntries);
-    QTest::newRow("EntryCount beyond the file") << withLong(countAt, 2) << int(kPackageOutsideFile);
-    QTest::newRow("EntryCount 2^31-1") << withLong(countAt, 0x7fffffff) << int(kPackageOutsideFile);
-    QTest::newRow("header text runs past the end") << withLong(dir + 12, 1000) << int(kPackageOutsideFile);
-    QTest::newRow("header text length negative") << withLong(dir + 12, -1) << int(kPackageOutsideFile);
-    QTest::newRow("folder text runs past the end") << withLong(entryAt, 0x7ffffff0) << int(kPackageOutsideFile);
-    QTest::newRow("data offset negative") << withLong(offsetAt, -1) << int(kPackageOutsideFile);
-    QTest::newRow("data offset past the end") << withLong(offsetAt, good.size()) << int(kPackageOutsideFile);
-    QTest::newRow("compressed size negative") << withLong(offsetAt + 8, -1) << int(kPackageOutsideFile);
+    QTest::newRow("EntryCount 0") << withLong(countAt, 0) << kPackageNoEntries;
+    QTest::newRow("EntryCount negative") << withLong(countAt, -5) << kPackageNoEntries;
+    QTest::newRow("EntryCount beyond the file") << withLong(countAt, 2) << kPackageOutsideFile;
+    QTest::newRow("EntryCount 2^31-1") << withLong(countAt, 0x7fffffff) << kPackageOutsideFile;
+    QTest::newRow("header text runs past the end") << withLong(dir + 12, 1000) << kPackageOutsideFile;
+    QTest::newRow("header text length negative") << withLong(dir + 12, -1) << kPackageOutsideFile;
+    QTest::newRow("folder text runs past the end") << withLong(entryAt, 0x7ffffff0) << kPackageOutsideFile;
+    QTest::newRow("data offset negative") << withLong(offsetAt, -1) << kPackageOutsideFile;
+    QTest::newRow("data offset past the end") << withLong(offsetAt, good.size()) << kPackageOutsideFile;
+    QTest::newRow("compressed size negative") << withLong(offsetAt + 8, -1) << kPackageOutsideFile;
     QTest::newRow("compressed size one past the end")
-        << withLong(offsetAt + 8, good.size() + 1) << int(kPackageOutsideFile);
+        << withLong(offsetAt + 8, good.size() + 1) << kPackageOutsideFile;
     QTest::newRow("DataBase + Offset overflows 32 bits")
-        << withLong(offsetAt, 0x7fffffff) << int(kPackageOutsideFile);
+        << withLong(offsetAt, 0x7fffffff) << kPackageOutsideFile;
     QByteArray overflowBase = withLong(dir + 4, 0x7fffffff);
     qToLittleEndian<qint32>(0x7fffffff, overflowBase.data() + offsetAt);
-    QTest::newRow("DataBase and Offset both 2^31-1") << overflowBase << int(kPackageOutsideFile);
+    QTest::newRow("DataBase and Offset both 2^31-1") << overflowBase << kPackageOutsideFile;
     // The directory overlaps the trailer (DirOffset 0 is the entry's zero bytes 43..46) and its last
     // Long ends one byte past the file: the record buffer's spare byte must not stand in for it.
     PackageBytes cut;
     cut.raw("TKSE").longValue(0).longValue(1).text("").text("").text("");
     cut.text("").text("abcdefgh").longValue(0).longValue(0).raw(QByteArray(3, '\0'));
-    QTest::newRow("last Long one byte short") << cut.bytes << int(kPackageOutsideFile);
+    QTest::newRow("last Long one byte short") << cut.bytes << kPackageOutsideFile;
 }
 
 void TestPackageFormat::refusesDamagedDirectories()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, code);
+    QFETCH(PackageResult, code);
     PackageContents c;
     c.EntryCount = 99;
     QCOMPARE(ParsePackage(bytes, c), code);
-    if (code != 0)
+    if (code != kPackageInstalled)
         QCOMPARE(c.EntryCount, 99);  // a refused package leaves the caller's contents alone
 }
 
@@ -195,7 +195,7 @@ void TestPackageFormat::writerRoundTrip()
     QVERIFY(WritePackageFile(path, files, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     const QByteArray bytes = TestFolder::readFile(path);
     PackageContents c;
-    QCOMPARE(ParsePackage(bytes, c), 0);
+    QCOMPARE(ParsePackage(bytes, c), kPackageInstalled);
     QCOMPARE(c.HeaderText[2], QStringLiteral("c"));
     QCOMPARE(c.Entries.size(), files.size());
     for (size_t i = 0; i < files.size(); ++i) {

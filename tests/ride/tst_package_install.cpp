@@ -39,7 +39,7 @@ struct Scene {
     {
         return root.createFile(QStringLiteral("packs/") + name, bytes);
     }
-    int installBytes(const QByteArray& bytes) { return InstallPackage(install, writePackage(bytes)); }
+    PackageResult installBytes(const QByteArray& bytes) { return InstallPackage(install, writePackage(bytes)); }
     // Everything in the scene except the packages themselves.
     QStringList state() const { return root.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/)"))); }
 };
@@ -80,7 +80,7 @@ void TestPackageInstall::installsAndLists()
     const QByteArray station(200000, 'o');
     const QString pack = s.writePackage(Pack({F("tracks\\", "loop.tktrack", "track"),
                                                F("objects\\", "loop_station.obj", station)}));
-    QCOMPARE(InstallPackage(s.install, pack), 0);
+    QCOMPARE(InstallPackage(s.install, pack), kPackageInstalled);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/loop.tktrack"))), QByteArray("track"));
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/loop_station.obj"))), station);
     QCOMPARE(s.list(), QByteArray("tracks\\loop.tktrack|objects\\loop_station.obj"));
@@ -95,7 +95,7 @@ void TestPackageInstall::installsAndLists()
 void TestPackageInstall::everyResultCodeWritesNothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<PackageResult>("code");
     const HandEntry track = FileEntry("tracks\\", "t.tktrack", "t");
     const HandEntry object = FileEntry("objects\\new\\", "o.obj", "o");
     QByteArray noMagic = HandPackage({track});
@@ -110,22 +110,22 @@ void TestPackageInstall::everyResultCodeWritesNothing_data()
     HandEntry wrongSize = object;
     wrongSize.uncompressedSize = 2;
 
-    QTest::newRow("-2 no magic") << noMagic << int(kPackageBadDirectory);
-    QTest::newRow("-2 too short") << QByteArray("1234567") << int(kPackageBadDirectory);
-    QTest::newRow("-3 data outside the file") << outsideFile << int(kPackageOutsideFile);
-    QTest::newRow("-4 no entries") << noEntries << int(kPackageNoEntries);
-    QTest::newRow("-5 damaged stream after a good one") << HandPackage({track, broken}) << int(kPackageCannotUnpack);
-    QTest::newRow("-5 size other than declared") << HandPackage({track, wrongSize}) << int(kPackageCannotUnpack);
+    QTest::newRow("-2 no magic") << noMagic << kPackageBadDirectory;
+    QTest::newRow("-2 too short") << QByteArray("1234567") << kPackageBadDirectory;
+    QTest::newRow("-3 data outside the file") << outsideFile << kPackageOutsideFile;
+    QTest::newRow("-4 no entries") << noEntries << kPackageNoEntries;
+    QTest::newRow("-5 damaged stream after a good one") << HandPackage({track, broken}) << kPackageCannotUnpack;
+    QTest::newRow("-5 size other than declared") << HandPackage({track, wrongSize}) << kPackageCannotUnpack;
     QTest::newRow("-6 hostile second entry")
-        << HandPackage({track, FileEntry("objects\\..\\..\\", "escape.obj", "x")}) << int(kPackageHostileName);
+        << HandPackage({track, FileEntry("objects\\..\\..\\", "escape.obj", "x")}) << kPackageHostileName;
     QTest::newRow("-5 a file stands where a folder is needed")
-        << HandPackage({track, FileEntry("TrakoraSimulator.exe\\", "o.obj", "x")}) << int(kPackageCannotUnpack);
+        << HandPackage({track, FileEntry("TrakoraSimulator.exe\\", "o.obj", "x")}) << kPackageCannotUnpack;
 }
 
 void TestPackageInstall::everyResultCodeWritesNothing()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, code);
+    QFETCH(PackageResult, code);
     Scene s;
     s.install.InstalledTrack = QStringLiteral("tracks\\before.tktrack");
     const QStringList before = s.state();
@@ -198,7 +198,7 @@ void TestPackageInstall::hostileNamesAreRefused()
     const QStringList before = s.state();
     // The hostile entry comes last, so earlier good entries must not have landed either.
     QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "t.tktrack", "t"), bad})),
-             int(kPackageHostileName));
+             kPackageHostileName);
     QCOMPARE(s.state(), before);
 }
 
@@ -210,13 +210,13 @@ void TestPackageInstall::linksOutOfTheSimulatorAreRefused()
     QVERIFY(QFile::link(s.root.filePath(QStringLiteral("nowhere")), s.sim(QStringLiteral("dangling"))));
     const QStringList before = s.state();
     for (const char* folder : {"objects\\link\\", "OBJECTS\\LINK\\deeper\\", "dangling\\"})
-        QCOMPARE(s.installBytes(HandPackage({FileEntry(folder, "x.obj", "x")})), int(kPackageHostileName));
-    QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "keep.tktrack", "x")})), int(kPackageHostileName));
+        QCOMPARE(s.installBytes(HandPackage({FileEntry(folder, "x.obj", "x")})), kPackageHostileName);
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "keep.tktrack", "x")})), kPackageHostileName);
     QCOMPARE(s.state(), before);
 
     // A link that stays inside is an ordinary folder.
     QVERIFY(QFile::link(s.sim(QStringLiteral("objects")), s.sim(QStringLiteral("objlink"))));
-    QCOMPARE(s.installBytes(HandPackage({FileEntry("objlink\\", "x.obj", "x")})), 0);
+    QCOMPARE(s.installBytes(HandPackage({FileEntry("objlink\\", "x.obj", "x")})), kPackageInstalled);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/x.obj"))), QByteArray("x"));
 }
 
@@ -224,7 +224,7 @@ void TestPackageInstall::existingTrackIsKeptAndNotListed()
 {
     Scene s;
     s.root.createFile(QStringLiteral("sim/tracks/loop.tktrack"), "mine");
-    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs"), F("objects\\", "a.obj", "a")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs"), F("objects\\", "a.obj", "a")})), kPackageInstalled);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/loop.tktrack"))), QByteArray("mine"));
     QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\loop.tktrack"));
     QCOMPARE(s.list(), QByteArray("objects\\a.obj"));
@@ -234,12 +234,12 @@ void TestPackageInstall::everyFileExistingLeavesListAlone()
 {
     Scene s;
     s.root.createFile(QStringLiteral("sim/tracks/loop.tktrack"), "mine");
-    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), kPackageInstalled);
     QVERIFY(!QFile::exists(s.listPath()));
     QVERIFY(s.install.Created.isEmpty());
 
     s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\left.obj");
-    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), kPackageInstalled);
     QCOMPARE(s.list(), QByteArray("objects\\left.obj"));
 }
 
@@ -249,7 +249,7 @@ void TestPackageInstall::existingFilesAreFoundIgnoringCase()
     s.root.createFile(QStringLiteral("sim/Objects2/Loop.OBJ"), "mine");
     QCOMPARE(s.installBytes(Pack({F("objects2\\", "loop.obj", "theirs"), F("OBJECTS2\\", "new.obj", "new"),
                                   F("Tracks\\", "T.tktrack", "t"), F("tracks\\", "t.TKTRACK", "dup")})),
-             0);
+             kPackageInstalled);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects2/Loop.OBJ"))), QByteArray("mine"));
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects2/new.obj"))), QByteArray("new"));
     // The second spelling of the same track is the same file on Windows: the first one wins.
@@ -262,7 +262,7 @@ void TestPackageInstall::existingFilesAreFoundIgnoringCase()
 void TestPackageInstall::nestedFoldersAreCreated()
 {
     Scene s;
-    QCOMPARE(s.installBytes(Pack({F("objects\\a\\b\\c\\", "deep.obj", "d"), F("Objects\\A\\", "top.obj", "t")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("objects\\a\\b\\c\\", "deep.obj", "d"), F("Objects\\A\\", "top.obj", "t")})), kPackageInstalled);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/a/b/c/deep.obj"))), QByteArray("d"));
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/a/top.obj"))), QByteArray("t"));
     const CleanupResult r = CleanupInstalledFiles(s.install.SimulatorPath, s.install.ProgramFolder);
@@ -280,7 +280,7 @@ void TestPackageInstall::corruptThirdEntryLeavesNothing()
     const QStringList before = s.state();
     QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "a.tktrack", "a"),
                                          FileEntry("objects\\new\\", "b.obj", "b"), third})),
-             int(kPackageCannotUnpack));
+             kPackageCannotUnpack);
     QCOMPARE(s.state(), before);
 }
 
@@ -295,7 +295,7 @@ void TestPackageInstall::failureWhileWritingUndoesEverything()
         if (relative.endsWith(QLatin1String("c.obj")))
             s.root.createFile(QStringLiteral("sim/objects/new/c.obj"), "someone else");
     };
-    QCOMPARE(InstallPackage(s.install, pack), int(kPackageCannotUnpack));
+    QCOMPARE(InstallPackage(s.install, pack), kPackageCannotUnpack);
     QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("objects/new/c.obj"))), QByteArray("someone else"));
     QVERIFY(!QFile::exists(s.sim(QStringLiteral("tracks/a.tktrack"))));
     QVERIFY(!QFile::exists(s.sim(QStringLiteral("objects/new/b.obj"))));
@@ -331,7 +331,7 @@ void TestPackageInstall::crashBetweenFilesLeavesEveryFileListed()
         QStringList after = crashed.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/|sim/\\.ridevault-staging)")));
         QCOMPARE(after, before);
     };
-    QCOMPARE(InstallPackage(s.install, pack), 0);
+    QCOMPARE(InstallPackage(s.install, pack), kPackageInstalled);
     QCOMPARE(moments, 4);
 }
 
@@ -339,7 +339,7 @@ void TestPackageInstall::earlierListIsExtended()
 {
     Scene s;
     s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\left\\over.obj");
-    QCOMPARE(s.installBytes(Pack({F("objects\\", "n.obj", "n")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("objects\\", "n.obj", "n")})), kPackageInstalled);
     QCOMPARE(s.list(), QByteArray("objects\\left\\over.obj|objects\\n.obj"));
 }
 
@@ -348,13 +348,13 @@ void TestPackageInstall::trackOfLastEntryWinsAndPersists()
     Scene s;
     QCOMPARE(s.installBytes(Pack({F("tracks\\", "first.tktrack", "1"), F("tracks\\", "second.TkTrack", "2"),
                                   F("objects\\", "x.obj", "x")})),
-             0);
+             kPackageInstalled);
     QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
-    QCOMPARE(s.installBytes(Pack({F("objects\\", "only.obj", "o")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("objects\\", "only.obj", "o")})), kPackageInstalled);
     QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
-    QCOMPARE(s.installBytes(QByteArray()), int(kPackageBadDirectory));
-    QCOMPARE(InstallPackage(s.install, QString()), int(kPackageCannotLoad));
-    QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), int(kPackageCannotLoad));
+    QCOMPARE(s.installBytes(QByteArray()), kPackageBadDirectory);
+    QCOMPARE(InstallPackage(s.install, QString()), kPackageCannotLoad);
+    QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), kPackageCannotLoad);
 }
 
 void TestPackageInstall::stagingLeftByAStoppedInstallIsSwept()
@@ -362,7 +362,7 @@ void TestPackageInstall::stagingLeftByAStoppedInstallIsSwept()
     Scene s;
     s.root.createFile(QStringLiteral("sim/.ridevault-staging-AbC123/0"), "half");
     s.root.createFile(QStringLiteral("sim/.ridevault-stagingfolder-of-the-user/keep"), "mine");
-    QCOMPARE(s.installBytes(Pack({F("tracks\\", "a.tktrack", "t")})), 0);
+    QCOMPARE(s.installBytes(Pack({F("tracks\\", "a.tktrack", "t")})), kPackageInstalled);
     QVERIFY(!QFileInfo::exists(s.sim(QStringLiteral(".ridevault-staging-AbC123"))));
     QVERIFY(QFileInfo::exists(s.sim(QStringLiteral(".ridevault-stagingfolder-of-the-user/keep"))));
     QVERIFY(QDir(s.sim(QString())).entryList({QStringLiteral(".ridevault-staging-*")}, QDir::Dirs | QDir::Hidden).isEmpty());

@@ -2,7 +2,7 @@
 
 #include "CliCommon.h"
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 #include "ride/PackageFormat.h"
 #include "ride/PackageInstall.h"
 #include "ride/PackageUnpack.h"
@@ -68,9 +68,9 @@ PackageContents ParseOrFail(const QString& path, BinaryFileIO& io)
     if (!io.LoadBuffer(path))
         throw CliError(QStringLiteral("cannot read %1").arg(path));
     PackageContents contents;
-    const int result = ParsePackage(io, contents);
+    const PackageResult result = ParsePackage(io, contents);
     if (result != kPackageInstalled)
-        throw CliError(QStringLiteral("%1: %2 (result %3)").arg(path, PackageResultText(result)).arg(result));
+        throw CliError(QStringLiteral("%1: %2 (result %3)").arg(path, PackageResultText(result)).arg(int(result)));
     return contents;
 }
 
@@ -111,9 +111,9 @@ int Verify(const QStringList& args)
         throw CliError(QStringLiteral("cannot read %1").arg(args[0]));
     QJsonArray problems;
     PackageContents c;
-    int result = ParsePackage(io, c);
+    PackageResult result = ParsePackage(io, c);
     if (result != kPackageInstalled) {
-        problems.append(QJsonObject{{QStringLiteral("code"), result},
+        problems.append(QJsonObject{{QStringLiteral("code"), int(result)},
                                     {QStringLiteral("problem"), PackageResultText(result)}});
     } else {
         // Installation refuses names before it unpacks anything, so a name problem decides the result.
@@ -122,10 +122,10 @@ int Verify(const QStringList& args)
         bool unpackable = true;
         for (size_t i = 0; i < c.Entries.size(); ++i) {
             const PackageEntry& e = c.Entries[i];
-            const auto report = [&](int code, const QString& problem) {
+            const auto report = [&](PackageResult code, const QString& problem) {
                 problems.append(QJsonObject{{QStringLiteral("index"), qint64(i)},
                                             {QStringLiteral("path"), e.RelativePath()},
-                                            {QStringLiteral("code"), code},
+                                            {QStringLiteral("code"), int(code)},
                                             {QStringLiteral("problem"), problem}});
             };
             if (const QString why = StoredPathProblem(e.RelativePath()); !why.isEmpty()) {
@@ -143,7 +143,7 @@ int Verify(const QStringList& args)
         }
         result = hostile ? kPackageHostileName : unpackable ? kPackageInstalled : kPackageCannotUnpack;
     }
-    CliPrintJson(QJsonDocument(QJsonObject{{QStringLiteral("result"), result},
+    CliPrintJson(QJsonDocument(QJsonObject{{QStringLiteral("result"), int(result)},
                                            {QStringLiteral("entries"), c.EntryCount},
                                            {QStringLiteral("problems"), problems}}));
     return result == kPackageInstalled ? 0 : kCliUsageError;
@@ -229,9 +229,9 @@ int Install(const QStringList& arguments)
     RefuseUnknownOptions(args);
     CliRequireArgs(args, 1, 1,
                    QStringLiteral("ridevault-cli pack install PACK --simulator DIR --program-folder DIR"));
-    const int result = InstallPackage(installation, args[0]);
+    const PackageResult result = InstallPackage(installation, args[0]);
     CliPrintJson(QJsonDocument(QJsonObject{
-        {QStringLiteral("result"), result},
+        {QStringLiteral("result"), int(result)},
         {QStringLiteral("InstalledTrack"), installation.InstalledTrack},
         {QStringLiteral("created"), QJsonArray::fromStringList(installation.Created)},
     }));

@@ -1,4 +1,4 @@
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 
 #include "platform/NarrowText.h"
 

@@ -1,4 +1,4 @@
-#include "library/recordio/DamagedCopy.h"
+#include "recordio/DamagedCopy.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The bytes of every record primitive, in both byte orders, and the buffer rules around them.
 
-#include "library/recordio/BinaryFileIO.h"
+#include "recordio/BinaryFileIO.h"
 #include "TestFolder.h"
 
 #include <QTest>
