@@ -69,7 +69,7 @@ void TestPackageFormat::refusesDamagedDirectories_data()
     const qint32 entryAt = dir + 12 + (4 + 3) + (4 + 3) + (4 + 5);
     const qint32 offsetAt = entryAt + 4 + 7 + 4 + 9;
 
-    QTest::newRow("good") << good << 0;
+    QTest::newRow("good") << good << kPackageInstalled;
     QTest::newRow("empty file") << QByteArray() << kPackageBadDirectory;
     QTest::newRow("seven bytes") << QByteArray(7, '\0') << kPackageBadDirectory;
     QTest::newRow("DirOffset negative") << withLong(good.size() - 8, -1) << kPackageBadDirectory;
@@ -79,7 +79,7 @@ void TestPackageFormat::refusesDamagedDirectories_data()
     QByteArray wrongMagic = good;
     wrongMagic[dir] = 'X';
     QTest::newRow("magic wrong") << wrongMagic << kPackageBadDirectory;
-    QTest::newRow("magic in lower case") << HandPackage({FileEntry("", "a.tktrack", "t")}, "tkse") << 0;
+    QTest::newRow("magic in lower case") << HandPackage({FileEntry("", "a.tktrack", "t")}, "tkse") << kPackageInstalled;
     QTest::newRow("EntryCount 0") << withLong(countAt, 0) << kPackageNoEntries;
     QTest::newRow("EntryCount negative") << withLong(countAt, -5) << kPackageNoEntries;
     QTest::newRow("EntryCount beyond the file") << withLong(countAt, 2) << kPackageOutsideFile;
