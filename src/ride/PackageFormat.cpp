@@ -23,7 +23,7 @@ bool DataInside(const PackageEntry& e, qint32 dataBase, qint32 fileLength)
 
 } // namespace
 
-QString PackageResultText(PackageResult code)
+QString PackageResultText(int code)
 {
     switch (code) {
     case kPackageInstalled: return QStringLiteral("installed");

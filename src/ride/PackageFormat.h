@@ -32,7 +32,7 @@ enum PackageResult : int {
 };
 
 // One line of text for a result code, for the command-line tool and logs.
-QString PackageResultText(PackageResult code);
+QString PackageResultText(int code);
 
 struct PackageEntry {
     QString Folder;
