@@ -11,43 +11,15 @@
 #include "ride/SimulatorPrograms.h"
 
 #include "TestFolder.h"
+#include "X11Windows.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QTest>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-
 namespace {
 
 constexpr int kWindowTimeoutMs = 30000;
-
-// Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW). A window
-// that has only just appeared may not take the request yet, so callers repeat it until it is gone.
-void CloseX11Window(WindowHandle window)
-{
-    if (window == 0)
-        return;
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    auto atom = [c](const char* name) {
-        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : 0;
-        std::free(r);
-        return a;
-    };
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = xcb_window_t(window);
-    event.type = atom("WM_PROTOCOLS");
-    event.data.data32[0] = atom("WM_DELETE_WINDOW");
-    event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, xcb_window_t(window), XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-    xcb_flush(c);
-    xcb_disconnect(c);
-}
 
 // Closes the window with this title text and waits until no window holds the text any more.
 bool CloseAndWait(const QString& titleText)
