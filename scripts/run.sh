@@ -9,10 +9,6 @@ scripts/build.sh
 build_dir="${RIDEVAULT_BUILD_DIR:-build}"
 app="$build_dir/src/app/ridevault"
 cli="$build_dir/tools/cli/ridevault-cli"
-if [ ! -x "$app" ]; then
-  # Until the main window lands, the command-line tool is the program's front door.
-  exec "$cli" "${@:---help}"
-fi
 if [ $# -gt 0 ] || "$cli" discover >/dev/null 2>&1; then
   exec "$app" "$@"
 fi
