@@ -114,6 +114,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Up, Down, Page Up, Page Down, Home and End move the current row as a press on the row would.
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -158,6 +160,8 @@ private:
 
     // Input.
     void ScrollByWheel(int delta);
+    int KeyTargetRow(int key) const;  // -2 for a key that moves nothing
+    void ShowRow(int row);            // scrolls the least that shows the row
     void RepeatStep(Qt::Orientation bar);
     void BarValueChanged(Qt::Orientation bar);
     void AutoSizeColumn(int column);

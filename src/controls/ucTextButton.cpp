@@ -5,6 +5,7 @@
 #include "controls/SystemColors.h"
 #include "controls/TextMetrics.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,7 +13,6 @@
 
 namespace {
 constexpr int kInset = 3;
-constexpr OleColor kGrayText = SystemColorRef(17);
 
 Qt::Alignment HorizontalAlignment(int alignment)
 {
@@ -35,6 +35,7 @@ ucTextButton::ucTextButton(const QString& caption, QWidget* parent)
     , m_font(FromQFont(QWidget::font()))
 {
     m_textHeight = CaptionTextHeight(ToQFont(m_font));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ucTextButton::SetCaption(const QString& caption)
@@ -102,6 +103,18 @@ QRect ucTextButton::CaptionRect() const
     return QRect(kInset, kInset, innerWidth, innerHeight);
 }
 
+QColor ucTextButton::DisabledTextColor() const
+{
+    const QColor face = ToQColor(m_colorFace, palette());
+    const QColor text = ToQColor(m_colorText, palette());
+    return QColor((face.red() + text.red()) / 2, (face.green() + text.green()) / 2, (face.blue() + text.blue()) / 2);
+}
+
+QRect ucTextButton::FocusRect() const
+{
+    return rect().adjusted(kInset, kInset, -kInset - 1, -kInset - 1);
+}
+
 QSize ucTextButton::sizeHint() const
 {
     return QSize(75, std::max(23, m_textHeight + 2 * kInset + 2));
@@ -117,17 +130,14 @@ void ucTextButton::paintEvent(QPaintEvent*)
     painter.setFont(ToQFont(m_font));
     const QRect caption = CaptionRect();
     const int flags = int(HorizontalAlignment(m_alignment) | Qt::AlignTop | Qt::TextWordWrap);
-    painter.setClipRect(caption);
-    if (isEnabled()) {
-        painter.setPen(ToQColor(m_colorText, pal));
-        painter.drawText(caption, flags, m_caption);
-    } else {
-        // Disabled text is engraved: a highlight copy one pixel down and right under the grey text.
-        painter.setPen(ToQColor(m_colorBrightHighlight, pal));
-        painter.drawText(caption.translated(1, 1), flags, m_caption);
-        painter.setPen(ToQColor(kGrayText, pal));
-        painter.drawText(caption, flags, m_caption);
+    const QColor textColor = isEnabled() ? ToQColor(m_colorText, pal) : DisabledTextColor();
+    if (hasFocus()) {
+        painter.setPen(QPen(textColor, 1, Qt::DotLine));
+        painter.drawRect(FocusRect());
     }
+    painter.setClipRect(caption);
+    painter.setPen(textColor);
+    painter.drawText(caption, flags, m_caption);
 }
 
 bool ucTextButton::Counts(Qt::MouseButton button) const
@@ -186,7 +196,56 @@ void ucTextButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
         m_heldButton = Qt::NoButton;
+        m_spaceHeld = false;
         m_pressed = false;
     }
     QWidget::changeEvent(event);
+}
+
+void ucTextButton::KeyboardClick(Qt::KeyboardModifiers modifiers)
+{
+    Q_EMIT Click(MouseButtonCode(Qt::LeftButton), ShiftCode(modifiers), width() / 2.0f, height() / 2.0f);
+}
+
+void ucTextButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            m_spaceHeld = true;
+            SetPressed(true);
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            KeyboardClick(event->modifiers());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ucTextButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !m_spaceHeld) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    m_spaceHeld = false;
+    SetPressed(false);
+    KeyboardClick(event->modifiers());
+}
+
+void ucTextButton::focusOutEvent(QFocusEvent* event)
+{
+    // Leaving with Space held lets the button spring back without a click.
+    if (m_spaceHeld) {
+        m_spaceHeld = false;
+        SetPressed(false);
+    }
+    QWidget::focusOutEvent(event);
 }

@@ -1,7 +1,11 @@
 #pragma once
 // ucTextButton: a flat push button, a caption on a face with a bevel that sinks while pressed.
 // Enabled is Qt's own enabled state: a disabled button raises no event, ignores the mouse and draws
-// its caption as disabled text.
+// its caption in DisabledTextColor.
+//
+// Keyboard: Tab reaches the button (a click does not take the focus from where the user was
+// typing or scrolling), a dotted mark shows the focus, Space sinks it and clicks on release, Enter
+// clicks at once. A keyboard click is a left click at the button's centre.
 
 #include "controls/Bevel.h"
 #include "theme/ColorGroup.h"
@@ -50,6 +54,11 @@ public:
     BevelColors CurrentBevel() const;
     // Where the caption goes: inset 3 px, centred vertically when there is room for the text.
     QRect CaptionRect() const;
+    // The caption colour of a disabled button: halfway between its text and its face, so it reads
+    // as disabled on a light face and on a dark one alike.
+    QColor DisabledTextColor() const;
+    // The dotted focus mark, one pixel inside the caption area.
+    QRect FocusRect() const;
     int TextHeight() const { return m_textHeight; }
 
     QSize sizeHint() const override;
@@ -68,11 +77,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool Counts(Qt::MouseButton button) const;
     void SetColor(OleColor& member, OleColor color);
     void SetPressed(bool pressed);
+    void KeyboardClick(Qt::KeyboardModifiers modifiers);
 
     QString m_caption;
     int m_alignment = 2;
@@ -88,4 +101,5 @@ private:
     // The button whose press sinks the bevel while it is held; NoButton when none is held.
     Qt::MouseButton m_heldButton = Qt::NoButton;
     bool m_pressed = false;
+    bool m_spaceHeld = false;
 };

@@ -43,6 +43,9 @@ frmInputBox::frmInputBox(QWidget* owner)
     m_btnCancel->setGeometry(kFormWidth - m - kButtonSize.width(), 0, kButtonSize.width(), kButtonSize.height());
     m_btnOkay = new ucTextButton(QStringLiteral("OK"), this);
     m_btnOkay->setGeometry(m_btnCancel->x() - m - kButtonSize.width(), 0, kButtonSize.width(), kButtonSize.height());
+    // Tab runs as the user reads: the text, "OK", "Cancel".
+    setTabOrder(m_txtInput, m_btnOkay);
+    setTabOrder(m_btnOkay, m_btnCancel);
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInputBox::TextChanged);
     connect(m_btnOkay, &ucTextButton::Click, this, &frmInputBox::PressOkay);
     connect(m_btnCancel, &ucTextButton::Click, this, &frmInputBox::PressCancel);

@@ -3,7 +3,8 @@
 //
 // Two flags shape the input: with empty not allowed, "OK" is enabled only while there is text; with
 // any character not allowed, typing \ / < > : | " * ? has no effect, so the text can serve as a file
-// name (pasted text is taken as it is). Enter presses "OK" when it is enabled.
+// name (pasted text is taken as it is). Enter presses "OK" when it is enabled, Escape cancels, and Tab
+// runs from the text to "OK" and "Cancel".
 //
 // Test hook: SetNextAnswer queues answers. While the queue holds one, GetInput lays the box out, puts
 // the queued text into the field as a paste would, and then presses "OK" (when requested and enabled)

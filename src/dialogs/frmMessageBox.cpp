@@ -4,6 +4,7 @@
 #include "dialogs/DialogText.h"
 #include "dialogs/StandardIcons.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QStyle>
@@ -93,6 +94,10 @@ void frmMessageBox::Prepare(const QString& text, const QString& caption, qint16 
         button->show();
         x -= DialogText::kMargin + button->width();
     }
+    // The last placed is the leftmost: the first the user reads, and the default.
+    m_defaultButton = order.isEmpty() ? -1 : order.last();
+    for (qsizetype i = order.size() - 1; i > 0; --i)
+        setTabOrder(m_buttons[order[i]], m_buttons[order[i - 1]]);
 
     // The window manager adds its frame and caption around this client area.
     setFixedSize(kFormWidth, top + kButtonSize.height() + DialogText::kMargin);
@@ -134,6 +139,47 @@ void frmMessageBox::Press(int index)
 {
     m_answer = static_cast<qint16>(index);
     accept();
+}
+
+void frmMessageBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_defaultButton >= 0)
+        m_buttons[m_defaultButton]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMessageBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        MoveFocus(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        MoveFocus(1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused button takes Enter itself; this is Enter with the focus nowhere else.
+        if (m_defaultButton >= 0)
+            Press(m_defaultButton);
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void frmMessageBox::MoveFocus(int step)
+{
+    const QList<int> visible = VisibleButtonsLeftToRight();
+    if (visible.isEmpty())
+        return;
+    const auto focused = std::find_if(visible.begin(), visible.end(), [this](int i) { return m_buttons[i]->hasFocus(); });
+    const qsizetype at = focused == visible.end() ? 0 : (focused - visible.begin() + step + visible.size()) % visible.size();
+    m_buttons[visible[at]]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 bool frmMessageBox::HasIcon() const { return m_hasIcon; }

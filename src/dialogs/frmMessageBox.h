@@ -6,6 +6,10 @@
 // the set means no icon. Answers: 0 OK, 1 Cancel, 2 Yes, 3 No, 4 Yes to All, 5 No to All, 6 Abort,
 // 7 Retry, 8 Ignore; -1 when the box was closed without a button.
 //
+// Keyboard: the first button of the set as seen (Yes in Yes, No, Cancel) is the default and has the
+// focus when the box opens; Enter presses the focused button, Escape answers -1, and the arrow keys
+// and Tab move along the buttons from left to right.
+//
 // Test hook: SetNextAnswer queues answers. While the queue holds one, ShowMessage lays the box out as
 // usual but returns the first queued answer instead of showing it, so tests of any window can drive
 // its confirmations unattended. The program itself never queues an answer.
@@ -54,6 +58,8 @@ public:
     ucTextButton* Button(int index) const { return m_buttons[index]; }
     // The visible buttons from left to right, by answer index.
     QList<int> VisibleButtonsLeftToRight() const;
+    // The button that has the focus when the box opens; -1 for a set with no buttons.
+    int DefaultButton() const { return m_defaultButton; }
 
     // Test hook, see above.
     static void SetNextAnswer(qint16 answer);
@@ -61,13 +67,19 @@ public:
     static int PendingAnswers();
     static void ClearNextAnswers();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     static QList<qint16>& NextAnswers();
     void Press(int index);
+    void MoveFocus(int step);
 
     QLabel* m_pbIcon = nullptr;
     QLabel* m_lblMessage = nullptr;
     QList<ucTextButton*> m_buttons;
     bool m_hasIcon = false;
+    int m_defaultButton = -1;
     qint16 m_answer = -1;
 };

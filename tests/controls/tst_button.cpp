@@ -1,5 +1,5 @@
-// ucTextButton: when the bevel sinks, which presses and releases raise which events, and the caption
-// layout.
+// ucTextButton: when the bevel sinks, which presses, releases and keys raise which events, the focus
+// mark, the disabled caption colour and the caption layout.
 
 #include "controls/ucTextButton.h"
 
@@ -35,6 +35,11 @@ private Q_SLOTS:
     void dragOutAndBack();
     void pressedBevelColours();
     void disabledRaisesNothing();
+    void keys_data();
+    void keys();
+    void tabReachesAndMarksFocus();
+    void disabledCaptionFromOwnColours_data();
+    void disabledCaptionFromOwnColours();
     void captionLayout_data();
     void captionLayout();
 };
@@ -146,6 +151,120 @@ void tst_button::disabledRaisesNothing()
     QCOMPARE(downs.size(), 0);
     QCOMPARE(clickSpy.size(), 0);
     QVERIFY(!btn.IsPressed());
+}
+
+void tst_button::keys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("leaveBeforeRelease");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("space") << Qt::Key_Space << false << 1;
+    QTest::newRow("return") << Qt::Key_Return << false << 1;
+    QTest::newRow("keypad enter") << Qt::Key_Enter << false << 1;
+    QTest::newRow("escape") << Qt::Key_Escape << false << 0;
+    QTest::newRow("space, focus lost while held") << Qt::Key_Space << true << 0;
+}
+
+void tst_button::keys()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, leaveBeforeRelease);
+    QFETCH(int, clicks);
+    QWidget window;
+    auto* btn = new ucTextButton(QStringLiteral("OK"), &window);
+    auto* other = new ucTextButton(QStringLiteral("Cancel"), &window);
+    btn->setGeometry(0, 0, 75, 23);
+    other->setGeometry(80, 0, 75, 23);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    btn->setFocus();
+    QTRY_VERIFY(btn->hasFocus());
+    QSignalSpy clickSpy(btn, &ucTextButton::Click);
+    QTest::keyPress(btn, key);
+    QCOMPARE(btn->IsPressed(), key == Qt::Key_Space);  // Space sinks the button until released
+    if (leaveBeforeRelease) {
+        other->setFocus();
+        QVERIFY(!btn->IsPressed());
+    }
+    QTest::keyRelease(btn, key);
+    QCOMPARE(clickSpy.size(), clicks);
+    QVERIFY(!btn->IsPressed());
+    if (clicks > 0) {
+        QCOMPARE(clickSpy[0][0].toInt(), 1);  // a left click at the centre
+        QCOMPARE(clickSpy[0][2].toFloat(), 37.5f);
+    }
+}
+
+void tst_button::tabReachesAndMarksFocus()
+{
+    const OleColor text = RgbColor(250, 0, 250);
+    QWidget window;
+    auto* first = new ucTextButton(QStringLiteral("OK"), &window);
+    auto* second = new ucTextButton(QStringLiteral("Cancel"), &window);
+    first->setGeometry(0, 0, 75, 23);
+    second->setGeometry(80, 0, 75, 23);
+    second->SetColorText(text);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+
+    // The mark's top line runs above the caption, so only the mark puts text colour there.
+    auto markPixels = [second, text] {
+        QImage image(second->size(), QImage::Format_RGB32);
+        second->render(&image);
+        const int y = second->FocusRect().top();
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == Rgb(text) ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(markPixels(), 0);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QTRY_VERIFY(second->hasFocus());
+    QVERIFY(markPixels() > 10);
+
+    // A mouse click does not take the focus.
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(second->hasFocus());
+}
+
+void tst_button::disabledCaptionFromOwnColours_data()
+{
+    QTest::addColumn<OleColor>("face");
+    QTest::addColumn<OleColor>("text");
+    QTest::addColumn<QRgb>("disabled");
+    QTest::newRow("light face, black text") << RgbColor(240, 240, 240) << RgbColor(0, 0, 0) << qRgb(120, 120, 120);
+    QTest::newRow("dark face, yellow text") << RgbColor(20, 20, 60) << RgbColor(255, 200, 0) << qRgb(137, 110, 30);
+}
+
+void tst_button::disabledCaptionFromOwnColours()
+{
+    QFETCH(OleColor, face);
+    QFETCH(OleColor, text);
+    QFETCH(QRgb, disabled);
+    ucTextButton btn(QStringLiteral("MMMM"));
+    FontRecord font;
+    font.SetSize(14);
+    font.SetBold(true);
+    btn.SetFont(font);
+    btn.resize(120, 40);
+    btn.SetColorFace(face);
+    btn.SetColorText(text);
+    btn.setEnabled(false);
+    QCOMPARE(btn.DisabledTextColor().rgb(), disabled);
+
+    QImage image(btn.size(), QImage::Format_RGB32);
+    btn.render(&image);
+    QSet<QRgb> caption;
+    const QRect area = btn.CaptionRect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            caption.insert(image.pixel(x, y));
+    QVERIFY(caption.contains(disabled));
+    QVERIFY(!caption.contains(Rgb(text)));
 }
 
 void tst_button::captionLayout_data()

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void typingFilter();
     void emptyDisablesOkayAndEnter();
     void enterPressesOkay();
+    void keyboard_data();
+    void keyboard();
     void typedAndOkay();
     void cancelKeepsValue();
     void closeKeepsValue();
@@ -114,6 +116,31 @@ void tst_inputbox::enterPressesOkay()
     QString value = QStringLiteral("Old");
     QVERIFY(frmInputBox::GetInput(value, QString(), QStringLiteral("Title:"), nullptr, false, false));
     QCOMPARE(value, QStringLiteral("Night"));  // the selected start value was replaced
+}
+
+void tst_inputbox::keyboard_data()
+{
+    QTest::addColumn<QList<Qt::Key>>("keys");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("escape cancels") << QList<Qt::Key>{Qt::Key_X, Qt::Key_Escape} << false;
+    QTest::newRow("tab to OK, space") << QList<Qt::Key>{Qt::Key_X, Qt::Key_Tab, Qt::Key_Space} << true;
+    QTest::newRow("tab twice to Cancel, enter") << QList<Qt::Key>{Qt::Key_X, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}
+                                                << false;
+}
+
+void tst_inputbox::keyboard()
+{
+    QFETCH(QList<Qt::Key>, keys);
+    QFETCH(bool, done);
+    WhenModalOpens<frmInputBox>([keys](frmInputBox* box) {
+        for (Qt::Key key : keys) {
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : box, key);
+        }
+    });
+    QString value = QStringLiteral("Dusk");
+    QCOMPARE(frmInputBox::GetInput(value, QString(), QStringLiteral("Title:"), nullptr, false, false), done);
+    QCOMPARE(value, done ? QStringLiteral("x") : QStringLiteral("Dusk"));
 }
 
 void tst_inputbox::typedAndOkay()

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void closedWithoutButtonAnswersMinusOne();
     void escapeAnswersMinusOne();
     void hookAnswersInOrder();
+    void keyboard_data();
+    void keyboard();
 };
 
 void tst_messagebox::labelHeight_data()
@@ -150,6 +152,35 @@ void tst_messagebox::hookAnswersInOrder()
              MessageAnswer::Yes);
     QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("b"), QString(), nullptr, 2, 3), -1);
     QCOMPARE(frmMessageBox::PendingAnswers(), 0);
+}
+
+void tst_messagebox::keyboard_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QList<Qt::Key>>("keys");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("enter takes the default, Yes") << 3 << QList<Qt::Key>{Qt::Key_Return} << 2;
+    QTest::newRow("default of set 4 is Yes to All") << 4 << QList<Qt::Key>{Qt::Key_Enter} << 4;
+    QTest::newRow("default of set 8 is Retry") << 8 << QList<Qt::Key>{Qt::Key_Return} << 7;
+    QTest::newRow("right moves to No") << 3 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Return} << 3;
+    QTest::newRow("down moves on too") << 3 << QList<Qt::Key>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 1;
+    QTest::newRow("left wraps to Cancel") << 3 << QList<Qt::Key>{Qt::Key_Left, Qt::Key_Return} << 1;
+    QTest::newRow("tab runs left to right") << 5 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << 5;
+    QTest::newRow("escape") << 3 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Escape} << -1;
+}
+
+void tst_messagebox::keyboard()
+{
+    QFETCH(int, set);
+    QFETCH(QList<Qt::Key>, keys);
+    QFETCH(int, answer);
+    WhenModalOpens<frmMessageBox>([keys](frmMessageBox* box) {
+        for (Qt::Key key : keys) {
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : box, key);
+        }
+    });
+    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Sure?"), QString(), nullptr, 2, qint16(set)), answer);
 }
 
 QTEST_MAIN(tst_messagebox)
