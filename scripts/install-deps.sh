@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   zlib1g-dev libxcb1-dev
   libbenchmark-dev
   xvfb xauth fonts-liberation dbus-daemon

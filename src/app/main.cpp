@@ -2,6 +2,7 @@
 // (tests and the demo keep their files apart with it); it is the program's only option.
 
 #include "app/frmMain.h"
+#include "dialogs/ApplicationIcon.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
 #include "session/AppState.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ridevault"));
+    // Every window, the main window and each dialog, shows the program's icon.
+    QApplication::setWindowIcon(ApplicationIcon());
 
     QCommandLineParser parser;
     const QCommandLineOption programFolder(QStringLiteral("program-folder"),

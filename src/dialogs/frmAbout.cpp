@@ -2,10 +2,9 @@
 
 #include "controls/ucTextButton.h"
 #include "dialogs/DialogText.h"
-#include "dialogs/StandardIcons.h"
+#include "dialogs/ApplicationIcon.h"
 
 #include <QLabel>
-#include <QStyle>
 
 namespace {
 constexpr int kFormWidth = 320;
@@ -25,7 +24,7 @@ frmAbout::frmAbout(QWidget* owner)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(m, m, kIconSize, kIconSize);
-    icon->setPixmap(StandardIcon(0, style()).pixmap(kIconSize, kIconSize));
+    icon->setPixmap(ApplicationIcon().pixmap(kIconSize, kIconSize));
 
     auto* name = new QLabel(QStringLiteral("Ridevault"), this);
     QFont nameFont = font();

@@ -184,6 +184,7 @@ void frmMessageBox::MoveFocus(int step)
 
 bool frmMessageBox::HasIcon() const { return m_hasIcon; }
 QRect frmMessageBox::IconRect() const { return m_pbIcon->geometry(); }
+QImage frmMessageBox::IconImage() const { return m_pbIcon->pixmap().toImage(); }
 QRect frmMessageBox::MessageRect() const { return m_lblMessage->geometry(); }
 QString frmMessageBox::MessageText() const { return m_lblMessage->text(); }
 

@@ -15,6 +15,7 @@
 // its confirmations unattended. The program itself never queues an answer.
 
 #include <QDialog>
+#include <QImage>
 #include <QList>
 
 class QLabel;
@@ -53,6 +54,7 @@ public:
 
     bool HasIcon() const;
     QRect IconRect() const;
+    QImage IconImage() const;
     QRect MessageRect() const;
     QString MessageText() const;
     ucTextButton* Button(int index) const { return m_buttons[index]; }

@@ -3,9 +3,13 @@
 
 #include "dialogs/frmMessageBox.h"
 
+#include "dialogs/ApplicationIcon.h"
+#include "dialogs/frmAbout.h"
+
 #include "ModalDriver.h"
 #include "controls/ucTextButton.h"
 
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -28,6 +32,7 @@ private Q_SLOTS:
     void hookAnswersInOrder();
     void keyboard_data();
     void keyboard();
+    void applicationIcon();
 };
 
 void tst_messagebox::labelHeight_data()
@@ -181,6 +186,29 @@ void tst_messagebox::keyboard()
         }
     });
     QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Sure?"), QString(), nullptr, 2, qint16(set)), answer);
+}
+
+void tst_messagebox::applicationIcon()
+{
+    // Every size was drawn, at its size, with something on it.
+    const QIcon icon = ApplicationIcon();
+    for (int size : ApplicationIconSizes()) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);  // the tile's rounded corner
+    }
+    const QImage expected = icon.pixmap(32, 32).toImage();
+
+    // Icon 0 of the message box and the about box's picture are that icon.
+    frmMessageBox box;
+    box.Prepare(QStringLiteral("Text"), QString(), MessageIcon::Application, MessageButtons::OK);
+    QCOMPARE(box.IconImage(), expected);
+    frmAbout about;
+    bool found = false;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        found = found || label->pixmap().toImage() == expected;
+    QVERIFY(found);
 }
 
 QTEST_MAIN(tst_messagebox)

@@ -2,6 +2,7 @@
 // (default "gallery") and lists the files written.
 
 #include "Gallery.h"
+#include "dialogs/ApplicationIcon.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(ApplicationIcon());
     const QStringList args = QCoreApplication::arguments();
     const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("gallery");
     QString error;
