@@ -2,6 +2,7 @@
 
 #include "platform/CaseInsensitivePath.h"
 #include "ride/InstalledFilesList.h"
+#include "ride/StagingFolder.h"
 #include "ride/StoredPath.h"
 
 #include <QDir>
@@ -62,6 +63,9 @@ bool IsProtectedFolder(const QString& relativeFolder)
 CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder)
 {
     CleanupResult result;
+    // An installation stopped before its plan was saved leaves nothing but its staging folder.
+    if (QFileInfo(simulatorPath).isDir())
+        RemoveLeftoverStaging(simulatorPath);
     const QString listPath = InstalledFilesListPath(programFolder);
     if (!QFileInfo::exists(listPath))
         return result;

@@ -1,7 +1,8 @@
 #pragma once
 // Removing what a package installation put into the simulator's folders, once the ride is over.
 //
-// Reads the installed-files list "Ridevault.rvltps" in the program folder, deletes each listed
+// Removes the staging folder a stopped installation left in the simulator folder (ride/StagingFolder.h),
+// reads the installed-files list "Ridevault.rvltps" in the program folder, deletes each listed
 // file, removes the folders this left empty (never the simulator folder itself nor its own eleven
 // top-level folders, "objects\", "tracks\" and the rest, even when empty), and deletes the list.
 // The list can have been edited by anyone, so a listed path is deleted only when it is a safe
@@ -21,5 +22,5 @@ struct CleanupResult {
 // True for the eleven top-level folders that belong to the simulator ("objects\", any letter case).
 bool IsProtectedFolder(const QString& relativeFolder);
 
-// Does nothing (and returns an empty result) when there is no list file.
+// Returns an empty result when there is no list file (a staging leftover still goes).
 CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder);

@@ -5,30 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <filesystem>
-#include <system_error>
+#include <QSet>
 
 namespace {
 
-// Replaces the file in one rename, without waiting for the disk: a program that stops at any moment
-// leaves either the old list or the new one, never a torn one. Durability comes from Sync().
-bool ReplaceWhole(const QString& path, const QByteArray& bytes)
-{
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    file.close();
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
-    if (error)
-        return false;
-    file.setAutoRemove(false);
-    return true;
-}
-
+// Replaces the file in one rename once its bytes are on disk: a program that stops at any moment,
+// or a machine that loses power, leaves either the old list or the new one, never a torn one.
 bool SaveWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -66,21 +48,26 @@ InstalledFilesList::InstalledFilesList(const QString& listPath) : m_path(listPat
     m_content = m_original;
 }
 
-bool InstalledFilesList::Add(const QString& relativePath)
+bool InstalledFilesList::SavePlan(const QStringList& relativePaths)
 {
+    QSet<QString> listed;
+    for (const QString& path : FromNarrowText(m_content).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        listed.insert(path.toCaseFolded());
     QByteArray next = m_content;
-    if (!next.isEmpty())
-        next += '|';
-    next += ToNarrowText(relativePath);
-    if (!ReplaceWhole(m_path, next))
+    for (const QString& path : relativePaths) {
+        if (listed.contains(path.toCaseFolded()))
+            continue;
+        listed.insert(path.toCaseFolded());
+        if (!next.isEmpty())
+            next += '|';
+        next += ToNarrowText(path);
+    }
+    if (next == m_content)
+        return true;
+    if (!SaveWhole(m_path, next))
         return false;
     m_content = std::move(next);
     return true;
-}
-
-bool InstalledFilesList::Sync()
-{
-    return m_content == m_original || SaveWhole(m_path, m_content);
 }
 
 bool InstalledFilesList::Restore()

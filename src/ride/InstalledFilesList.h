@@ -1,12 +1,14 @@
 #pragma once
 // The installed-files list "Ridevault.rvltps" in the program folder: the simulator-relative paths
-// (folder and name, "\" as written in the package) of the files a package installation created,
+// (folder and name, "\" as written in the package) of the files package installations created,
 // separated by "|", no separator after the last, nothing else in the file, one byte per character.
 //
-// The installation rewrites the whole list (atomically, by renaming a new copy over it) before each
-// file it creates, so whenever the program stops, every file it created is in the list; once all
-// files are in place the list is saved once more and waited for on disk. A list left by an earlier
-// ride is kept and added to, so no earlier file is forgotten.
+// An installation saves its plan here once, before its first file lands: every path it is about to
+// create, added to what the list already held (a list left by an earlier ride is kept, so no
+// earlier file is forgotten). The save replaces the file in one rename and waits for the disk, so
+// whenever the program stops from then on, every file the installation has created is listed; a
+// planned file that never got written is simply not there for the clean-up to delete. On success
+// the plan is exactly what was created, so nothing more is written.
 
 #include <QByteArray>
 #include <QString>
@@ -22,17 +24,16 @@ QStringList ReadInstalledFilesList(const QString& listPath);
 
 class InstalledFilesList {
 public:
-    // Remembers what the file holds now, so that Add() extends it and Restore() can put it back.
+    // Remembers what the file holds now, so that SavePlan() extends it and Restore() can put it back.
     explicit InstalledFilesList(const QString& listPath);
 
     // False when a list is there but cannot be read: adding to it would lose the earlier paths.
     bool Readable() const { return m_readable; }
 
-    // Appends one path and replaces the whole list atomically (not yet waited for on disk). False
-    // when it could not be saved (the file then holds the previous list).
-    bool Add(const QString& relativePath);
-    // Saves the list as it stands and waits until it is on disk.
-    bool Sync();
+    // Adds the planned paths (those already listed, in any letter case, once only) and saves the
+    // whole list, waiting until it is on disk. False when it could not be saved (the file then
+    // holds the previous list).
+    bool SavePlan(const QStringList& relativePaths);
     // Puts the file back as it was when this object was made (removed when there was none).
     bool Restore();
 

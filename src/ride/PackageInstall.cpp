@@ -5,6 +5,7 @@
 #include "platform/MoveWithoutReplacing.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageUnpack.h"
+#include "ride/StagingFolder.h"
 #include "ride/StoredPath.h"
 
 #include <QDir>
@@ -75,6 +76,12 @@ void Undo(const QStringList& files, const QStringList& folders, InstalledFilesLi
     list.Restore();
 }
 
+void Reach(const PackageInstallation& installation, InstallPoint point)
+{
+    if (installation.Reached)
+        installation.Reached(point);
+}
+
 // Checks every entry's path and decides which entries create a file.
 PackageResult PlanFiles(const PackageContents& contents, CaseInsensitivePath& resolver, std::vector<PlannedFile>& plan)
 {
@@ -116,19 +123,6 @@ PackageResult StageFiles(QByteArrayView file, const PackageContents& contents, s
     return kPackageInstalled;
 }
 
-const QString kStagingPrefix = QStringLiteral(".ridevault-staging-");
-
-// A staging folder only outlives its installation when the program was stopped part-way; what it
-// holds was never listed nor moved into place, so it goes before the next installation starts.
-void RemoveLeftoverStaging(const QString& simulatorFolder)
-{
-    const QDir folder(simulatorFolder);
-    const QStringList leftovers = folder.entryList({kStagingPrefix + QLatin1Char('*')},
-                                                   QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-    for (const QString& name : leftovers)
-        QDir(folder.filePath(name)).removeRecursively();
-}
-
 } // namespace
 
 PackageResult InstallPackage(PackageInstallation& installation, const QString& packagePath)
@@ -157,41 +151,44 @@ PackageResult InstallPackage(PackageInstallation& installation, const QString& p
     InstalledFilesList list(InstalledFilesListPath(installation.ProgramFolder));
     if (!list.Readable())
         return kPackageCannotUnpack;
-    // Staged beside the targets, on the same file system, so that moving a file into place is a
-    // rename and never a second copy.
     RemoveLeftoverStaging(resolver.BaseFolder());
-    QTemporaryDir staging(QDir(resolver.BaseFolder()).filePath(kStagingPrefix + QStringLiteral("XXXXXX")));
+    QTemporaryDir staging(StagingFolderTemplate(resolver.BaseFolder()));
     if (!staging.isValid())
         return kPackageCannotUnpack;
     const QByteArrayView file(io.FileBuffer().constData(), io.FileBufferLength());
     if (const PackageResult staged = StageFiles(file, contents, plan, staging); staged != kPackageInstalled)
         return staged;
+    Reach(installation, InstallPoint::Staged);
+
+    // The plan is on disk before the first file lands: a stop from here on leaves every created
+    // file (and every folder made for one) listed, and a planned file not yet there is no harm.
+    QStringList planned;
+    for (const PlannedFile& p : plan)
+        planned << p.entry->RelativePath();
+    if (!list.SavePlan(planned))
+        return kPackageCannotUnpack;
+    Reach(installation, InstallPoint::PlanSaved);
 
     QStringList madeFiles;
     QStringList madeFolders;
     for (const PlannedFile& p : plan) {
-        const QString relative = p.entry->RelativePath();
-        // Listed before its folders are made, so that a stop in between leaves nothing unlisted:
-        // the clean-up removes the folder of a listed path once it is empty.
-        if (!list.Add(relative) || !MakeFolder(QFileInfo(p.target).path(), madeFolders)) {
+        if (!MakeFolder(QFileInfo(p.target).path(), madeFolders)) {
             Undo(madeFiles, madeFolders, list);
             return kPackageCannotUnpack;
         }
         if (installation.BeforeFileLands)
-            installation.BeforeFileLands(relative);
+            installation.BeforeFileLands(p.entry->RelativePath());
         if (!MoveWithoutReplacing(p.staged, p.target)) {
             Undo(madeFiles, madeFolders, list);
             return kPackageCannotUnpack;
         }
         madeFiles << p.target;
     }
-    // Waiting for the disk once, after the last file, instead of before every file.
-    list.Sync();
+    Reach(installation, InstallPoint::FilesInPlace);
 
     for (const PackageEntry& e : contents.Entries)
         if (IsTrackName(e.Name))
             installation.InstalledTrack = e.RelativePath();
-    for (const PlannedFile& p : plan)
-        installation.Created << p.entry->RelativePath();
+    installation.Created = planned;
     return kPackageInstalled;
 }

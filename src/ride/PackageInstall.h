@@ -3,8 +3,8 @@
 //
 // All or nothing: the package is parsed, every entry's path checked, every stream inflated (into a
 // staging folder inside the simulator folder, one entry in memory at a time) before the first file
-// lands; the staged files are then moved into place one by one, each listed in the installed-files
-// list before it appears. A file that already exists (in any letter case) is never replaced and
+// lands. The plan (every file the installation will create) then joins the installed-files list in
+// one save that waits for the disk, and the staged files move into place one by one. A file that already exists (in any letter case) is never replaced and
 // never listed. When anything fails, the files and folders this installation made are removed again
 // and the list is put back, so the simulator's folders are as they were.
 
@@ -14,6 +14,12 @@
 #include <QStringList>
 
 #include <functional>
+
+enum class InstallPoint {
+    Staged,        // every stream is inflated into the staging folder; nothing listed or moved yet
+    PlanSaved,     // the plan is in the list; no file moved yet
+    FilesInPlace,  // every planned file is in place
+};
 
 // What installations read and leave behind. The ride owns one for the program's whole run.
 struct PackageInstallation {
@@ -32,9 +38,11 @@ struct PackageInstallation {
     // kPackageNoTrack before anything is written, instead of leaving the previous InstalledTrack.
     bool RequireTrack = false;
 
-    // Called when a path has joined the installed-files list, just before its file is moved into
-    // place (progress display; tests use it to stop the world between two files).
+    // Called just before each planned file is moved into place (its path is listed by then), for a
+    // progress display; tests use it to stop the world between two files.
     std::function<void(const QString& relativePath)> BeforeFileLands;
+    // Called at each point below; tests stop the world there.
+    std::function<void(InstallPoint point)> Reached;
 };
 
 // kPackageInstalled, or the reason nothing was installed.

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void tamperedListDeletesNothingOutside_data();
     void tamperedListDeletesNothingOutside();
     void linksAreNeverFollowedOut();
+    void stagingLeftoversGoWithoutAList();
 };
 
 void TestCleanup::removesListedFilesAndEmptiedFolders()
@@ -159,6 +160,27 @@ void TestCleanup::linksAreNeverFollowedOut()
     QCOMPARE(TestFolder::readFile(outside + QStringLiteral("/victim.txt")), QByteArray("victim"));
     QVERIFY(QFileInfo(outside + QStringLiteral("/empty")).isDir());
     QVERIFY(QFileInfo(s.sim(QStringLiteral("objects/victim.obj"))).isSymLink());
+}
+
+void TestCleanup::stagingLeftoversGoWithoutAList()
+{
+    Scene s;
+    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/0"), "inflated");
+    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/1"), "half");
+    // Only that exact pattern, directly in the simulator folder, never through a link.
+    s.root.createFile(QStringLiteral("sim/.ridevault-staging-AB12CDE/mine"), "too long");
+    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab1-Cd/mine"), "not letters or digits");
+    s.root.createFile(QStringLiteral("sim/objects/.ridevault-staging-Ab12Cd/mine"), "one level down");
+    s.root.createFile(QStringLiteral("outside/staged/victim.txt"), "victim");
+    QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside/staged")), s.sim(QStringLiteral(".ridevault-staging-Link00"))));
+    const CleanupResult r = s.run();
+    QVERIFY(r.deleted.isEmpty() && r.skipped.isEmpty());
+    QVERIFY(!QFileInfo::exists(s.sim(QStringLiteral(".ridevault-staging-Ab12Cd"))));
+    for (const char* kept : {".ridevault-staging-AB12CDE/mine", ".ridevault-staging-Ab1-Cd/mine",
+                             "objects/.ridevault-staging-Ab12Cd/mine"})
+        QVERIFY2(QFileInfo::exists(s.sim(QLatin1String(kept))), kept);
+    QVERIFY(QFileInfo(s.sim(QStringLiteral(".ridevault-staging-Link00"))).isSymLink());
+    QCOMPARE(TestFolder::readFile(s.root.filePath(QStringLiteral("outside/staged/victim.txt"))), QByteArray("victim"));
 }
 
 QTEST_GUILESS_MAIN(TestCleanup)

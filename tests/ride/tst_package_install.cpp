@@ -68,7 +68,8 @@ private Q_SLOTS:
     void nestedFoldersAreCreated();
     void corruptThirdEntryLeavesNothing();
     void failureWhileWritingUndoesEverything();
-    void crashBetweenFilesLeavesEveryFileListed();
+    void stopAtAnyPointIsCleanedUp_data();
+    void stopAtAnyPointIsCleanedUp();
     void earlierListIsExtended();
     void trackOfLastEntryWinsAndPersists();
     void stagingLeftByAStoppedInstallIsSwept();
@@ -303,36 +304,70 @@ void TestPackageInstall::failureWhileWritingUndoesEverything()
     QVERIFY(s.install.Created.isEmpty());
 }
 
-void TestPackageInstall::crashBetweenFilesLeavesEveryFileListed()
+// A stop of the program at `point` (the nth file when it is about to land): the scene is copied as
+// the stop would leave it, and a clean-up of the copy must give back the folders as they were.
+void TestPackageInstall::stopAtAnyPointIsCleanedUp_data()
 {
+    QTest::addColumn<int>("point");
+    QTest::addColumn<int>("fileIndex");
+    QTest::addColumn<int>("listedAtStop");
+    QTest::newRow("staged, plan not saved") << int(InstallPoint::Staged) << -1 << 1;
+    QTest::newRow("plan saved, no file in place") << int(InstallPoint::PlanSaved) << -1 << 5;
+    QTest::newRow("before the first file") << -1 << 0 << 5;
+    QTest::newRow("mid-way, two files in place") << -1 << 2 << 5;
+    QTest::newRow("before the last file") << -1 << 3 << 5;
+    QTest::newRow("every file in place") << int(InstallPoint::FilesInPlace) << -1 << 5;
+}
+
+void TestPackageInstall::stopAtAnyPointIsCleanedUp()
+{
+    QFETCH(int, point);
+    QFETCH(int, fileIndex);
+    QFETCH(int, listedAtStop);
     Scene s;
+    s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "objects\\earlier.obj");
+    s.root.createFile(QStringLiteral("sim/objects/Keep.OBJ"), "the user's");
     const QStringList before = s.state();
     const QString pack = s.writePackage(Pack({F("tracks\\", "a.tktrack", "a"), F("objects\\new\\", "b.obj", "b"),
-                                              F("objects\\new\\deep\\", "c.obj", "c"), F("", "root.txt", "r")}));
-    // At every moment the installation could die, the files that exist beyond the original ones
-    // must all be in the list; a clean-up from that moment restores the original folders.
-    int moments = 0;
-    s.install.BeforeFileLands = [&](const QString&) {
-        ++moments;
-        TestFolder crashed;
+                                              F("objects\\new\\deep\\", "c.obj", "c"), F("objects\\", "keep.obj", "x"),
+                                              F("", "root.txt", "r")}));
+    int stops = 0;
+    const auto stopHere = [&] {
+        ++stops;
+        TestFolder stopped;
         QDirIterator it(s.root.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString from = it.next();
             const QString relative = QDir(s.root.path()).relativeFilePath(from);
             if (it.fileInfo().isDir())
-                crashed.createDir(relative);
+                stopped.createDir(relative);
             else
-                crashed.createFile(relative, TestFolder::readFile(from));
+                stopped.createFile(relative, TestFolder::readFile(from));
         }
-        const QStringList listed = ReadInstalledFilesList(crashed.filePath(QStringLiteral("prog/Ridevault.rvltps")));
-        QVERIFY(listed.size() == moments);
-        CleanupInstalledFiles(crashed.filePath(QStringLiteral("sim")), crashed.filePath(QStringLiteral("prog")));
-        QStringList after = crashed.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/|sim/\\.ridevault-staging)")));
-        QCOMPARE(after, before);
+        const QString list = stopped.filePath(QStringLiteral("prog/Ridevault.rvltps"));
+        QCOMPARE(ReadInstalledFilesList(list).size(), listedAtStop);
+        const CleanupResult cleaned = CleanupInstalledFiles(stopped.filePath(QStringLiteral("sim")),
+                                                            stopped.filePath(QStringLiteral("prog")));
+        // A planned file that never got written is passed over; nothing else is touched.
+        QCOMPARE(cleaned.deleted.size() + cleaned.skipped.size(), listedAtStop);
+        QCOMPARE(stopped.listAll().filter(QRegularExpression(QStringLiteral("^(?!packs/|prog/)"))),
+                 before.filter(QRegularExpression(QStringLiteral("^(?!prog/)"))));
+        QCOMPARE(TestFolder::readFile(stopped.filePath(QStringLiteral("sim/objects/Keep.OBJ"))), QByteArray("the user's"));
+        QVERIFY(!QFile::exists(list));
+    };
+    int landing = 0;
+    s.install.BeforeFileLands = [&](const QString&) {
+        if (landing++ == fileIndex)
+            stopHere();
+    };
+    s.install.Reached = [&](InstallPoint reached) {
+        if (int(reached) == point)
+            stopHere();
     };
     QCOMPARE(InstallPackage(s.install, pack), kPackageInstalled);
-    QCOMPARE(moments, 4);
+    QCOMPARE(landing, 4);
+    QCOMPARE(stops, 1);
 }
 
 void TestPackageInstall::earlierListIsExtended()
