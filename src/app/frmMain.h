@@ -13,6 +13,10 @@
 // frmMainTheme.cpp (ApplyTheme), frmMainCommands.cpp (commands that reach outside the window).
 
 #include "controls/cDIB.h"
+#include "ride/FindWindowByTitle.h"
+#include "ride/Ride.h"
+#include "ride/SimulatorMonitor.h"
+#include "ride/SimulatorPrograms.h"
 #include "settings/DefaultSettings.h"
 
 #include <QWidget>
@@ -85,6 +89,13 @@ public:
     const cDIB& Screenshot() const { return m_screenshot; }
     MediaListPresenter& Rows() { return *m_rows; }
     MainTimers& Timers() { return *m_timers; }
+    bool SimulatorWasRunning() const { return m_monitor.SimulatorWasRunning(); }
+
+    // How the commands reach outside the window: program start, the zlib probe and the clock of
+    // the ride (kept with the ride's InstalledTrack), and the search for the simulator's window.
+    // The program keeps the real ones; tests put recorders in their place.
+    RideContext& Rides() { return m_rides; }
+    SimulatorMonitor::WindowFinder& SimulatorWindowFinder() { return m_findSimulatorWindow; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +130,9 @@ private:
     void InfoEnter();
     // frmMainTheme.cpp
     void ApplyThemeColors();
+    // frmMainCommands.cpp
+    void StartTool(SimulatorProgram program);
+    void RideOver();
 
     std::array<QWidget*, 4> InfoBoxes() const;
 
@@ -129,7 +143,6 @@ private:
     // Form-level state.
     int m_openMenuIndex = -1;
     bool m_hasPreview = false;
-    bool m_simulatorWasRunning = false;
     int m_infoLineHeight = 0;  // pixels; the line height of the information panel's font
     cDIB m_screenshot;         // the decoded screenshot, shared with the large preview
 
@@ -161,4 +174,10 @@ private:
 
     std::unique_ptr<MediaListPresenter> m_rows;
     std::unique_ptr<MainTimers> m_timers;
+
+    // The ride and the simulator monitor (tmrCheckApps), frmMainCommands.cpp.
+    RideContext m_rides;
+    SimulatorMonitor::WindowFinder m_findSimulatorWindow = FindWindowByTitle;
+    SimulatorMonitor m_monitor{[this] { RideOver(); }, [this] { ShowFileInfo(); },
+                               [this](const QString& title) { return m_findSimulatorWindow(title); }};
 };

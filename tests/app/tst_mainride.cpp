@@ -1,0 +1,329 @@
+// Riding from the main window, offscreen: the five refusals as message boxes that leave record, row
+// and database file alone; "Ride!", a double-click and Enter counting the ride into the row and the
+// file before the simulator starts; the monitor cleaning up once the simulator's window has gone,
+// also under a modal dialog; the editor and terraformer; the help menu's addresses. Program start
+// and the simulator's window are stand-ins the test controls.
+
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+
+#include "controls/ucAdvList.h"
+#include "controls/ucStatusBar.h"
+#include "controls/ucTextButton.h"
+#include "dialogs/StandardIcons.h"
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmMessageBox.h"
+#include "library/MediaDatabase.h"
+#include "ride/PackageWriter.h"
+#include "settings/MakerWebSite.h"
+
+#include <QDesktopServices>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+const QDateTime kRideTime(QDate(2005, 3, 14), QTime(17, 2, 9));
+
+// A main window over a simulator folder (the simulator, the editor, the terraformer, its own
+// folders) and a media folder, with program start, the clock and the simulator's window faked.
+struct RideScene {
+    MainWindowFixture f;
+    QString sim;
+    QList<QStringList> started;
+    WindowHandle simulatorWindow = 0;
+
+    explicit RideScene(const std::vector<MediaRecord>& records)
+    {
+        sim = f.folder.createDir(QStringLiteral("sim")) + QLatin1Char('/');
+        for (const char* program : {"TrakoraSimulator.exe", "TrakoraEditor.exe", "TrakoraTerraformer.exe"})
+            f.folder.createFile(QStringLiteral("sim/") + QLatin1String(program), "stand-in");
+        for (const char* folder : {"Tracks", "Objects", "Screenshots"})
+            f.folder.createDir(QStringLiteral("sim/") + QLatin1String(folder));
+        f.WriteSettings([this](AppSettings& settings, Theme&) {
+            settings.SimulatorPath = sim;
+            settings.MediaPaths.clear();
+        });
+        f.WriteDatabase(records);
+        f.Open();
+        RideContext& rides = f.window->Rides();
+        rides.StartProgram = [this](const ProgramCommand& c) {
+            QStringList text{c.Program};
+            for (const ProgramArgument& a : c.Arguments)
+                text << a.Text;
+            started << text;
+            return true;
+        };
+        rides.Now = [] { return kRideTime; };
+        f.window->SimulatorWindowFinder() = [this](const QString& title) {
+            return title == QLatin1String("TrakoraSimulator") ? simulatorWindow : 0;
+        };
+    }
+    QString media(const QString& name) const { return f.folder.filePath(QStringLiteral("media/") + name); }
+    QByteArray database() const { return TestFolder::readFile(MediaDatabasePath(f.ProgramFolder())); }
+    QString status() const { return f.Child<ucStatusBar>(QStringLiteral("sbMain"))->FieldText(0); }
+    void pressRow(int row) const
+    {
+        ucAdvList* list = f.List();
+        QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, list->RowsTop() + row * list->RowPitch() + 2));
+    }
+    void menu(const char* name) const { QTest::mouseClick(f.Child<QLabel>(QLatin1String(name)), Qt::LeftButton); }
+    QStringList rowCells(int row) const
+    {
+        QStringList cells;
+        for (int column = 0; column < 7; ++column)
+            cells << f.List()->ListItem(column, row);
+        return cells;
+    }
+};
+
+std::vector<PackageSourceFile> LoopPackage()
+{
+    return {{QStringLiteral("objects\\loop\\"), QStringLiteral("station.obj"), "station"},
+            {QStringLiteral("tracks\\"), QStringLiteral("Loop.tktrack"), "packaged loop"}};
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class TestMainRide : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusalsLeaveEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("simulator missing") << "simulator missing"
+            << "Trakora Simulator Not Found!\r\nSet the path to Trakora in the Advanced Settings." << "Not Found..." << 1;
+        QTest::newRow("track missing") << "track missing"
+            << "Track File Not Found!\r\nThe track file has been Moved or Renamed." << "Not Found..." << 1;
+        QTest::newRow("package missing") << "package missing"
+            << "Pack File Not Found!\r\nThe pack file has been Moved or Renamed." << "Not Found..." << 1;
+        QTest::newRow("zlib missing") << "zlib missing"
+            << "zLib.DLL Not Foudn or Improperly Installed!\r\nPlace the zLib.DLL file in your System Path."
+            << "Missing DLL..." << 3;
+        QTest::newRow("damaged package") << "damaged package"
+            << "Could Not Unpack File!\r\nThe package could not be installed." << "Unpacking Error..." << 3;
+    }
+    void refusalsLeaveEverythingAsItWas()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        TestFolder media;
+        const bool package = setUp != QLatin1String("simulator missing") && setUp != QLatin1String("track missing");
+        const QString path = media.filePath(package ? QStringLiteral("Loop.tkpack") : QStringLiteral("Loop.tktrack"));
+        if (setUp == QLatin1String("simulator missing"))
+            media.createFile(QStringLiteral("Loop.tktrack"), "loop");
+        else if (setUp == QLatin1String("zlib missing"))
+            QVERIFY(WritePackageFile(path, LoopPackage()));
+        else if (setUp == QLatin1String("damaged package"))
+            media.createFile(QStringLiteral("Loop.tkpack"), QByteArray(40, 'x'));
+        RideScene s({TestRecord(path, QStringLiteral("Loop"), QStringLiteral("Anna"), 7)});
+        if (setUp == QLatin1String("simulator missing"))
+            QVERIFY(QFile::remove(s.sim + QStringLiteral("TrakoraSimulator.exe")));
+        if (setUp == QLatin1String("zlib missing"))
+            s.f.window->Rides().ZlibAvailable = [] { return false; };
+        s.pressRow(0);
+        const MediaRecord recordBefore = s.f.state.Media.MediaList[0];
+        const QStringList rowBefore = s.rowCells(0);
+        const QByteArray databaseBefore = s.database();
+        const QStringList simBefore = s.f.folder.listAll();
+
+        QString shownText, shownTitle;
+        QImage shownIcon, expectedIcon;
+        WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
+            shownText = box->MessageText();
+            shownTitle = box->windowTitle();
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                if (label->geometry() == box->IconRect())
+                    shownIcon = label->pixmap().toImage();
+            expectedIcon = StandardIcon(icon, box->style()).pixmap(box->IconRect().size()).toImage();
+            QTest::mouseClick(box->Button(0), Qt::LeftButton);
+        });
+        s.menu("lblMenu3");
+
+        // The box shows the CR LF of the text as one line break.
+        QCOMPARE(shownText, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(shownTitle, title);
+        QVERIFY(!shownIcon.isNull());
+        QCOMPARE(shownIcon, expectedIcon);
+        QVERIFY(s.f.state.Media.MediaList[0] == recordBefore);
+        QCOMPARE(s.rowCells(0), rowBefore);
+        QCOMPARE(s.database(), databaseBefore);
+        QCOMPARE(s.f.folder.listAll(), simBefore);
+        QCOMPARE(s.started, QList<QStringList>());
+    }
+
+    // Each way in rides the row pressed last: the count and date are in the row and in the file, and
+    // the simulator was started on the track with "-s".
+    void everyWayInRidesTheSelectedRow_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Ride!") << "Ride!";
+        QTest::newRow("double-click") << "double-click";
+        QTest::newRow("Enter") << "Enter";
+    }
+    void everyWayInRidesTheSelectedRow()
+    {
+        QFETCH(QString, way);
+        TestFolder media;
+        const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
+        const QString other = media.createFile(QStringLiteral("Another.tktrack"), "other");
+        RideScene s({TestRecord(other, QStringLiteral("Another"), QString(), 3),
+                     TestRecord(track, QStringLiteral("Big Loop"), QString(), 999)});
+        const int row = s.f.window->FindRowByKey(1);  // sorted by title: Another, Big Loop
+        QCOMPARE(row, 1);
+        ucAdvList* list = s.f.List();
+        const QPoint inRow(20, list->RowsTop() + row * list->RowPitch() + 2);
+        QTest::mouseClick(list, Qt::LeftButton, {}, inRow);
+        if (way == QLatin1String("Ride!"))
+            s.menu("lblMenu3");
+        else if (way == QLatin1String("double-click"))
+            QTest::mouseDClick(list, Qt::LeftButton, {}, inRow);
+        else
+            QTest::keyClick(list, Qt::Key_Return);
+
+        QCOMPARE(s.started, (QList<QStringList>{{s.sim + QStringLiteral("TrakoraSimulator.exe"), QStringLiteral("-s"), track}}));
+        QCOMPARE(s.rowCells(row).mid(3, 2), (QStringList{"1,000", "03/14/2005 17:02:09"}));
+        QCOMPARE(s.rowCells(0).at(3), QStringLiteral("3"));
+        MediaTable onDisk;
+        QVERIFY(LoadMediaDatabase(onDisk, s.f.ProgramFolder()));
+        QCOMPARE(onDisk.MediaList[1].RideCount, 1000);
+        QCOMPARE(onDisk.MediaList[1].RideDate, QStringLiteral("03/14/2005 17:02:09"));
+        QCOMPARE(s.status(), QStringLiteral("Riding Big Loop..."));
+    }
+
+    // A record the search hides is still counted and saved; the list is not touched.
+    void hiddenRecordIsCountedWithoutTouchingTheList()
+    {
+        TestFolder media;
+        const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
+        const QString other = media.createFile(QStringLiteral("Another.tktrack"), "other");
+        RideScene s({TestRecord(other, QStringLiteral("Another")), TestRecord(track, QStringLiteral("Big Loop"))});
+        s.pressRow(1);
+        s.f.Child<QLineEdit>(QStringLiteral("txtSearch"))->setText(QStringLiteral("Another"));
+        QCOMPARE(s.f.ListTitles(), QStringList{"Another"});
+        const QStringList rowBefore = s.rowCells(0);
+
+        s.menu("lblMenu3");
+
+        QCOMPARE(s.f.window->FindRowByKey(1), -1);
+        QCOMPARE(s.f.ListTitles(), QStringList{"Another"});
+        QCOMPARE(s.rowCells(0), rowBefore);
+        MediaTable onDisk;
+        QVERIFY(LoadMediaDatabase(onDisk, s.f.ProgramFolder()));
+        QCOMPARE(onDisk.MediaList[1].RideCount, 1);
+        QCOMPARE(s.started.size(), 1);
+    }
+
+    // A package ride installs, rides the installed track and looks its screenshot up by it; the
+    // monitor cleans up once when the simulator's window has gone, even while a modal dialog is
+    // open, and the information panel is refreshed.
+    void packageRideIsCleanedUpOnceTheSimulatorCloses()
+    {
+        TestFolder media;
+        const QString package = media.filePath(QStringLiteral("Pack Of Loops.tkpack"));
+        QVERIFY(WritePackageFile(package, LoopPackage()));
+        RideScene s({TestRecord(package, QStringLiteral("Pack Of Loops"))});
+        QImage(40, 30, QImage::Format_RGB32).save(s.sim + QStringLiteral("Screenshots/Loop.bmp"));
+        const QStringList filesBefore = s.f.folder.listAll();
+        s.pressRow(0);
+        QVERIFY(!s.f.window->HasPreview());
+
+        s.menu("lblMenu3");
+
+        QCOMPARE(s.f.state.Media.MediaList[0].PackTrack, QStringLiteral("tracks\\Loop.tktrack"));
+        QCOMPARE(s.started.value(0).value(2), s.sim + QStringLiteral("Tracks/Loop.tktrack"));
+        QVERIFY(QFile::exists(s.sim + QStringLiteral("Objects/loop/station.obj")));
+        s.simulatorWindow = 42;
+        s.f.window->CheckApps();
+        QVERIFY(s.f.window->SimulatorWasRunning());
+        QCOMPARE(s.status(), QStringLiteral("Riding Pack Of Loops..."));
+
+        // The simulator closes while "Trakora Information..." is open: tmrCheckApps still ticks.
+        s.simulatorWindow = 0;
+        QStringList versions;
+        bool cleanedUnderDialog = false;
+        WhenModalOpens<frmInfo>([&](frmInfo* info) {
+            for (int i = 0; i < frmInfo::kRowCount; ++i)
+                versions << info->AppVersionLabel(i)->text();
+            cleanedUnderDialog = QTest::qWaitFor([&] { return !s.f.window->SimulatorWasRunning(); }, 5000);
+            QTest::mouseClick(info->OkayButton(), Qt::LeftButton);
+        });
+        s.menu("lblMenu1");
+        s.menu("lblViewMenu0");
+
+        QVERIFY(cleanedUnderDialog);
+        QCOMPARE(versions, (QStringList{"----", "----", "----"}));
+        QCOMPARE(s.f.folder.listAll(), filesBefore);
+        QCOMPARE(s.status(), QStringLiteral("Ride over: 2 installed files removed."));
+        QVERIFY(s.f.window->HasPreview());
+        s.f.window->CheckApps();
+        QCOMPARE(s.status(), QStringLiteral("Ride over: 2 installed files removed."));
+    }
+
+    void toolsStartOnTheSelectedTrack_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("Edit") << "lblMenu4" << "TrakoraEditor.exe";
+        QTest::newRow("Terraform") << "lblMenu5" << "TrakoraTerraformer.exe";
+    }
+    void toolsStartOnTheSelectedTrack()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, program);
+        TestFolder media;
+        const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
+        RideScene s({TestRecord(track, QStringLiteral("Big Loop"))});
+        s.pressRow(0);
+        s.menu(label.toLatin1().constData());
+        QCOMPARE(s.started, (QList<QStringList>{{s.sim + program, track}}));
+
+        QVERIFY(QFile::remove(s.sim + program));
+        s.menu(label.toLatin1().constData());
+        QCOMPARE(s.started.size(), 1);
+    }
+
+    void helpMenuOpensItsAddresses_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QUrl>("address");
+        QTest::newRow("Contents...") << "lblHelpMenu0"
+            << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Ridevault.html"));
+        QTest::newRow("Halvorn Studios") << "lblHelpMenu1" << QUrl(QLatin1String(kMakerHomePage));
+        QTest::newRow("Check for Updates") << "lblHelpMenu2" << QUrl(VersionCheckAddress());
+    }
+    void helpMenuOpensItsAddresses()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QUrl, address);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        RideScene s({});
+        s.menu("lblMenu2");
+        s.menu(entry.toLatin1().constData());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened, QList<QUrl>{address});
+    }
+};
+
+QTEST_MAIN(TestMainRide)
+#include "tst_mainride.moc"
