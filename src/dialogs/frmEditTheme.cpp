@@ -288,10 +288,10 @@ void frmEditTheme::Save()
                                false, false))
         return;
     if (QFileInfo::exists(ThemeFilePath(m_settings.ThemePath, name))) {
-        const qint16 answer = frmMessageBox::ShowMessage(
+        const MessageAnswer answer = frmMessageBox::ShowMessage(
             QStringLiteral("Theme Already Exists!") + kQuestionLine + QStringLiteral("Overwrite exiting theme?"),
-            QStringLiteral("Theme Exists..."), this, 2, 3);
-        if (answer != 2)
+            QStringLiteral("Theme Exists..."), this, MessageIcon::Question, MessageButtons::YesNoCancel);
+        if (answer != MessageAnswer::Yes)
             return;
     }
     StoreFonts();
@@ -306,13 +306,13 @@ void frmEditTheme::Save()
 void frmEditTheme::reject()
 {
     if (m_themeDirty) {
-        const qint16 answer = frmMessageBox::ShowMessage(
+        const MessageAnswer answer = frmMessageBox::ShowMessage(
             QStringLiteral("There are unsaved changes to the current theme!") + kQuestionLine +
                 QStringLiteral("Save theme?"),
-            QStringLiteral("Unsaved Changes..."), this, 2, 3);
-        if (answer == 1)
+            QStringLiteral("Unsaved Changes..."), this, MessageIcon::Question, MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel)
             return;
-        if (answer == 2) {
+        if (answer == MessageAnswer::Yes) {
             Save();
             if (m_themeDirty)
                 return;

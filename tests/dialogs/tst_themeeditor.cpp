@@ -4,6 +4,7 @@
 
 #include "dialogs/frmEditTheme.h"
 
+#include "ModalDriver.h"
 #include "TestFolder.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorSwatch.h"
@@ -120,6 +121,8 @@ private Q_SLOTS:
     void exit();
     void colorize_data();
     void colorize();
+    void questions_data();
+    void questions();
 };
 
 void tst_themeeditor::dirtyFlag_data()
@@ -197,27 +200,27 @@ void tst_themeeditor::previewSize()
 void tst_themeeditor::save_data()
 {
     QTest::addColumn<bool>("exists");
-    QTest::addColumn<int>("answer");  // to "Overwrite exiting theme?"
+    QTest::addColumn<QList<MessageAnswer>>("answer");  // to "Overwrite exiting theme?", if asked
     QTest::addColumn<bool>("saved");
-    QTest::newRow("a new name") << false << -2 << true;
-    QTest::newRow("overwrite: Yes") << true << 2 << true;
-    QTest::newRow("overwrite: No keeps the editor dirty") << true << 3 << false;
-    QTest::newRow("overwrite: Cancel") << true << 1 << false;
-    QTest::newRow("overwrite: box closed") << true << -1 << false;
+    QTest::newRow("a new name") << false << QList<MessageAnswer>{} << true;
+    QTest::newRow("overwrite: Yes") << true << QList<MessageAnswer>{MessageAnswer::Yes} << true;
+    QTest::newRow("overwrite: No keeps the editor dirty") << true << QList<MessageAnswer>{MessageAnswer::No} << false;
+    QTest::newRow("overwrite: Cancel") << true << QList<MessageAnswer>{MessageAnswer::Cancel} << false;
+    QTest::newRow("overwrite: box closed") << true << QList<MessageAnswer>{MessageAnswer::Closed} << false;
 }
 
 void tst_themeeditor::save()
 {
     QFETCH(bool, exists);
-    QFETCH(int, answer);
+    QFETCH(QList<MessageAnswer>, answer);
     QFETCH(bool, saved);
     Fixture f;
     f.settings.ThemeName = QStringLiteral("Old");
     const QByteArray before("not a theme yet");
     if (exists)
         f.folder.createFile(QStringLiteral("Mine.rvltt"), before);
-    if (answer != -2)
-        frmMessageBox::SetNextAnswer(qint16(answer));
+    for (MessageAnswer a : answer)
+        frmMessageBox::SetNextAnswer(a);
 
     frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
     Step(editor, QStringLiteral("pick"));
@@ -260,27 +263,28 @@ void tst_themeeditor::exit_data()
 {
     QTest::addColumn<QString>("how");         // the Exit button or the window's close box
     QTest::addColumn<QStringList>("changes");
-    QTest::addColumn<QList<qint16>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
+    QTest::addColumn<QList<MessageAnswer>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
     QTest::addColumn<QString>("name");          // typed at the name prompt; "" cancels it
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("saved");
+    using A = MessageAnswer;
     const QStringList dirty{"pick"};
-    QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<qint16>{} << "" << true << false;
-    QTest::newRow("Cancel stays") << "exit" << dirty << QList<qint16>{1} << "" << false << false;
-    QTest::newRow("No closes unsaved") << "exit" << dirty << QList<qint16>{3} << "" << true << false;
-    QTest::newRow("question closed: closes") << "exit" << dirty << QList<qint16>{-1} << "" << true << false;
-    QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<qint16>{2} << "Mine" << true << true;
-    QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<qint16>{2} << "" << false << false;
-    QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<qint16>{2, 3} << "Taken" << false << false;
-    QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<qint16>{1} << "" << false << false;
-    QTest::newRow("close box asks too") << "close" << dirty << QList<qint16>{1} << "" << false << false;
+    QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<A>{} << "" << true << false;
+    QTest::newRow("Cancel stays") << "exit" << dirty << QList<A>{A::Cancel} << "" << false << false;
+    QTest::newRow("No closes unsaved") << "exit" << dirty << QList<A>{A::No} << "" << true << false;
+    QTest::newRow("question closed: closes") << "exit" << dirty << QList<A>{A::Closed} << "" << true << false;
+    QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<A>{A::Yes} << "Mine" << true << true;
+    QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<A>{A::Yes} << "" << false << false;
+    QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<A>{A::Yes, A::No} << "Taken" << false << false;
+    QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<A>{A::Cancel} << "" << false << false;
+    QTest::newRow("close box asks too") << "close" << dirty << QList<A>{A::Cancel} << "" << false << false;
 }
 
 void tst_themeeditor::exit()
 {
     QFETCH(QString, how);
     QFETCH(QStringList, changes);
-    QFETCH(QList<qint16>, answers);
+    QFETCH(QList<MessageAnswer>, answers);
     QFETCH(QString, name);
     QFETCH(bool, closed);
     QFETCH(bool, saved);
@@ -291,9 +295,9 @@ void tst_themeeditor::exit()
     editor.show();
     for (const QString& step : changes)
         Step(editor, step);
-    for (qint16 answer : answers)
+    for (MessageAnswer answer : answers)
         frmMessageBox::SetNextAnswer(answer);
-    if (answers.value(0) == 2)
+    if (answers.value(0) == MessageAnswer::Yes)
         frmInputBox::SetNextAnswer(name, !name.isEmpty());
     if (how == QLatin1String("exit"))
         Click(editor.ExitButton());
@@ -338,6 +342,54 @@ void tst_themeeditor::colorize()
         QCOMPARE(QString::number(editor.Swatch(Frame::Window, i + 1)->BackColor(), 16), QString::number(derived[i], 16));
     // The other groups are left alone.
     QCOMPARE(editor.Swatch(Frame::Button, 1)->BackColor(), SystemColorRef(18));
+}
+
+void tst_themeeditor::questions_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Save over an existing theme")
+        << "save" << "Theme Already Exists!\nOverwrite exiting theme?" << "Theme Exists...";
+    QTest::newRow("Exit with changes") << "exit" << "There are unsaved changes to the current theme!\nSave theme?"
+                                       << "Unsaved Changes...";
+}
+
+// The real message box, read while it is open and answered with its own Cancel button.
+void tst_themeeditor::questions()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    Fixture f;
+    f.folder.createFile(QStringLiteral("Mine.rvltt"), "old");
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    editor.show();
+    Step(editor, QStringLiteral("pick"));
+    QString shownText;
+    QString shownCaption;
+    QList<int> buttons;
+    bool icon = false;
+    WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
+        shownText = box->MessageText();
+        shownCaption = box->windowTitle();
+        buttons = box->VisibleButtonsLeftToRight();
+        icon = box->HasIcon();
+        Click(box->Button(1));
+    });
+    if (button == QLatin1String("save")) {
+        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
+        Click(editor.SaveButton());
+    } else {
+        Click(editor.ExitButton());
+    }
+    QCOMPARE(shownText, text);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+    QVERIFY(icon);
+    QVERIFY(editor.isVisible());
+    QVERIFY(editor.ThemeDirty());
+    QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), QByteArray("old"));
 }
 
 QTEST_MAIN(tst_themeeditor)
