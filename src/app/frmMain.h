@@ -80,6 +80,9 @@ public:
     void ShowInformation();
     void ShowSettings();
     void ShowAbout();
+    // The theme editor, modal over owner (the settings dialog's "Editor"); Apply and Save show the
+    // edited theme on this window.
+    void EditTheme(QWidget* owner);
 
     // State that the other parts of the program and the tests read.
     AppState& State() { return m_state; }

@@ -6,6 +6,7 @@
 #include "controls/ucStatusBar.h"
 #include "dialogs/OpenDocument.h"
 #include "dialogs/frmAbout.h"
+#include "dialogs/frmEditTheme.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmMessageBox.h"
 #include "library/MediaDatabase.h"
@@ -126,4 +127,10 @@ void frmMain::ShowAbout()
 {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::EditTheme(QWidget* owner)
+{
+    frmEditTheme::EditTheme(m_state.CurrentTheme, m_state.Settings, m_state.RecentColors, [this] { ApplyTheme(); },
+                            owner);
 }

@@ -7,6 +7,7 @@
 
 #include "library/MediaRecord.h"
 #include "settings/AppSettings.h"
+#include "theme/PreviousColors.h"
 #include "theme/Theme.h"
 
 // The record shown in the information panel and the list row that holds it.
@@ -21,4 +22,5 @@ struct AppState {
     AppSettings Settings;
     Theme CurrentTheme;
     MediaSelection Selection;
+    PreviousColors RecentColors;  // the colour picker's 25 previous colours, kept for the run only
 };
