@@ -3,6 +3,7 @@
 // each editor.
 
 #include "MainWindowFixture.h"
+#include "WidgetClicks.h"
 
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorSwatch.h"
@@ -11,21 +12,7 @@
 #include "dialogs/frmInputBox.h"
 #include "theme/ThemeFile.h"
 
-#include <QFile>
 #include <QTest>
-
-namespace {
-void Click(QWidget* widget)
-{
-    const QPointF centre = QRectF(widget->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &release);
-}
-} // namespace
 
 class tst_mainthemeeditor : public QObject {
     Q_OBJECT
@@ -40,13 +27,13 @@ void tst_mainthemeeditor::applyAndSave()
     const OleColor wine = RgbColor(120, 20, 40);
     frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
         frmColorPicker::SetNextAnswer(wine);
-        Click(editor.Swatch(frmEditTheme::ColorFrame::Window, 0));
+        LeftClick(editor.Swatch(frmEditTheme::ColorFrame::Window, 0));
         QVERIFY(window.palette().color(QPalette::Window) != QColor(120, 20, 40));
-        Click(editor.ApplyButton());
+        LeftClick(editor.ApplyButton());
         QCOMPARE(window.palette().color(QPalette::Window), QColor(120, 20, 40));
         frmInputBox::SetNextAnswer(QStringLiteral("Wine"), true);
-        Click(editor.SaveButton());
-        Click(editor.ExitButton());
+        LeftClick(editor.SaveButton());
+        LeftClick(editor.ExitButton());
     });
     window.EditTheme(&window);
     QCOMPARE(frmEditTheme::PendingActions(), 0);
@@ -59,7 +46,7 @@ void tst_mainthemeeditor::applyAndSave()
     // The next editor's picker offers the colour confirmed in the last one.
     frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
         frmColorPicker::SetNextAnswer(std::nullopt);
-        Click(editor.Swatch(frmEditTheme::ColorFrame::List, 0));
+        LeftClick(editor.Swatch(frmEditTheme::ColorFrame::List, 0));
         const auto pickers = editor.findChildren<frmColorPicker*>();
         QCOMPARE(pickers.size(), 1);
         QCOMPARE(pickers[0]->PreviousSwatch(0)->BackColor(), wine);

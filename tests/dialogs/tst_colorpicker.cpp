@@ -4,6 +4,7 @@
 #include "dialogs/frmColorPicker.h"
 
 #include "ModalDriver.h"
+#include "WidgetClicks.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorField.h"
 #include "dialogs/ColorSwatch.h"
@@ -16,19 +17,6 @@
 namespace {
 
 constexpr OleColor kBrown = RgbColor(128, 64, 32);  // H 14, S 153, L 80
-
-void SendMouse(QWidget* widget, QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-void Click(QWidget* widget)
-{
-    const QPointF centre = QRectF(widget->rect()).center();
-    SendMouse(widget, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(widget, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
-}
 
 QStringList Texts(const frmColorPicker& picker, bool rgb)
 {
@@ -109,7 +97,7 @@ void tst_colorpicker::typing()
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, keys);
-        Click(p->CancelButton());
+        LeftClick(p->CancelButton());
     });
     QCOMPARE(Texts(picker, true), rgbTexts);
     QCOMPARE(Texts(picker, false), hslTexts);
@@ -168,7 +156,7 @@ void tst_colorpicker::dragging()
         QCOMPARE(p->Hsl(), got);
         SendMouse(field, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         QVERIFY(other->Picture() == drawn(1));
-        Click(p->CancelButton());
+        LeftClick(p->CancelButton());
     });
 }
 
@@ -196,12 +184,12 @@ void tst_colorpicker::endings()
     OleColor chosen = SystemColorRef(15);
     const bool got = ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
         QCOMPARE(p->OriginalSwatch()->BackColor(), RgbColor(15, 0, 0));
-        Click(p->ScaleSwatch(1, 7));
+        LeftClick(p->ScaleSwatch(1, 7));
         QCOMPARE(p->CurrentSwatch()->BackColor(), RgbColor(255, 0, 0));
         if (ending == QLatin1String("ok"))
-            Click(p->OkayButton());
+            LeftClick(p->OkayButton());
         else if (ending == QLatin1String("cancel"))
-            Click(p->CancelButton());
+            LeftClick(p->CancelButton());
         else
             p->close();
     });
@@ -236,7 +224,7 @@ void tst_colorpicker::screenPick()
     OleColor chosen = kBrown;
     ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
         QVERIFY(QTest::qWaitForWindowExposed(p));
-        Click(p->ScaleSwatch(1, 7));
+        LeftClick(p->ScaleSwatch(1, 7));
         QLabel* pipette = p->ScreenPicker();
         QCOMPARE(pipette->toolTip(),
                  QStringLiteral("Click and Drag... Release Mouse Button to Capture Color from Screen"));
@@ -251,7 +239,7 @@ void tst_colorpicker::screenPick()
         QCOMPARE(pipette->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(RgbToColor(p->Rgb()), colour);
         QCOMPARE(p->CurrentSwatch()->BackColor(), colour);
-        Click(p->CancelButton());
+        LeftClick(p->CancelButton());
     });
 }
 

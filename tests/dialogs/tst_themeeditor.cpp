@@ -5,6 +5,7 @@
 #include "dialogs/frmEditTheme.h"
 
 #include "ModalDriver.h"
+#include "WidgetClicks.h"
 #include "TestFolder.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorSwatch.h"
@@ -23,17 +24,6 @@
 namespace {
 
 using Frame = frmEditTheme::ColorFrame;
-
-void Click(QWidget* widget)
-{
-    const QPointF centre = QRectF(widget->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &release);
-}
 
 // Serif 10.25 pt, weight 600 (bold), italic: the dialog's answer in the tests below.
 QFont ChosenFont()
@@ -65,28 +55,28 @@ void Step(frmEditTheme& editor, const QString& step)
 {
     if (step == QLatin1String("pick")) {
         frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
-        Click(editor.Swatch(Frame::List, 2));
+        LeftClick(editor.Swatch(Frame::List, 2));
     } else if (step == QLatin1String("pick cancel")) {
         frmColorPicker::SetNextAnswer(std::nullopt);
-        Click(editor.Swatch(Frame::List, 2));
+        LeftClick(editor.Swatch(Frame::List, 2));
     } else if (step == QLatin1String("font")) {
         SetNextFontDialogAnswer(ChosenFont());
-        Click(editor.FontBox(1));
+        LeftClick(editor.FontBox(1));
     } else if (step == QLatin1String("font cancel")) {
         SetNextFontDialogAnswer(std::nullopt);
-        Click(editor.FontBox(1));
+        LeftClick(editor.FontBox(1));
     } else if (step == QLatin1String("preview")) {
         editor.PreviewOption(6)->click();
     } else if (step == QLatin1String("colorize")) {
-        Click(editor.AutoColorButton(2));
+        LeftClick(editor.AutoColorButton(2));
     } else if (step == QLatin1String("apply")) {
-        Click(editor.ApplyButton());
+        LeftClick(editor.ApplyButton());
     } else if (step == QLatin1String("save")) {
         frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
-        Click(editor.SaveButton());
+        LeftClick(editor.SaveButton());
     } else if (step == QLatin1String("save cancel")) {
         frmInputBox::SetNextAnswer(QStringLiteral("Mine"), false);
-        Click(editor.SaveButton());
+        LeftClick(editor.SaveButton());
     } else {
         QFAIL(qPrintable(step));
     }
@@ -189,7 +179,7 @@ void tst_themeeditor::previewSize()
         for (int i = 0; i < 7; ++i)
             QCOMPARE(editor.PreviewOption(i)->isChecked(), i == option);
         QVERIFY(!editor.ThemeDirty());
-        Click(editor.ApplyButton());
+        LeftClick(editor.ApplyButton());
     });
     frmEditTheme::EditTheme(f.theme, f.settings, f.previous, f.ApplyHook(), nullptr);
     QVERIFY(ran);
@@ -300,7 +290,7 @@ void tst_themeeditor::exit()
     if (answers.value(0) == MessageAnswer::Yes)
         frmInputBox::SetNextAnswer(name, !name.isEmpty());
     if (how == QLatin1String("exit"))
-        Click(editor.ExitButton());
+        LeftClick(editor.ExitButton());
     else
         editor.close();
     QCOMPARE(PendingAnswers(), 0);
@@ -334,9 +324,9 @@ void tst_themeeditor::colorize()
     editor.setPalette(palette);
     if (rgbFace) {
         frmColorPicker::SetNextAnswer(face);
-        Click(editor.Swatch(Frame::Window, 0));
+        LeftClick(editor.Swatch(Frame::Window, 0));
     }
-    Click(editor.AutoColorButton(2));
+    LeftClick(editor.AutoColorButton(2));
     QCOMPARE(editor.Swatch(Frame::Window, 0)->BackColor(), face);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(QString::number(editor.Swatch(Frame::Window, i + 1)->BackColor(), 16), QString::number(derived[i], 16));
@@ -375,13 +365,13 @@ void tst_themeeditor::questions()
         shownCaption = box->windowTitle();
         buttons = box->VisibleButtonsLeftToRight();
         icon = box->HasIcon();
-        Click(box->Button(1));
+        LeftClick(box->Button(1));
     });
     if (button == QLatin1String("save")) {
         frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
-        Click(editor.SaveButton());
+        LeftClick(editor.SaveButton());
     } else {
-        Click(editor.ExitButton());
+        LeftClick(editor.ExitButton());
     }
     QCOMPARE(shownText, text);
     QCOMPARE(shownCaption, caption);
