@@ -26,6 +26,8 @@ frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder f
     , m_state(state)
     , m_twipsPerPixelX(screen.TwipsPerPixelX)
     , m_twipsPerPixelY(screen.TwipsPerPixelY)
+    , m_screen(screen)
+    , m_findSimulator(findSimulator)
 {
     setWindowTitle(QStringLiteral("Ridevault"));
     CreateControls();

@@ -142,6 +142,9 @@ private:
     AppState& m_state;
     double m_twipsPerPixelX = 15.0;
     double m_twipsPerPixelY = 15.0;
+    // What the settings dialog's "Defaults" needs again after start-up.
+    ScreenMetrics m_screen;
+    SimulatorFinder m_findSimulator;
 
     // Form-level state.
     int m_openMenuIndex = -1;

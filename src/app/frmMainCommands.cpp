@@ -9,6 +9,7 @@
 #include "dialogs/frmEditTheme.h"
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmMessageBox.h"
+#include "dialogs/frmSettings.h"
 #include "library/MediaDatabase.h"
 #include "platform/ShowInFileManager.h"
 #include "ride/AppFileInfo.h"
@@ -121,6 +122,15 @@ void frmMain::ShowInformation()
 
 void frmMain::ShowSettings()
 {
+    SettingsDialogContext context;
+    context.ProgramFolder = m_state.ProgramFolder;
+    context.Screen = m_screen;
+    context.FindSimulator = m_findSimulator;
+    context.ApplyTheme = [this] { ApplyTheme(); };
+    context.EditThemes = [this](QWidget* owner) { EditTheme(owner); };
+    frmSettings settings(m_state.Settings, m_state.CurrentTheme, std::move(context), this);
+    settings.exec();
+    ShowFileInfo();
 }
 
 void frmMain::ShowAbout()
