@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "ModalDriver.h"
+#include "WidgetClicks.h"
 
 #include "controls/ucAdvList.h"
 #include "controls/ucTextButton.h"
@@ -51,9 +52,9 @@ void TestShowSettings::settingsFromTheViewMenu()
         dialogOwner = dialog->parentWidget();
         settingsDialog = dialog;
         frmEditTheme::SetNextAction([&](frmEditTheme& editor) { editorOwner = editor.parentWidget(); });
-        QTest::mouseClick(dialog->ThemeButton(0), Qt::LeftButton, {}, QPoint(5, 5));
+        LeftClick(dialog->ThemeButton(0));
         dialog->NameSchemeCheck(4)->setChecked(false);
-        QTest::mouseClick(okay ? dialog->OkayButton() : dialog->CancelButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        LeftClick(okay ? dialog->OkayButton() : dialog->CancelButton());
     });
     f.window->ViewMenuClick(1);
 

@@ -5,6 +5,7 @@
 #include "dialogs/frmSelectFolder.h"
 
 #include "TestFolder.h"
+#include "WidgetClicks.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/CommonDialogFile.h"
 
@@ -18,8 +19,6 @@ Q_DECLARE_METATYPE(QList<DriveEntry>)
 
 namespace {
 DriveEntry Drive(const char* label, const char* folder) { return {QLatin1String(label), QLatin1String(folder)}; }
-
-void Click(ucTextButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
 
 // The folder list's entries from top to bottom, each as its depth in dots and its text.
 QStringList Entries(const QTreeWidget* list)
@@ -135,7 +134,7 @@ void tst_selectfolder::oneClickOpensAndOkayGivesTheFolder()
     QCOMPARE(box.CurrentFolder(), QStringLiteral("/"));
     QVERIFY(box.OpenFolder(sim + QStringLiteral("/Tracks")));
 
-    Click(box.OkayButton());
+    LeftClick(box.OkayButton());
     QCOMPARE(box.SelectedFolder(), sim + QStringLiteral("/Tracks/"));
     QCOMPARE(box.result(), int(QDialog::Accepted));
 }
@@ -144,7 +143,7 @@ void tst_selectfolder::cancelGivesNothing()
 {
     TestFolder tf;
     frmSelectFolder box(tf.path(), {Drive("/", "/")});
-    Click(box.CancelButton());
+    LeftClick(box.CancelButton());
     QCOMPARE(box.SelectedFolder(), QString());
     QCOMPARE(box.result(), int(QDialog::Rejected));
 }

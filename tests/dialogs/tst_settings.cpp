@@ -6,6 +6,7 @@
 
 #include "ModalDriver.h"
 #include "TestFolder.h"
+#include "WidgetClicks.h"
 #include "controls/ucTabContainer.h"
 #include "controls/ucTabHead.h"
 #include "controls/ucTextButton.h"
@@ -75,8 +76,6 @@ struct Fixture {
     }
 };
 
-void Click(ucTextButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
-
 QStringList Shown(const QListWidget* list)
 {
     QStringList texts;
@@ -110,12 +109,12 @@ QList<QUrl> Urls(const QStringList& paths)
 void Run(frmSettings& dialog, Fixture& f, int command)
 {
     switch (command) {
-    case Remove: Click(dialog.MediaListButton(1)); break;
-    case Clear: Click(dialog.MediaListButton(2)); break;
-    case Defaults: Click(dialog.DefaultsButton()); break;
+    case Remove: LeftClick(dialog.MediaListButton(1)); break;
+    case Clear: LeftClick(dialog.MediaListButton(2)); break;
+    case Defaults: LeftClick(dialog.DefaultsButton()); break;
     case Add:
         frmSelectFolder::SetNextAnswer(f.folder.createDir(QStringLiteral("added")));
-        Click(dialog.MediaListButton(0));
+        LeftClick(dialog.MediaListButton(0));
         break;
     case Drop: dialog.AddDroppedFolders({f.folder.createDir(QStringLiteral("dropped")) + QLatin1Char('/')}); break;
     }
@@ -200,7 +199,7 @@ void tst_settings::largeViewSize()
     }
     if (chosen >= 0)
         QTest::mouseClick(dialog.LargeViewSizeOptionButton(chosen), Qt::LeftButton);
-    Click(dialog.OkayButton());
+    LeftClick(dialog.OkayButton());
     QCOMPARE(QSize(f.settings.LargeViewWidth, f.settings.LargeViewHeight), saved);
     const AppSettings file = f.FileSettings();
     QCOMPARE(QSize(file.LargeViewWidth, file.LargeViewHeight), saved);
@@ -217,7 +216,7 @@ void tst_settings::okayWritesEverySettingAndAppliesTheTheme()
     dialog.ThemeList()->setCurrentRow(1);
     // Typed without a final separator, and stored so.
     dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim"));
-    Click(dialog.OkayButton());
+    LeftClick(dialog.OkayButton());
 
     AppSettings expected = f.settings;
     expected.NameReplaceUnderscores = true;
@@ -285,7 +284,7 @@ void tst_settings::themeList()
     frmSettings dialog(f.settings, f.theme, f.Context());
     QCOMPARE(Shown(dialog.ThemeList()), QStringList{QStringLiteral("<Default Theme>")} + listed);
     QCOMPARE(dialog.ThemeList()->currentRow(), selected);
-    Click(dialog.OkayButton());
+    LeftClick(dialog.OkayButton());
     QCOMPARE(f.FileSettings().ThemeName, savedName);
     QCOMPARE(f.theme, savedName.isEmpty() ? DefaultTheme() : NightTheme());
 }
@@ -330,7 +329,7 @@ void tst_settings::addAppendsWithoutDuplicateCheck()
     frmSelectFolder::SetNextAnswer(folder);
     frmSelectFolder::SetNextAnswer(QString());  // "Cancel" adds nothing
     for (int i = 0; i < 3; ++i)
-        Click(dialog.MediaListButton(0));
+        LeftClick(dialog.MediaListButton(0));
     QCOMPARE(frmSelectFolder::PendingAnswers(), 0);
     const QStringList expected{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/"),
                                folder + QLatin1Char('/'), folder + QLatin1Char('/')};
@@ -460,10 +459,10 @@ void tst_settings::cancelGoesBackToTheFile()
     QVERIFY(f.settings.MediaPaths != saved.MediaPaths);
     // "Apply" shows the theme without saving; "Cancel" leaves it on screen.
     dialog.ThemeList()->setCurrentRow(1);
-    Click(dialog.ThemeButton(1));
+    LeftClick(dialog.ThemeButton(1));
     QCOMPARE(f.applied, 1);
     QCOMPARE(f.theme, NightTheme());
-    Click(dialog.CancelButton());
+    LeftClick(dialog.CancelButton());
 
     AppSettings expected = saved;
     expected.ColumnWidths[7] = f.settings.ColumnWidths[7];
@@ -505,7 +504,7 @@ void tst_settings::browseFillsTheTextBoxOnly()
     const AppSettings before = f.settings;
     frmSettings dialog(f.settings, f.theme, f.Context());
     OpenFileDialogHook::SetNextAnswer(chosen ? other + QStringLiteral("/trakorasimulator.EXE") : QString());
-    Click(dialog.BrowseButton());
+    LeftClick(dialog.BrowseButton());
 
     const OpenFileRequest request = OpenFileDialogHook::LastRequest();
     QCOMPARE(request.Filter, QStringLiteral("Trakora Simulator|TrakoraSimulator*.exe"));
@@ -527,14 +526,14 @@ void tst_settings::editorRefillsTheThemeList()
         SaveTheme(DefaultTheme(), f.settings.ThemePath, QStringLiteral("Made In Editor"));
     };
     frmSettings dialog(f.settings, f.theme, context);
-    Click(dialog.ThemeButton(0));
+    LeftClick(dialog.ThemeButton(0));
     QCOMPARE(owner, &dialog);
     QCOMPARE(Shown(dialog.ThemeList()),
              (QStringList{QStringLiteral("<Default Theme>"), QStringLiteral("Made In Editor"), QStringLiteral("Night")}));
 
     // Without an editor the button only reads the list again.
     frmSettings plain(f.settings, f.theme, f.Context());
-    Click(plain.ThemeButton(0));
+    LeftClick(plain.ThemeButton(0));
     QCOMPARE(plain.ThemeList()->count(), 3);
 }
 
