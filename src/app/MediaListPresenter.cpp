@@ -11,34 +11,42 @@ MediaListPresenter::MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, 
 {
 }
 
-void MediaListPresenter::RebuildRowTexts()
+MediaListPresenter::RowEntry MediaListPresenter::MakeRow(qint32 recordIndex) const
+{
+    RowEntry entry;
+    entry.Text = BuildRowText(m_table.MediaList[recordIndex], recordIndex);
+    entry.Cells = m_list.Data().SplitCaptions(entry.Text);
+    return entry;
+}
+
+void MediaListPresenter::RebuildRows()
 {
     const qint32 count = m_table.MediaCount();
-    m_rowTexts.resize(count);
+    m_rowsByRecord.resize(count);
     for (qint32 i = 0; i < count; ++i)
-        m_rowTexts[i] = BuildRowText(m_table.MediaList[i], i);
+        m_rowsByRecord[i] = MakeRow(i);
 }
 
 void MediaListPresenter::FillMediaList()
 {
-    RebuildRowTexts();
+    RebuildRows();
     m_list.ClearRows();
-    for (const QString& text : m_rowTexts)
-        m_list.AddRow(text, true);
+    for (const RowEntry& entry : m_rowsByRecord)
+        m_list.AddSplitRow(entry.Cells, true);
     m_list.Refresh();
     UpdateListCount();
 }
 
 void MediaListPresenter::FilterMediaList(const QString& searchText)
 {
-    // Records only ever change through this class or are refilled through it, so texts of the
+    // Records only ever change through this class or are refilled through it, so rows of the
     // right count are current; a table that grew or shrank behind our back is formatted anew.
-    if (m_rowTexts.size() != size_t(m_table.MediaCount()))
-        RebuildRowTexts();
+    if (m_rowsByRecord.size() != size_t(m_table.MediaCount()))
+        RebuildRows();
     m_list.ClearRows();
-    for (const QString& text : m_rowTexts) {
-        if (RowTextMatches(text, searchText))
-            m_list.AddRow(text, true);
+    for (const RowEntry& entry : m_rowsByRecord) {
+        if (RowTextMatches(entry.Text, searchText))
+            m_list.AddSplitRow(entry.Cells, true);
     }
     m_list.Refresh();
     UpdateListCount();
@@ -70,12 +78,12 @@ qint32 MediaListPresenter::RecordOfRow(qint32 row) const
 
 void MediaListPresenter::AddRecordRow(qint32 recordIndex)
 {
-    const QString text = BuildRowText(m_table.MediaList[recordIndex], recordIndex);
-    if (m_rowTexts.size() == size_t(recordIndex))
-        m_rowTexts.push_back(text);
+    RowEntry entry = MakeRow(recordIndex);
+    m_list.AddSplitRow(entry.Cells, true);
+    if (m_rowsByRecord.size() == size_t(recordIndex))
+        m_rowsByRecord.push_back(std::move(entry));
     else
-        m_rowTexts.clear();  // out of step: the next filter formats every record again
-    m_list.AddRow(text, true);
+        m_rowsByRecord.clear();  // out of step: the next filter formats every record again
 }
 
 void MediaListPresenter::RefreshRows()
@@ -88,12 +96,11 @@ void MediaListPresenter::RewriteRecordRow(qint32 recordIndex, qint32 row)
 {
     if (recordIndex < 0 || recordIndex >= m_table.MediaCount())
         return;
-    const QString text = BuildRowText(m_table.MediaList[recordIndex], recordIndex);
-    if (size_t(recordIndex) < m_rowTexts.size())
-        m_rowTexts[recordIndex] = text;
-    if (row < 0)
-        return;
-    const QStringList cells = text.split(QStringLiteral("\r\n"));
-    for (int column = 0; column < kKeyColumn && column < cells.size(); ++column)
-        m_list.ModifyRow(row, column, cells[column], column + 1 < kKeyColumn);
+    RowEntry entry = MakeRow(recordIndex);
+    if (row >= 0) {
+        for (int column = 0; column < kKeyColumn; ++column)
+            m_list.ModifyRow(row, column, entry.Cells[column], column + 1 < kKeyColumn);
+    }
+    if (size_t(recordIndex) < m_rowsByRecord.size())
+        m_rowsByRecord[recordIndex] = std::move(entry);
 }

@@ -2,13 +2,15 @@
 // The one owner of the main list's rows. Every row is a record of the table, keyed by the hidden
 // eighth cell that holds the record's index; a row is never matched by its title or path.
 //
-// The row text of each record is kept beside the table so that a search keystroke only tests and
-// adds rows instead of formatting every record again. Whoever changes a record in place tells the
+// The row text of each record, and its cells as the list keeps them, are kept beside the table so
+// that a search keystroke only tests texts and adds shared rows instead of formatting and splitting
+// every record again. Whoever changes a record in place tells the
 // presenter through RewriteRecordRow; every refill (fill, scan, validation) goes through here.
 
 #include "library/MediaRecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -41,10 +43,15 @@ public:
     void RewriteRecordRow(qint32 recordIndex, qint32 row);
 
 private:
-    void RebuildRowTexts();
+    struct RowEntry {
+        QString Text;       // BuildRowText of the record
+        QStringList Cells;  // the same split as the list splits it, shared with the list's rows
+    };
+    RowEntry MakeRow(qint32 recordIndex) const;
+    void RebuildRows();
 
     ucAdvList& m_list;
     ucStatusBar& m_statusBar;
     const MediaTable& m_table;
-    std::vector<QString> m_rowTexts;  // BuildRowText of each record, by index
+    std::vector<RowEntry> m_rowsByRecord;
 };

@@ -55,6 +55,11 @@ int AdvListData::ColumnWidthPixels(int column) const
 
 int AdvListData::AddRow(const QString& captions)
 {
+    return AddSplitRow(SplitCaptions(captions));
+}
+
+QStringList AdvListData::SplitCaptions(const QString& captions) const
+{
     Row row(kMaxColumns + 1);
     const int columns = ColumnCount();
     int start = 0;
@@ -65,7 +70,14 @@ int AdvListData::AddRow(const QString& captions)
             break;
         start = end + kLineBreak.size();
     }
-    m_rows.push_back(std::move(row));
+    return row;
+}
+
+int AdvListData::AddSplitRow(const QStringList& cells)
+{
+    m_rows.push_back(cells);
+    if (m_rows.back().size() != kMaxColumns + 1)  // a resize would copy a shared row
+        m_rows.back().resize(kMaxColumns + 1);
     m_selected.push_back(0);
     return RowCount() - 1;
 }

@@ -43,6 +43,11 @@ public:
 
     // Rows.
     int AddRow(const QString& captions);  // cells separated by CR LF; returns the new row
+    // The cells AddRow makes of captions (one slot per possible column), and adding such cells
+    // as they are: an owner that adds the same rows again and again (a search) splits each once
+    // and adds a shared handle, which costs no copy of the texts.
+    QStringList SplitCaptions(const QString& captions) const;
+    int AddSplitRow(const QStringList& cells);  // cells from SplitCaptions; returns the new row
     bool ModifyRow(int row, int column, const QString& text);
     bool RemoveRow(int row);
     void ClearRows();  // rows, current row, sort column

@@ -56,7 +56,12 @@ bool ucAdvList::ModifyColumn(int column, const QString& title, int alignment, in
 
 int ucAdvList::AddRow(const QString& captions, bool noRefresh)
 {
-    const int row = m_data.AddRow(captions);
+    return AddSplitRow(m_data.SplitCaptions(captions), noRefresh);
+}
+
+int ucAdvList::AddSplitRow(const QStringList& cells, bool noRefresh)
+{
+    const int row = m_data.AddSplitRow(cells);
     if (!noRefresh)
         DrawRows();
     return row;

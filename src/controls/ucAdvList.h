@@ -29,6 +29,8 @@ public:
     bool ModifyColumn(int column, const QString& title, int alignment, int width);
     // Captions holds the cells separated by CR LF. NoRefresh defers the redraw to Refresh().
     int AddRow(const QString& captions, bool noRefresh = false);
+    // The same for cells split once by Data().SplitCaptions (see AdvListData).
+    int AddSplitRow(const QStringList& cells, bool noRefresh = false);
     bool ModifyRow(int row, int column, const QString& text, bool noRefresh = false);
     void RemoveRow(int row, bool noRefresh = false);
     void ScrollList(int amount);

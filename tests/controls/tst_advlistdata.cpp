@@ -198,6 +198,14 @@ void TestAdvListData::addRowSplitsAtCrLf()
     QVERIFY(!data.Selected(1));
     QCOMPARE(data.ListItem(3, 1), QString());
     QCOMPARE(data.ListRow(2), QString());
+
+    // The same cells split once and added as a shared row; editing the list's copy leaves the
+    // caller's cells alone.
+    const QStringList split = data.SplitCaptions(captions);
+    QCOMPARE(data.AddSplitRow(split), 2);
+    QCOMPARE(data.ListRow(2), cells.join("\r\n"));
+    QVERIFY(data.ModifyRow(2, 0, QStringLiteral("edited")));
+    QCOMPARE(split.at(0), cells[0]);
 }
 
 void TestAdvListData::removeRowKeepsFlagsAndClampsListIndex()
