@@ -74,11 +74,27 @@ private Q_SLOTS:
         QCOMPARE(s.WindowState, 0);
     }
 
+    // Everything but the window gets its default. The simulator is looked for once: found, it is
+    // the one media folder; not found, the old folders go.
+    void everyOtherSettingGetsItsDefault_data()
+    {
+        QTest::addColumn<QString>("simulator");
+        QTest::addColumn<QStringList>("media");
+        QTest::newRow("no simulator") << QString() << QStringList();
+        QTest::newRow("simulator found") << "/wine/drive_c/Trakora/"
+                                         << QStringList{"/wine/drive_c/Trakora/Tracks" + QString(QDir::separator())};
+    }
     void everyOtherSettingGetsItsDefault()
     {
+        QFETCH(QString, simulator);
         AppSettings s = Scribbled();
         Theme t = ScribbledTheme();
-        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog"), [] { return QString(); });
+        int asked = 0;
+        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog"), [&] {
+            ++asked;
+            return simulator;
+        });
+        QCOMPARE(asked, 1);
         QVERIFY(s.NameReplaceUnderscores && s.NameTrimSpaces && s.NameAutoFormat && s.NameBracketFilter
                 && s.NameDashFilter);
         QCOMPARE(s.LargeViewWidth, 640);
@@ -88,23 +104,8 @@ private Q_SLOTS:
         QCOMPARE(t, DefaultTheme());
         QCOMPARE(s.ThemeName, QStringLiteral("Default"));
         QCOMPARE(s.ThemePath, QStringLiteral("/prog/Themes") + QDir::separator());
-        QCOMPARE(s.SimulatorPath, QString());
-        QCOMPARE(s.MediaPaths, QStringList());
-    }
-
-    void aFoundSimulatorIsTheOneMediaFolder()
-    {
-        AppSettings s = Scribbled();
-        Theme t;
-        int asked = 0;
-        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"), [&] {
-            ++asked;
-            return QStringLiteral("/wine/drive_c/Trakora/");
-        });
-        QCOMPARE(asked, 1);
-        QCOMPARE(s.SimulatorPath, QStringLiteral("/wine/drive_c/Trakora/"));
-        QCOMPARE(s.MediaPaths, QStringList{QStringLiteral("/wine/drive_c/Trakora/Tracks") + QDir::separator()});
-        QCOMPARE(s.MediaPathCount(), 1);
+        QCOMPARE(s.SimulatorPath, simulator);
+        QTEST(s.MediaPaths, "media");
     }
 };
 

@@ -1,11 +1,9 @@
 // Simulator discovery against a temporary Wine prefix: the folder counts only with the simulator
-// program in it, and what the default settings make of the answer.
+// program in it. What the default settings make of the answer is tested with them.
 
-#include "settings/DefaultSettings.h"
 #include "settings/SimulatorDiscovery.h"
 #include "TestFolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -78,30 +76,6 @@ private Q_SLOTS:
             QCOMPARE(d.Folder, QString());
             QVERIFY(!d.WhyNot.isEmpty());
         }
-    }
-
-    void defaultsTakeTheDiscoveredFolder()
-    {
-        const Prefix prefix("\"InstPath\"=\"C:\\\\Games\\\\Trakora\"", QStringLiteral("TrakoraSimulator.exe"));
-        AppSettings s;
-        Theme t;
-        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"),
-                           [&] { return DiscoverSimulator(prefix.registry()).Folder; });
-        QCOMPARE(s.SimulatorPath, prefix.simulatorFolder());
-        QCOMPARE(s.MediaPaths, QStringList{prefix.simulatorFolder() + QStringLiteral("Tracks") + QDir::separator()});
-    }
-
-    void defaultsWithoutTheExecutableHaveNoMediaFolder()
-    {
-        const Prefix prefix("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"", QString());
-        AppSettings s;
-        s.MediaPaths = {QStringLiteral("/old/")};
-        s.SimulatorPath = QStringLiteral("/old/sim/");
-        Theme t;
-        SetDefaultSettings(s, t, ScreenMetrics{1024, 768, 15, 15}, QStringLiteral("/prog/"),
-                           [&] { return DiscoverSimulator(prefix.registry()).Folder; });
-        QCOMPARE(s.SimulatorPath, QString());
-        QCOMPARE(s.MediaPathCount(), 0);
     }
 #endif
 

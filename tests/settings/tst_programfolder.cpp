@@ -16,33 +16,32 @@
 class TestProgramFolder : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void writableExecutableFolderIsUsed()
+    // Settings written to a folder the program cannot write would be lost: such a folder, or a
+    // missing one, gives way to the per-user folder.
+    void programFolderIsChosen_data()
     {
-        TestFolder exe;
-        TestFolder user;
-        QCOMPARE(ChooseProgramFolder(exe.path(), user.path()), QDir::toNativeSeparators(exe.path()) + QDir::separator());
-    }
-
-    void missingExecutableFolderFallsBack()
-    {
-        TestFolder user;
-        QCOMPARE(ChooseProgramFolder(user.filePath(QStringLiteral("gone")), user.path()),
-                 QDir::toNativeSeparators(user.path()) + QDir::separator());
-    }
-
+        QTest::addColumn<QString>("executableFolder");  // "writable", "read-only" or "missing"
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("writable executable folder") << "writable" << false;
+        QTest::newRow("missing executable folder") << "missing" << true;
 #ifndef Q_OS_WIN
-    void readOnlyExecutableFolderFallsBack()
+        if (geteuid() != 0)  // root may write anywhere
+            QTest::newRow("read-only executable folder") << "read-only" << true;
+#endif
+    }
+    void programFolderIsChosen()
     {
-        if (geteuid() == 0)
-            QSKIP("root may write anywhere");
+        QFETCH(QString, executableFolder);
+        QFETCH(bool, userFolder);
         TestFolder exe;
         TestFolder user;
-        QVERIFY(QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const QString chosen = ChooseProgramFolder(exe.path(), user.path());
+        const QString exePath = executableFolder == QLatin1String("missing") ? exe.filePath(QStringLiteral("gone")) : exe.path();
+        if (executableFolder == QLatin1String("read-only"))
+            QVERIFY(QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const QString chosen = ChooseProgramFolder(exePath, user.path());
         QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(chosen, user.path() + QLatin1Char('/'));
+        QCOMPARE(chosen, QDir::toNativeSeparators(userFolder ? user.path() : exe.path()) + QDir::separator());
     }
-#endif
 
     void finalSeparatorIsAddedOnce_data()
     {

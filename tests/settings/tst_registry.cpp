@@ -150,44 +150,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("windowsPath");
         QTest::addColumn<QString>("relative");  // below the prefix; "/" starts an absolute path
-        QTest::newRow("folder with separator") << "C:\\Games\\Trakora\\" << "drive_c/Games/Trakora/";
-        QTest::newRow("folder without separator") << "c:\\Games\\Trakora" << "drive_c/Games/Trakora";
-        QTest::newRow("letter case of existing names") << "C:\\GAMES\\trakora\\" << "drive_c/Games/Trakora/";
-        QTest::newRow("missing names kept as given") << "C:\\Games\\New Folder\\" << "drive_c/Games/New Folder/";
-        QTest::newRow("forward slashes") << "C:/Games/Trakora/" << "drive_c/Games/Trakora/";
-        QTest::newRow("drive d link") << "D:\\Sim" << "elsewhere/Sim";
-        QTest::newRow("z is the root") << "Z:\\tmp" << "/tmp";
-        QTest::newRow("unknown drive") << "Q:\\Sim" << "";
-        QTest::newRow("network path") << "\\\\server\\share" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::addColumn<bool>("links");  // the prefix has dosdevices links, else the defaults hold
+        QTest::newRow("folder with separator") << "C:\\Games\\Trakora\\" << "drive_c/Games/Trakora/" << true;
+        QTest::newRow("folder without separator") << "c:\\Games\\Trakora" << "drive_c/Games/Trakora" << true;
+        QTest::newRow("letter case of existing names") << "C:\\GAMES\\trakora\\" << "drive_c/Games/Trakora/" << true;
+        QTest::newRow("missing names kept as given") << "C:\\Games\\New Folder\\" << "drive_c/Games/New Folder/" << true;
+        QTest::newRow("forward slashes") << "C:/Games/Trakora/" << "drive_c/Games/Trakora/" << true;
+        QTest::newRow("drive d link") << "D:\\Sim" << "elsewhere/Sim" << true;
+        QTest::newRow("z is the root") << "Z:\\tmp" << "/tmp" << true;
+        QTest::newRow("unknown drive") << "Q:\\Sim" << "" << true;
+        QTest::newRow("network path") << "\\\\server\\share" << "" << true;
+        QTest::newRow("empty") << "" << "" << true;
+        QTest::newRow("no links: C: is drive_c") << "C:\\games\\trakora\\" << "drive_c/Games/Trakora/" << false;
+        QTest::newRow("no links: Z: is the root") << "Z:\\" << "/" << false;
+        QTest::newRow("no links: no other drive") << "D:\\Sim" << "" << false;
     }
     void windowsPathsMapThroughDriveLinks()
     {
         QFETCH(QString, windowsPath);
         QFETCH(QString, relative);
+        QFETCH(bool, links);
         TestFolder prefix;
         prefix.createDir(QStringLiteral("drive_c/Games/Trakora"));
         prefix.createDir(QStringLiteral("elsewhere/Sim"));
-        prefix.createDir(QStringLiteral("dosdevices"));
-        QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix.filePath(QStringLiteral("dosdevices/c:"))));
-        QVERIFY(QFile::link(QStringLiteral("/"), prefix.filePath(QStringLiteral("dosdevices/z:"))));
-        QVERIFY(QFile::link(prefix.filePath(QStringLiteral("elsewhere")), prefix.filePath(QStringLiteral("dosdevices/d:"))));
+        if (links) {
+            prefix.createDir(QStringLiteral("dosdevices"));
+            QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix.filePath(QStringLiteral("dosdevices/c:"))));
+            QVERIFY(QFile::link(QStringLiteral("/"), prefix.filePath(QStringLiteral("dosdevices/z:"))));
+            QVERIFY(QFile::link(prefix.filePath(QStringLiteral("elsewhere")), prefix.filePath(QStringLiteral("dosdevices/d:"))));
+        }
         QString expected;
         if (relative.startsWith(QLatin1Char('/')))
             expected = relative;
         else if (!relative.isEmpty())
             expected = prefix.filePath(relative);
         QCOMPARE(Registry::WinePrefix(prefix.path()).LocalPath(windowsPath), expected);
-    }
-
-    void driveLinksDefaultWhenThePrefixHasNone()
-    {
-        TestFolder prefix;
-        prefix.createDir(QStringLiteral("drive_c/Sim"));
-        const Registry registry = Registry::WinePrefix(prefix.path());
-        QCOMPARE(registry.LocalPath(QStringLiteral("C:\\sim\\")), prefix.filePath(QStringLiteral("drive_c/Sim/")));
-        QCOMPARE(registry.LocalPath(QStringLiteral("Z:\\")), QStringLiteral("/"));
-        QCOMPARE(registry.LocalPath(QStringLiteral("E:\\Sim")), QString());
     }
 #endif
 };
