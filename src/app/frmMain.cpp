@@ -43,6 +43,8 @@ frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder f
     });
 
     Form_Load(screen, findSimulator);
+    // The list holds the focus when the window opens, so the keys move in it and Enter rides at once.
+    alMain->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;

@@ -1,6 +1,6 @@
 #pragma once
 // Test helpers for real X11 windows (the tests that run under Xvfb): closing a window as a window
-// manager's close button does, and the process that owns a window.
+// manager's close button does, the process that owns a window, and typing a key into a window.
 
 #include "platform/WindowList.h"
 
@@ -62,4 +62,41 @@ inline WindowHandle FindX11Window(const QString& title, qint64 pid)
         return false;
     });
     return found;
+}
+
+// Types one key into the window: a key press and a key release of the key that carries `keysym`
+// (0xff50 Home, 0xff0d Return), sent as the server would deliver them. The window's focused widget
+// gets it. Returns false when no key of the keyboard carries the keysym.
+inline bool PressX11Key(WindowHandle window, uint32_t keysym)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const uint8_t count = uint8_t(setup->max_keycode - setup->min_keycode + 1);
+    xcb_get_keyboard_mapping_reply_t* map
+        = xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, setup->min_keycode, count), nullptr);
+    xcb_keycode_t keycode = 0;
+    if (map) {
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
+        for (int k = 0; k < count && keycode == 0; ++k)
+            if (syms[k * map->keysyms_per_keycode] == keysym)
+                keycode = xcb_keycode_t(setup->min_keycode + k);
+    }
+    std::free(map);
+    if (keycode != 0) {
+        for (const uint8_t type : {uint8_t(XCB_KEY_PRESS), uint8_t(XCB_KEY_RELEASE)}) {
+            xcb_key_press_event_t event{};
+            event.response_type = type;
+            event.detail = keycode;
+            event.time = XCB_CURRENT_TIME;
+            event.root = xcb_setup_roots_iterator(setup).data->root;
+            event.event = xcb_window_t(window);
+            event.same_screen = 1;
+            xcb_send_event(c, 0, xcb_window_t(window),
+                           type == XCB_KEY_PRESS ? XCB_EVENT_MASK_KEY_PRESS : XCB_EVENT_MASK_KEY_RELEASE,
+                           reinterpret_cast<const char*>(&event));
+        }
+        xcb_flush(c);
+    }
+    xcb_disconnect(c);
+    return keycode != 0;
 }
