@@ -14,13 +14,11 @@ QString TypeNameOf(qint32 fileType)
     }
 }
 
-QString MediaTable::PathKey(const QString& path) { return path.toLower(); }
-
-void MediaTable::IndexPath(const QString& path) { ++m_pathCount[PathKey(path)]; }
+void MediaTable::IndexPath(const QString& path) { ++m_pathCount[CaseInsensitiveKey{path}]; }
 
 void MediaTable::UnindexPath(const QString& path)
 {
-    const auto it = m_pathCount.find(PathKey(path));
+    const auto it = m_pathCount.find(CaseInsensitiveKey{path});
     if (it != m_pathCount.end() && --it.value() <= 0)
         m_pathCount.erase(it);
 }
@@ -66,7 +64,7 @@ void MediaTable::RemoveMediaRecords(const std::vector<qint32>& indices)
 
 bool MediaTable::ContainsPath(const QString& path) const
 {
-    return m_pathCount.contains(PathKey(path));
+    return m_pathCount.contains(CaseInsensitiveKey{path});
 }
 
 void MediaTable::RebuildPathIndex()

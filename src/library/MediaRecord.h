@@ -1,6 +1,8 @@
 #pragma once
 // One catalogued track or package file, and the table of all of them.
 
+#include "library/CaseInsensitiveKey.h"
+
 #include <QHash>
 #include <QString>
 
@@ -57,9 +59,10 @@ public:
     void RebuildPathIndex();
 
 private:
-    static QString PathKey(const QString& path);
     void IndexPath(const QString& path);
     void UnindexPath(const QString& path);
 
-    QHash<QString, qint32> m_pathCount;  // lower-case path -> number of records with it
+    // Path, compared ignoring letter case (shared with the record, never copied) -> number of
+    // records with it.
+    QHash<CaseInsensitiveKey, qint32> m_pathCount;
 };

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void derivesTitleAndAuthor_data();
     void derivesTitleAndAuthor();
     void refusesShortAndKnownPaths();
+    void indexIgnoresLetterCaseInAnyScript_data();
+    void indexIgnoresLetterCaseInAnyScript();
     void typesByExtensionAndStampsDate_data();
     void typesByExtensionAndStampsDate();
     void dateIgnoresLocale();
@@ -91,6 +93,46 @@ void TestAddMediaRecord::refusesShortAndKnownPaths()
     table.RemoveMediaRecord(1);
     QVERIFY(AddMediaRecord(table, QStringLiteral("/tracks/BIG.TKTRACK"), kAllOn));
     QCOMPARE(table.MediaList.back().FilePath, QStringLiteral("/tracks/BIG.TKTRACK"));
+}
+
+void TestAddMediaRecord::indexIgnoresLetterCaseInAnyScript_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<bool>("known");
+    QTest::newRow("ASCII") << "/Media/Steel Dragon 2000.tktrack" << "/media/STEEL DRAGON 2000.TKTRACK" << true;
+    QTest::newRow("ASCII, one letter apart") << "/Media/Steel Dragon 2000.tktrack" << "/media/steel dragon 2001.tktrack"
+                                             << false;
+    QTest::newRow("umlauts") << QStringLiteral("/M\u00fcsli/\u00c4rger.tkpack") << QStringLiteral("/M\u00dcSLI/\u00e4rger.TKPACK")
+                             << true;
+    QTest::newRow("umlaut against plain letter") << QStringLiteral("/M\u00fcsli/a.tkpack") << "/Musli/a.tkpack" << false;
+    QTest::newRow("Greek") << QStringLiteral("/\u03a4\u03c1\u03bf\u03c7\u03b9\u03ac/\u03a3.tktrack")
+                           << QStringLiteral("/\u03c4\u03a1\u039f\u03a7\u0399\u0386/\u03c3.tktrack") << true;
+    QTest::newRow("Cyrillic") << QStringLiteral("/\u0422\u0440\u0435\u043a/a.tktrack") << QStringLiteral("/\u0442\u0420\u0415\u041a/A.tktrack")
+                              << true;
+    QTest::newRow("Kelvin sign is k") << QStringLiteral("/rides/\u212aing.tktrack") << "/rides/king.tktrack" << true;
+    QTest::newRow("outside the basic plane") << QStringLiteral("/r/\U00010400.tktrack") << QStringLiteral("/R/\U00010400.TKTRACK")
+                                             << true;
+}
+
+void TestAddMediaRecord::indexIgnoresLetterCaseInAnyScript()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, asked);
+    QFETCH(bool, known);
+    QCOMPARE(QString::compare(stored, asked, Qt::CaseInsensitive) == 0, known);
+    MediaTable table;
+    for (int i = 0; i < 50; ++i)
+        QVERIFY(AddMediaRecord(table, QStringLiteral("/media/other %1.tktrack").arg(i), kAllOn));
+    QVERIFY(AddMediaRecord(table, stored, kAllOn));
+    QCOMPARE(table.ContainsPath(asked), known);
+    QCOMPARE(AddMediaRecord(table, asked, kAllOn), !known);
+    // A load rebuilds the index from the records.
+    MediaTable loaded;
+    loaded.Replace(table.MediaList);
+    QVERIFY(loaded.ContainsPath(stored) && loaded.ContainsPath(asked));
+    loaded.RemoveMediaRecord(50);
+    QVERIFY(!loaded.ContainsPath(stored));
 }
 
 void TestAddMediaRecord::typesByExtensionAndStampsDate_data()
