@@ -1,11 +1,15 @@
 #include "library/MediaDatabase.h"
 
+#include "platform/ProgramFolder.h"
 #include "recordio/BinaryFileIO.h"
 #include "recordio/DamagedCopy.h"
+#include "recordio/RecordFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -55,10 +59,20 @@ DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, QString
     }
 }
 
+// The bytes the table will take when its texts are ASCII (the usual case), so the buffer is sized
+// once; other texts only make it grow.
+qint64 EncodedSize(const MediaTable& table)
+{
+    qint64 bytes = 12;
+    for (const MediaRecord& r : table.MediaList)
+        bytes += kMinRecordBytes + r.FilePath.size() + r.AddDate.size() + r.RideDate.size() + r.PackTrack.size()
+            + r.Title.size() + r.Author.size() + r.Rating.size() + r.Notes.size();
+    return bytes;
+}
+
 void EncodeInto(BinaryFileIO& io, const MediaTable& table)
 {
-    io.ClearBuffer();
-    io.SetBigEndian(1);
+    io.Reserve(static_cast<qint32>(std::min<qint64>(EncodedSize(table), std::numeric_limits<qint32>::max())));
     qint32 pos = 0;
     io.WriteTag(pos, QStringLiteral("RVDB"));
     io.WriteTag(pos, MediaDatabaseVersionTag());
@@ -81,10 +95,7 @@ void EncodeInto(BinaryFileIO& io, const MediaTable& table)
 
 QString MediaDatabasePath(const QString& programFolder)
 {
-    QString folder = programFolder;
-    if (!folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QDir::separator()))
-        folder += QLatin1Char('/');
-    return folder + QLatin1String(kMediaDatabaseFileName);
+    return WithFinalSeparator(programFolder) + QLatin1String(kMediaDatabaseFileName);
 }
 
 QString MediaDatabaseVersionTag()
@@ -121,34 +132,21 @@ bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder)
 
 DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRecord>& records, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    if (!io.LoadBuffer(filePath)) {
-        if (error)
-            *error = QStringLiteral("cannot read %1").arg(filePath);
-        return DatabaseRead::Missing;
-    }
-    return DecodeInto(io, records, error);
+    return ReadRecordFile(filePath, DatabaseRead::Missing, error,
+                          [&](BinaryFileIO& io) { return DecodeInto(io, records, error); });
 }
 
 DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>& records, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    io.LoadBytes(bytes);
-    return DecodeInto(io, records, error);
+    return DecodeRecordBytes(bytes, [&](BinaryFileIO& io) { return DecodeInto(io, records, error); });
 }
 
 QByteArray EncodeMediaDatabase(const MediaTable& table)
 {
-    BinaryFileIO io;
-    EncodeInto(io, table);
-    return io.FileBuffer();
+    return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, table); });
 }
 
 bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath)
 {
-    BinaryFileIO io;
-    EncodeInto(io, table);
-    return io.SaveBuffer(filePath, true);
+    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, table); });
 }

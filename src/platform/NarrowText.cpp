@@ -7,10 +7,7 @@ namespace {
 
 bool IsAscii(const char* bytes, qsizetype count)
 {
-    for (qsizetype i = 0; i < count; ++i)
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-            return false;
-    return true;
+    return QtPrivate::isAscii(QLatin1StringView(bytes, count));
 }
 
 #ifndef Q_OS_WIN
@@ -35,6 +32,16 @@ QString FromWindows1252(const char* bytes, qsizetype count)
 #endif
 
 } // namespace
+
+qsizetype WriteAsciiText(char* out, QStringView text)
+{
+    if (!QtPrivate::isAscii(text))
+        return -1;
+    const char16_t* in = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = static_cast<char>(in[i]);
+    return text.size();
+}
 
 QByteArray ToNarrowText(const QString& text)
 {

@@ -6,7 +6,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 QByteArray ToNarrowText(const QString& text);
+// Text that is all ASCII (the same bytes in every code page) written straight to `out`, which has
+// room for text.size() bytes: returns the byte count, or -1 (nothing written) for any other text.
+qsizetype WriteAsciiText(char* out, QStringView text);
 QString FromNarrowText(const char* bytes, qsizetype count);
 inline QString FromNarrowText(const QByteArray& bytes) { return FromNarrowText(bytes.constData(), bytes.size()); }

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include "platform/NarrowText.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -305,7 +306,7 @@ QString Registry::LocalPath(const QString& windowsPath) const
     else
         return {};
 
-    QString path = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+    QString path = WithFinalSeparator(root);
     // Windows takes "/" as a separator too.
     const QStringList names = QString(windowsPath.mid(2)).replace(QLatin1Char('/'), QLatin1Char('\\'))
                                   .split(QLatin1Char('\\'), Qt::SkipEmptyParts);

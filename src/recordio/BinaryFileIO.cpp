@@ -171,8 +171,21 @@ void BinaryFileIO::WriteChars(qint32& position, const QString& text)
     WriteBytes(position, ToNarrowText(text));
 }
 
+void BinaryFileIO::Reserve(qint32 bytes)
+{
+    m_buffer.reserve(bytes);
+}
+
 void BinaryFileIO::WriteString(qint32& position, const QString& text)
 {
+    // The usual text is ASCII: straight into the buffer, behind its count, with no copy between.
+    if (text.size() < std::numeric_limits<qint32>::max() - 4 && QtPrivate::isAscii(text)) {
+        const qint32 count = static_cast<qint32>(text.size());
+        char* at = Put(position, 4 + count);
+        StoreLong(at, static_cast<quint32>(count));
+        WriteAsciiText(at + 4, text);
+        return;
+    }
     const QByteArray bytes = ToNarrowText(text);
     WriteLong(position, static_cast<qint32>(bytes.size()));
     WriteBytes(position, bytes);

@@ -33,6 +33,9 @@ public:
     bool SaveBuffer(const QString& path, bool overwrite);
     // Loads bytes that are already in memory, exactly as LoadBuffer would load a file of them.
     void LoadBytes(QByteArrayView bytes);
+    // Makes room for a file of about this size up front, so the writes that follow do not move the
+    // buffer as it grows (the buffer still ends exactly at the last byte written).
+    void Reserve(qint32 bytes);
 
     qint32 FileBufferLength() const { return m_fileBufferLength; }
     const QByteArray& FileBuffer() const { return m_buffer; }

@@ -3,6 +3,7 @@
 #include "library/MediaDatabase.h"
 #include "recordio/BinaryFileIO.h"
 #include "recordio/DamagedCopy.h"
+#include "recordio/RecordFile.h"
 #include "settings/AppPaths.h"
 
 namespace {
@@ -73,8 +74,6 @@ bool DecodeInto(BinaryFileIO& io, AppSettings& settings, QString* error)
 
 void EncodeInto(BinaryFileIO& io, const AppSettings& settings)
 {
-    io.ClearBuffer();
-    io.SetBigEndian(1);
     qint32 pos = 0;
     io.WriteTag(pos, QStringLiteral("RVLT"));
     io.WriteTag(pos, MediaDatabaseVersionTag());
@@ -126,34 +125,20 @@ bool SaveSettings(const AppSettings& settings, const QString& programFolder)
 
 bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    if (!io.LoadBuffer(filePath)) {
-        if (error)
-            *error = QStringLiteral("cannot read %1").arg(filePath);
-        return false;
-    }
-    return DecodeInto(io, settings, error);
+    return ReadRecordFile(filePath, false, error, [&](BinaryFileIO& io) { return DecodeInto(io, settings, error); });
 }
 
 bool WriteSettingsFile(const AppSettings& settings, const QString& filePath)
 {
-    BinaryFileIO io;
-    EncodeInto(io, settings);
-    return io.SaveBuffer(filePath, true);
+    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, settings); });
 }
 
 bool DecodeSettings(QByteArrayView bytes, AppSettings& settings, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    io.LoadBytes(bytes);
-    return DecodeInto(io, settings, error);
+    return DecodeRecordBytes(bytes, [&](BinaryFileIO& io) { return DecodeInto(io, settings, error); });
 }
 
 QByteArray EncodeSettings(const AppSettings& settings)
 {
-    BinaryFileIO io;
-    EncodeInto(io, settings);
-    return io.FileBuffer();
+    return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, settings); });
 }

@@ -1,7 +1,9 @@
 #include "theme/ThemeFile.h"
 
 #include "recordio/BinaryFileIO.h"
+#include "recordio/RecordFile.h"
 #include "platform/CaseInsensitivePath.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -87,8 +89,6 @@ bool DecodeInto(BinaryFileIO& io, Theme& theme, QString* error)
 
 void EncodeInto(BinaryFileIO& io, const Theme& theme)
 {
-    io.ClearBuffer();
-    io.SetBigEndian(1);
     qint32 pos = 0;
     io.WriteTag(pos, QStringLiteral("THME"));
     for (FontRecord Theme::*member : kFontsInFileOrder) {
@@ -139,10 +139,7 @@ QString ThemeFilePath(const QString& themePath, const QString& name)
 {
     if (themePath.isEmpty())
         return {};
-    QString folder = themePath;
-    if (!folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QDir::separator()))
-        folder += QDir::separator();
-    return folder + name + QLatin1String(kThemeFileExtension);
+    return WithFinalSeparator(themePath) + name + QLatin1String(kThemeFileExtension);
 }
 
 bool LoadTheme(Theme& theme, const QString& themePath, const QString& name)
@@ -162,34 +159,20 @@ bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name
 
 bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    if (!io.LoadBuffer(filePath)) {
-        if (error)
-            *error = QStringLiteral("cannot read %1").arg(filePath);
-        return false;
-    }
-    return DecodeInto(io, theme, error);
+    return ReadRecordFile(filePath, false, error, [&](BinaryFileIO& io) { return DecodeInto(io, theme, error); });
 }
 
 bool WriteThemeFile(const Theme& theme, const QString& filePath)
 {
-    BinaryFileIO io;
-    EncodeInto(io, theme);
-    return io.SaveBuffer(filePath, true);
+    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, theme); });
 }
 
 bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error)
 {
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    io.LoadBytes(bytes);
-    return DecodeInto(io, theme, error);
+    return DecodeRecordBytes(bytes, [&](BinaryFileIO& io) { return DecodeInto(io, theme, error); });
 }
 
 QByteArray EncodeTheme(const Theme& theme)
 {
-    BinaryFileIO io;
-    EncodeInto(io, theme);
-    return io.FileBuffer();
+    return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, theme); });
 }
