@@ -214,11 +214,33 @@ bool AdvListData::SortByColumn(int column, bool descending)
     if (column < 0 || column >= ColumnCount())
         return false;
     const int count = RowCount();
-    // Keys sit beside their row numbers so the sort compares without a second look-up.
-    std::vector<std::pair<QString, int>> keyed;
+    // Every key is lower-cased once, into one block of text, and sits beside its row number, so
+    // the sort compares ready keys that lie close together in memory.
+    qsizetype total = 0;
+    for (int r = 0; r < count; ++r)
+        total += m_rows[r].at(column).size();
+    QString folded;
+    folded.reserve(total);
+    std::vector<std::pair<qsizetype, qsizetype>> spans;  // start and length of each key
+    spans.reserve(count);
+    for (int r = 0; r < count; ++r) {
+        const QString& cell = m_rows[r].at(column);
+        const qsizetype start = folded.size();
+        if (QtPrivate::isAscii(cell)) {
+            folded.resize(start + cell.size());
+            const char16_t* in = reinterpret_cast<const char16_t*>(cell.utf16());
+            char16_t* out = reinterpret_cast<char16_t*>(folded.data()) + start;
+            for (qsizetype i = 0; i < cell.size(); ++i)
+                out[i] = (in[i] >= 'A' && in[i] <= 'Z') ? char16_t(in[i] | 0x20) : in[i];
+        } else {
+            folded += cell.toLower();
+        }
+        spans.emplace_back(start, folded.size() - start);
+    }
+    std::vector<std::pair<QStringView, int>> keyed;
     keyed.reserve(count);
     for (int r = 0; r < count; ++r)
-        keyed.emplace_back(m_rows[r].at(column).toLower(), r);
+        keyed.emplace_back(QStringView(folded).mid(spans[r].first, spans[r].second), r);
     // A stable sort by "less than" keeps equal keys in their former order, which is exactly what
     // a bubble sort that swaps only on "greater than" yields.
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 
 void PassiveFileSearch::ResetSearch(qint32 filesPerStep)
 {
@@ -38,32 +39,33 @@ bool PassiveFileSearch::SearchStep()
         return true;
     }
     if (m_fileListIndex < m_searchFolders.size()) {
-        ListFiles(m_searchFolders[m_fileListIndex++]);
+        ListFolder(m_searchFolders[m_fileListIndex++]);
         return true;
     }
     if (m_subfolderIndex < m_searchFolders.size()) {
-        // A copy: the listing appends to SearchFolders, which may move its entries.
-        const QString folder = m_searchFolders[m_subfolderIndex++];
-        ListSubfolders(folder);
+        m_searchFolders.append(m_subfoldersOf[m_subfolderIndex]);
+        m_subfoldersOf[m_subfolderIndex++].clear();
         return true;
     }
     return false;
 }
 
-// Regular files only, hidden ones left out (no QDir::Hidden, no QDir::System), unsorted.
-void PassiveFileSearch::ListFiles(const QString& folder)
+// One listing, in the file system's order, gives both: regular files (and links to them) become
+// candidates now; plain folders wait for their folder's subfolder step. Hidden entries are left
+// out (no QDir::Hidden, no QDir::System), and so are links to folders, which are never entered.
+void PassiveFileSearch::ListFolder(const QString& folder)
 {
-    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
-    while (it.hasNext())
-        m_candidateFiles.append(it.next());
-}
-
-// Plain folders only: hidden folders and links to folders are never entered.
-void PassiveFileSearch::ListSubfolders(const QString& folder)
-{
-    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    while (it.hasNext())
-        m_searchFolders.append(it.next() + QLatin1Char('/'));
+    QStringList subfolders;
+    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        if (!info.isDir())
+            m_candidateFiles.append(path);
+        else if (!info.isSymLink())
+            subfolders.append(path + QLatin1Char('/'));
+    }
+    m_subfoldersOf.append(std::move(subfolders));
 }
 
 // A candidate is tested against every extension, so a name could match more than one of them.

@@ -5,7 +5,8 @@
 // Each SearchStep does exactly one of these, in this order of priority:
 //   1. test up to FilesPerStep listed files against the wanted extensions;
 //   2. list the files of the next known folder;
-//   3. list the subfolders of the next folder (they join the end of the folder list);
+//   3. add the subfolders of the next folder to the end of the folder list (one directory listing
+//      per folder finds its files and its subfolders; the subfolders wait for this step);
 // and returns False once nothing is left. So every file of every known folder is listed and
 // tested before the first folder's subfolders are looked at, and the walk is breadth-first.
 // Within a folder, entries come in the order the file system returns them (never sorted).
@@ -38,11 +39,11 @@ public:
     qint32 FoundCount() const { return static_cast<qint32>(m_foundFiles.size()); }
 
 private:
-    void ListFiles(const QString& folder);
-    void ListSubfolders(const QString& folder);
+    void ListFolder(const QString& folder);
     void TestCandidates();
 
     QStringList m_searchFolders;   // each ends in "/"
+    QList<QStringList> m_subfoldersOf;  // per listed folder, its subfolders until their step
     qint32 m_subfolderIndex = 0;   // next folder whose subfolders are listed
     qint32 m_fileListIndex = 0;    // next folder whose files are listed
     QStringList m_candidateFiles;  // every listed file, any extension
