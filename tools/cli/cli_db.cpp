@@ -6,6 +6,7 @@
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -62,13 +63,23 @@ MediaRecord RecordFromJson(const QJsonValue& value, int index)
     return r;
 }
 
+// The records go out one by one, each indented as inside the array, so the text is exactly what
+// printing the whole array as one document gives, without that document in memory.
 int Dump(const QStringList& args)
 {
     CliRequireArgs(args, 1, 1, QStringLiteral("ridevault-cli db dump FILE"));
-    QJsonArray out;
-    for (const MediaRecord& r : CliReadDatabase(args[0]))
-        out.append(CliRecordToJson(r));
-    CliPrintJson(QJsonDocument(out));
+    const std::vector<MediaRecord> records = CliReadDatabase(args[0]);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        throw CliError(QStringLiteral("cannot write to standard output"));
+    out.write("[\n");
+    for (size_t i = 0; i < records.size(); ++i) {
+        QByteArray record = QJsonDocument(CliRecordToJson(records[i])).toJson(QJsonDocument::Indented);
+        record.chop(1);  // the document's final line break
+        record.replace("\n", "\n    ");
+        out.write("    " + record + (i + 1 < records.size() ? ",\n" : "\n"));
+    }
+    out.write("]\n");
     return 0;
 }
 
