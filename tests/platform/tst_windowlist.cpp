@@ -2,7 +2,7 @@
 
 #include "platform/WindowList.h"
 
-#include "FindExactWindow.h"
+#include "FindWindow.h"
 #include "TestFolder.h"
 
 #include <QCoreApplication>
@@ -27,43 +27,38 @@ private Q_SLOTS:
     void processesStandInWithoutDisplay_data()
     {
         QTest::addColumn<QByteArray>("display");
-        QTest::newRow("no DISPLAY") << QByteArray();
-        QTest::newRow("unreachable X server") << QByteArray(":4711");
+        QTest::addColumn<bool>("windowsPath");
+        QTest::newRow("no DISPLAY") << QByteArray() << false;
+        QTest::newRow("unreachable X server") << QByteArray(":4711") << false;
+        QTest::newRow("Windows path as under Wine") << QByteArray() << true;
     }
 
     // The running process is listed under its program's file name with its pid as the handle, and
-    // drops out of the list once it has ended.
+    // drops out of the list once it has ended. Wine shows the Windows path of the program as
+    // argv[0]; the title is still the file name alone, whichever separator the path uses.
     void processesStandInWithoutDisplay()
     {
         QFETCH(QByteArray, display);
+        QFETCH(bool, windowsPath);
         if (display.isEmpty())
             qunsetenv("DISPLAY");
         else
             qputenv("DISPLAY", display);
 
         QProcess probe;
-        probe.start(m_folder.filePath(m_probe), {QStringLiteral("60")});
+        const QString title =
+            windowsPath ? QStringLiteral("RvProbe Wine-%1.exe").arg(QCoreApplication::applicationPid()) : m_probe;
+        if (windowsPath)
+            probe.start(QStringLiteral("/bin/bash"),
+                        {QStringLiteral("-c"), QStringLiteral("exec -a \"C:\\\\Games\\\\Probe Dir\\\\%1\" sleep 60").arg(title)});
+        else
+            probe.start(m_folder.filePath(m_probe), {QStringLiteral("60")});
         QVERIFY(probe.waitForStarted());
-        QTRY_COMPARE(FindExact(m_probe), WindowHandle(probe.processId()));
+        QTRY_COMPARE(FindExact(title), WindowHandle(probe.processId()));
 
         probe.kill();
         QVERIFY(probe.waitForFinished());
-        QCOMPARE(FindExact(m_probe), WindowHandle(0));
-    }
-
-    // Wine shows the Windows path of the program as argv[0]; the title is its file name, without
-    // the folder, whichever separator the path uses.
-    void windowsStyleProgramPath()
-    {
-        qunsetenv("DISPLAY");
-        const QString name = QStringLiteral("RvProbe Wine-%1.exe").arg(QCoreApplication::applicationPid());
-        QProcess probe;
-        probe.start(QStringLiteral("/bin/bash"),
-                    {QStringLiteral("-c"), QStringLiteral("exec -a \"C:\\\\Games\\\\Probe Dir\\\\%1\" sleep 60").arg(name)});
-        QVERIFY(probe.waitForStarted());
-        QTRY_COMPARE(FindExact(name), WindowHandle(probe.processId()));
-        probe.kill();
-        QVERIFY(probe.waitForFinished());
+        QCOMPARE(FindExact(title), WindowHandle(0));
     }
 
     // EnumRunningProcesses stops at the first false, as EnumWindows stops at its callback's FALSE.

@@ -2,7 +2,8 @@
 
 #include "platform/WindowList.h"
 
-#include "FindExactWindow.h"
+#include "FindWindow.h"
+#include "X11Windows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -39,14 +40,7 @@ public:
         xcb_change_property(m_c.get(), XCB_PROP_MODE_REPLACE, w, property, type, 8, uint32_t(bytes.size()),
                             bytes.constData());
     }
-    xcb_atom_t atom(const char* name)
-    {
-        xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(m_c.get(), xcb_intern_atom(m_c.get(), 0, uint16_t(qstrlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : 0;
-        std::free(r);
-        return a;
-    }
+    xcb_atom_t atom(const char* name) { return X11Atom(m_c.get(), name); }
     void destroy(xcb_window_t w) { xcb_destroy_window(m_c.get(), w); }
     void sync() { std::free(xcb_get_input_focus_reply(m_c.get(), xcb_get_input_focus(m_c.get()), nullptr)); }
 

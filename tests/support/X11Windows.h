@@ -2,7 +2,7 @@
 // Test helpers for real X11 windows (the tests that run under Xvfb): closing a window as a window
 // manager's close button does, the process that owns a window, and typing a key into a window.
 
-#include "platform/WindowList.h"
+#include "FindWindow.h"
 
 #include <QtGlobal>
 
@@ -54,14 +54,7 @@ inline qint64 X11WindowPid(WindowHandle window)
 // The first top-level window titled exactly `title` whose owner is process `pid`, or 0.
 inline WindowHandle FindX11Window(const QString& title, qint64 pid)
 {
-    WindowHandle found = 0;
-    EnumTopLevelWindows([&](WindowHandle handle, const QString& t) {
-        if (t != title || X11WindowPid(handle) != pid)
-            return true;
-        found = handle;
-        return false;
-    });
-    return found;
+    return FindExact(title, [pid](WindowHandle handle) { return X11WindowPid(handle) == pid; });
 }
 
 // Types one key into the window: a key press and a key release of the key that carries `keysym`
