@@ -3,17 +3,14 @@
 #include "controls/FontConvert.h"
 
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
 
 FontSampleBox::FontSampleBox(const QString& caption, QWidget* parent)
-    : QFrame(parent)
+    : ClickFrame(parent)
     , m_caption(caption)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setCursor(Qt::PointingHandCursor);
     setAccessibleName(caption);
 }
 
@@ -25,7 +22,7 @@ void FontSampleBox::SetFont(const FontRecord& font)
 
 void FontSampleBox::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
+    ClickFrame::paintEvent(event);
     // The caption centred in the box's own font, measured in that font.
     QPainter painter(this);
     const QFont font = ToQFont(m_font);
@@ -36,10 +33,4 @@ void FontSampleBox::paintEvent(QPaintEvent* event)
     const double x = (width() - metrics.horizontalAdvance(m_caption)) * 0.5;
     const double y = (height() - metrics.height()) * 0.5;
     painter.drawText(QPointF(x, y + metrics.ascent()), m_caption);
-}
-
-void FontSampleBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT Clicked();
 }

@@ -1,12 +1,11 @@
 #pragma once
 // One of the theme editor's font boxes: it holds a working copy of a theme font and shows its
-// caption ("List Font", ...) centred, in that font. A left click raises Clicked.
+// caption ("List Font", ...) centred, in that font. A click raises Clicked.
 
+#include "dialogs/ClickFrame.h"
 #include "theme/FontRecord.h"
 
-#include <QFrame>
-
-class FontSampleBox : public QFrame {
+class FontSampleBox : public ClickFrame {
     Q_OBJECT
 public:
     FontSampleBox(const QString& caption, QWidget* parent = nullptr);
@@ -16,12 +15,8 @@ public:
     // Takes the font over and draws the sample anew.
     void SetFont(const FontRecord& font);
 
-Q_SIGNALS:
-    void Clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString m_caption;

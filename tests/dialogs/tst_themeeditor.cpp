@@ -18,6 +18,8 @@
 #include "theme/ThemeFile.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -56,12 +58,18 @@ void Step(frmEditTheme& editor, const QString& step)
     if (step == QLatin1String("pick")) {
         frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
         LeftClick(editor.Swatch(Frame::List, 2));
+    } else if (step == QLatin1String("pick by keyboard")) {
+        frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
+        QTest::keyClick(editor.Swatch(Frame::List, 2), Qt::Key_Space);
     } else if (step == QLatin1String("pick cancel")) {
         frmColorPicker::SetNextAnswer(std::nullopt);
         LeftClick(editor.Swatch(Frame::List, 2));
     } else if (step == QLatin1String("font")) {
         SetNextFontDialogAnswer(ChosenFont());
         LeftClick(editor.FontBox(1));
+    } else if (step == QLatin1String("font by keyboard")) {
+        SetNextFontDialogAnswer(ChosenFont());
+        QTest::keyClick(editor.FontBox(1), Qt::Key_Return);
     } else if (step == QLatin1String("font cancel")) {
         SetNextFontDialogAnswer(std::nullopt);
         LeftClick(editor.FontBox(1));
@@ -113,6 +121,8 @@ private Q_SLOTS:
     void colorize();
     void questions_data();
     void questions();
+    void proposedName_data();
+    void proposedName();
 };
 
 void tst_themeeditor::dirtyFlag_data()
@@ -122,8 +132,10 @@ void tst_themeeditor::dirtyFlag_data()
     QTest::addColumn<int>("applied");
     QTest::newRow("opening") << QStringList{} << false << 0;
     QTest::newRow("colour picked") << QStringList{"pick"} << true << 0;
+    QTest::newRow("colour picked from the keyboard") << QStringList{"pick by keyboard"} << true << 0;
     QTest::newRow("picker cancelled") << QStringList{"pick cancel"} << false << 0;
     QTest::newRow("font chosen") << QStringList{"font"} << true << 0;
+    QTest::newRow("font chosen from the keyboard") << QStringList{"font by keyboard"} << true << 0;
     QTest::newRow("font dialog cancelled") << QStringList{"font cancel"} << false << 0;
     QTest::newRow("preview size clicked") << QStringList{"preview"} << true << 0;
     QTest::newRow("colorized") << QStringList{"colorize"} << true << 0;
@@ -380,6 +392,43 @@ void tst_themeeditor::questions()
     QVERIFY(editor.isVisible());
     QVERIFY(editor.ThemeDirty());
     QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), QByteArray("old"));
+}
+
+void tst_themeeditor::proposedName_data()
+{
+    QTest::addColumn<QString>("themeName");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("the built-in theme") << "" << "New Theme";
+    QTest::newRow("a named theme") << "Midnight" << "Midnight";
+}
+
+// The real name prompt, read while it is open and cancelled: nothing is written.
+void tst_themeeditor::proposedName()
+{
+    QFETCH(QString, themeName);
+    QFETCH(QString, proposed);
+    Fixture f;
+    f.settings.ThemeName = themeName;
+    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+    QString shown;
+    QString caption;
+    QStringList labels;
+    WhenModalOpens<frmInputBox>([&](frmInputBox* box) {
+        shown = box->Input()->text();
+        caption = box->windowTitle();
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            labels << label->text();
+        // A file name cannot hold "?": typing it does nothing.
+        QTest::keyClicks(box->Input(), QStringLiteral("?"));
+        shown += box->Input()->text();
+        LeftClick(box->CancelButton());
+    });
+    LeftClick(editor.SaveButton());
+    QCOMPARE(shown, proposed + proposed);
+    QCOMPARE(caption, QStringLiteral("Save Theme As..."));
+    QVERIFY(labels.contains(QStringLiteral("Title of this Theme:")));
+    QCOMPARE(f.settings.ThemeName, themeName);
+    QVERIFY(f.folder.listAll().isEmpty());
 }
 
 QTEST_MAIN(tst_themeeditor)
