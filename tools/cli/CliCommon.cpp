@@ -1,6 +1,7 @@
 #include "CliCommon.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonParseError>
 #include <QTextStream>
 
@@ -40,6 +41,37 @@ void CliRequireArgs(const QStringList& args, int min, int max, const QString& us
 {
     if (args.size() < min || args.size() > max)
         throw CliError(QStringLiteral("usage: ") + usage);
+}
+
+QStringList CliTakeOption(QStringList& args, const QString& name, bool all)
+{
+    QStringList values;
+    for (qsizetype i = args.indexOf(name); i >= 0; i = args.indexOf(name)) {
+        if (i + 1 >= args.size())
+            throw CliError(QStringLiteral("%1 needs a value").arg(name));
+        values << args[i + 1];
+        args.remove(i, 2);
+    }
+    if (!all && values.size() > 1)
+        throw CliError(QStringLiteral("%1 given more than once").arg(name));
+    return values;
+}
+
+QString CliTakeFolder(QStringList& args, const QString& name)
+{
+    const QStringList values = CliTakeOption(args, name);
+    if (values.isEmpty())
+        throw CliError(QStringLiteral("%1 DIR is required").arg(name));
+    if (!QFileInfo(values[0]).isDir())
+        throw CliError(QStringLiteral("%1: no such folder").arg(values[0]));
+    return values[0];
+}
+
+void CliRefuseUnknownOptions(const QStringList& args)
+{
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1String("--")))
+            throw CliError(QStringLiteral("unknown option %1").arg(a));
 }
 
 int CliDispatch(const char* group, const char* help, const QStringList& args,

@@ -28,6 +28,15 @@ bool CliWantsHelp(const QStringList& args);
 // Throws CliError("usage: ...") unless args has between min and max entries.
 void CliRequireArgs(const QStringList& args, int min, int max, const QString& usage);
 
+// Removes "--name VALUE" from args and returns VALUE; every occurrence when `all` is set, else at
+// most one (a second is an error), so a mistyped repeat never silently wins.
+QStringList CliTakeOption(QStringList& args, const QString& name, bool all = false);
+// Removes the required "--name DIR" from args and returns DIR as given; an error when it is missing
+// or names no folder ("--simulator", "--program-folder").
+QString CliTakeFolder(QStringList& args, const QString& name);
+// An error for anything left in args that looks like an option.
+void CliRefuseUnknownOptions(const QStringList& args);
+
 // One command of a group: "dump", "write", ...; run(args after the command name).
 struct CliSubcommand {
     const char* name;

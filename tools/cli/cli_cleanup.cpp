@@ -5,7 +5,6 @@
 
 #include "ride/CleanupInstalledFiles.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -17,30 +16,20 @@ const char kCleanupHelp[] =
     "      delete the files listed in DIR/Ridevault.rvltps, the folders this emptied and the list;\n"
     "      prints {\"deleted\": [...], \"removedFolders\": [...], \"skipped\": [...]}\n";
 
-QString FolderOption(const QStringList& args, const QString& name)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0 || i + 1 >= args.size())
-        throw CliError(QStringLiteral("%1 DIR is required").arg(name));
-    if (args.lastIndexOf(name) != i)
-        throw CliError(QStringLiteral("%1 given more than once").arg(name));
-    if (!QFileInfo(args[i + 1]).isDir())
-        throw CliError(QStringLiteral("%1: no such folder").arg(args[i + 1]));
-    return args[i + 1];
-}
-
 } // namespace
 
-int RunCleanupCommand(const QStringList& args)
+int RunCleanupCommand(const QStringList& arguments)
 {
+    QStringList args = arguments;
     if (args.isEmpty() || CliWantsHelp(args)) {
         CliPrint(QLatin1String(kCleanupHelp));
         return args.isEmpty() ? kCliUsageError : 0;
     }
     if (args.size() != 4)
         throw CliError(QStringLiteral("usage: ridevault-cli cleanup --simulator DIR --program-folder DIR"));
-    const QString simulator = FolderOption(args, QStringLiteral("--simulator"));
-    const QString programFolder = FolderOption(args, QStringLiteral("--program-folder"));
+    const QString simulator = CliTakeFolder(args, QStringLiteral("--simulator"));
+    const QString programFolder = CliTakeFolder(args, QStringLiteral("--program-folder"));
+    CliRequireArgs(args, 0, 0, QStringLiteral("ridevault-cli cleanup --simulator DIR --program-folder DIR"));
     const CleanupResult r = CleanupInstalledFiles(simulator, programFolder);
     CliPrintJson(QJsonDocument(QJsonObject{
         {QStringLiteral("deleted"), QJsonArray::fromStringList(r.deleted)},

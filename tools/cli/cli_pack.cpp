@@ -30,38 +30,6 @@ const char kPackHelp[] =
     "  ridevault-cli pack install PACK --simulator DIR --program-folder DIR\n"
     "                                           install as a ride would (exit status 0 on result 0)\n";
 
-// Removes "--name VALUE" from args and returns VALUE; every occurrence when `all` is set.
-QStringList TakeOption(QStringList& args, const QString& name, bool all = false)
-{
-    QStringList values;
-    for (qsizetype i = args.indexOf(name); i >= 0; i = args.indexOf(name)) {
-        if (i + 1 >= args.size())
-            throw CliError(QStringLiteral("%1 needs a value").arg(name));
-        values << args[i + 1];
-        args.remove(i, 2);
-    }
-    if (!all && values.size() > 1)
-        throw CliError(QStringLiteral("%1 given more than once").arg(name));
-    return values;
-}
-
-QString RequiredFolder(QStringList& args, const QString& name)
-{
-    const QStringList values = TakeOption(args, name);
-    if (values.isEmpty())
-        throw CliError(QStringLiteral("%1 DIR is required").arg(name));
-    if (!QFileInfo(values[0]).isDir())
-        throw CliError(QStringLiteral("%1: no such folder").arg(values[0]));
-    return values[0];
-}
-
-void RefuseUnknownOptions(const QStringList& args)
-{
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1String("--")))
-            throw CliError(QStringLiteral("unknown option %1").arg(a));
-}
-
 // Loads and parses a package, or throws with the reason.
 PackageContents ParseOrFail(const QString& path, BinaryFileIO& io)
 {
@@ -186,9 +154,9 @@ QStringList CollectFiles(const QDir& root, const QStringList& given)
 int Create(const QStringList& arguments)
 {
     QStringList args = arguments;
-    const QStringList roots = TakeOption(args, QStringLiteral("--root"));
-    const QStringList texts = TakeOption(args, QStringLiteral("--text"), true);
-    RefuseUnknownOptions(args);
+    const QStringList roots = CliTakeOption(args, QStringLiteral("--root"));
+    const QStringList texts = CliTakeOption(args, QStringLiteral("--text"), true);
+    CliRefuseUnknownOptions(args);
     if (roots.isEmpty() || args.size() < 2)
         throw CliError(QStringLiteral("usage: ridevault-cli pack create OUT --root DIR [--text TEXT]... FILE..."));
     if (texts.size() > 3)
@@ -224,9 +192,9 @@ int Install(const QStringList& arguments)
 {
     QStringList args = arguments;
     PackageInstallation installation;
-    installation.SimulatorPath = RequiredFolder(args, QStringLiteral("--simulator"));
-    installation.ProgramFolder = RequiredFolder(args, QStringLiteral("--program-folder"));
-    RefuseUnknownOptions(args);
+    installation.SimulatorPath = CliTakeFolder(args, QStringLiteral("--simulator"));
+    installation.ProgramFolder = CliTakeFolder(args, QStringLiteral("--program-folder"));
+    CliRefuseUnknownOptions(args);
     CliRequireArgs(args, 1, 1,
                    QStringLiteral("ridevault-cli pack install PACK --simulator DIR --program-folder DIR"));
     const PackageResult result = InstallPackage(installation, args[0]);

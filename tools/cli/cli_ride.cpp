@@ -8,7 +8,6 @@
 #include "ride/Ride.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -21,20 +20,6 @@ const char kRideHelp[] =
     "      print the updated record as JSON. Exit status 0 only when the simulator was started;\n"
     "      a refused ride prints the program's message and changes nothing.\n";
 
-QString FolderOption(QStringList& args, const QString& name)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0 || i + 1 >= args.size())
-        throw CliError(QStringLiteral("%1 DIR is required").arg(name));
-    const QString folder = args[i + 1];
-    args.remove(i, 2);
-    if (args.contains(name))
-        throw CliError(QStringLiteral("%1 given more than once").arg(name));
-    if (!QFileInfo(folder).isDir())
-        throw CliError(QStringLiteral("%1: no such folder").arg(folder));
-    return WithFinalSeparator(QDir(folder).absolutePath());
-}
-
 } // namespace
 
 int RunRideCommand(const QStringList& arguments)
@@ -45,8 +30,10 @@ int RunRideCommand(const QStringList& arguments)
     }
     QStringList args = arguments;
     RidePlaces places;
-    places.SimulatorPath = FolderOption(args, QStringLiteral("--simulator"));
-    places.ProgramFolder = FolderOption(args, QStringLiteral("--program-folder"));
+    // Joined to file names as the program does, so each needs its final separator.
+    places.SimulatorPath = WithFinalSeparator(QDir(CliTakeFolder(args, QStringLiteral("--simulator"))).absolutePath());
+    places.ProgramFolder = WithFinalSeparator(QDir(CliTakeFolder(args, QStringLiteral("--program-folder"))).absolutePath());
+    CliRefuseUnknownOptions(args);
     CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR"));
     places.DatabaseFile = args[0];
     MediaTable table;
