@@ -1,8 +1,9 @@
 // The theme editor opened from the main window: Apply and Save show the edited theme on the window,
 // Save writes the theme and names it in the settings, and the picker's previous colours outlive
-// each editor.
+// each editor; reached through View > Settings... > "Editor", the saved theme is in the theme list.
 
 #include "MainWindowFixture.h"
+#include "ModalDriver.h"
 #include "WidgetClicks.h"
 
 #include "controls/ucTextButton.h"
@@ -10,14 +11,17 @@
 #include "dialogs/frmColorPicker.h"
 #include "dialogs/frmEditTheme.h"
 #include "dialogs/frmInputBox.h"
+#include "dialogs/frmSettings.h"
 #include "theme/ThemeFile.h"
 
+#include <QListWidget>
 #include <QTest>
 
 class tst_mainthemeeditor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void applyAndSave();
+    void fromSettings();
 };
 
 void tst_mainthemeeditor::applyAndSave()
@@ -53,6 +57,32 @@ void tst_mainthemeeditor::applyAndSave()
     });
     window.EditTheme(&window);
     QCOMPARE(f.state.RecentColors.At(0), wine);
+}
+
+// View > Settings... > "Editor": the edited theme shows on the main window and the settings'
+// theme list offers the saved theme as soon as the editor has closed.
+void tst_mainthemeeditor::fromSettings()
+{
+    MainWindowFixture f;
+    frmMain& window = f.Open();
+    QStringList offered;
+    WhenModalOpens<frmSettings>([&](frmSettings* settings) {
+        frmEditTheme::SetNextAction([](frmEditTheme& editor) {
+            frmColorPicker::SetNextAnswer(RgbColor(20, 120, 40));
+            LeftClick(editor.Swatch(frmEditTheme::ColorFrame::Window, 0));
+            frmInputBox::SetNextAnswer(QStringLiteral("Forest"), true);
+            LeftClick(editor.SaveButton());
+            LeftClick(editor.ExitButton());
+        });
+        LeftClick(settings->ThemeButton(0));
+        for (int i = 0; i < settings->ThemeList()->count(); ++i)
+            offered << settings->ThemeList()->item(i)->text();
+        LeftClick(settings->CancelButton());
+    });
+    window.ShowSettings();
+    QCOMPARE(frmEditTheme::PendingActions(), 0);
+    QVERIFY2(offered.contains(QStringLiteral("Forest")), qPrintable(offered.join(QLatin1Char(','))));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(20, 120, 40));
 }
 
 QTEST_MAIN(tst_mainthemeeditor)
