@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
+#include "UrlCatcher.h"
 
 #include "controls/ucAdvList.h"
 #include "controls/ucStatusBar.h"
@@ -17,7 +18,6 @@
 #include "ride/PackageWriter.h"
 #include "settings/MakerWebSite.h"
 
-#include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,14 +85,6 @@ std::vector<PackageSourceFile> LoopPackage()
     return {{QStringLiteral("objects\\loop\\"), QStringLiteral("station.obj"), "station"},
             {QStringLiteral("tracks\\"), QStringLiteral("Loop.tktrack"), "packaged loop"}};
 }
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
 
 } // namespace
 
@@ -314,13 +306,9 @@ private Q_SLOTS:
         QFETCH(QString, entry);
         QFETCH(QUrl, address);
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         RideScene s({});
         s.menu("lblMenu2");
         s.menu(entry.toLatin1().constData());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.opened, QList<QUrl>{address});
     }
 };

@@ -2,38 +2,20 @@
 // check, each handed to the desktop as the address it must be.
 
 #include "TestFolder.h"
+#include "UrlCatcher.h"
 
 #include "dialogs/OpenDocument.h"
 #include "settings/AppPaths.h"
 #include "settings/MakerWebSite.h"
 
-#include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class TestHelpDocuments : public QObject {
     Q_OBJECT
     UrlCatcher m_catcher;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
-    }
-    void cleanupTestCase()
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    }
     void init() { m_catcher.opened.clear(); }
 
     void versionCheck_data()
