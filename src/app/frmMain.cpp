@@ -153,10 +153,7 @@ void frmMain::moveEvent(QMoveEvent*)
 
 void frmMain::changeEvent(QEvent* event)
 {
-    // The default theme is made of system colour references: follow the desktop's palette.
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        ApplyThemeColors();
-    else if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange)
         RefreshDisplay();
     QWidget::changeEvent(event);
 }

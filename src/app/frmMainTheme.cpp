@@ -1,7 +1,7 @@
 // frmMain: ApplyTheme, which hands every themed control its colours and fonts, measures the theme
 // fonts and sets the sizes and vertical positions that follow from them, then runs the resize
-// layout. The colours are resolved again whenever the desktop's palette changes, so the default
-// theme, made of system colour references, follows the desktop.
+// layout. System colour references (the default theme) are resolved against the desktop's palette:
+// the program's own controls at every paint, labels and text boxes here.
 //
 // Every distance here is in pixels.
 

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void menuEnabledRules();
     void dropDownsFollowTheMouse();
     void failedSaveKeepsTheWindowOpen();
+    void ctrlFSearches();
 };
 
 void TestMainWindow::firstStartAndShutdown()
@@ -263,6 +264,14 @@ void TestMainWindow::failedSaveKeepsTheWindowOpen()
     QVERIFY(QDir(f.folder.filePath(kSettingsFileName)).removeRecursively());
     QVERIFY(f.Close());
     QVERIFY(QFileInfo::exists(SettingsFilePath(f.ProgramFolder())));
+}
+
+void TestMainWindow::ctrlFSearches()
+{
+    MainWindowFixture f;
+    frmMain& window = f.Open();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(f.Child<QLineEdit>("txtSearch")->hasFocus());
 }
 
 QTEST_MAIN(TestMainWindow)
