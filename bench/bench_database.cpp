@@ -2,17 +2,30 @@
 // read and write of a file of the same size, and AddMediaRecord into an empty table (the time per
 // add must not grow with the table: the duplicate check is an index, not a scan).
 //
-// Counters: "vs_plain" = our time / plain file I/O time of the same bytes; "ns_per_add".
+// Counters: "vs_plain" = our time / plain file I/O time of the same bytes; "ns_per_add". The save
+// also reports "vs_plain_synced" (against the same bytes through QSaveFile, which waits for the
+// disk as our save does) and "encode_vs_plain" (encoding alone against the plain write).
+// BM_DecodeFloor is the floor under the load: the same texts decoded from the same bytes in memory
+// into strings and nothing else (no file, no records, no index), against the same plain read.
+// BM_CliDump: the peak memory of "ridevault-cli db dump" above a dump of an empty database, against
+// what the loaded table itself takes in this process ("peak_vs_table").
 
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
+#include "platform/NarrowText.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <functional>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,14 +95,147 @@ void BM_SaveDatabase(benchmark::State& state)
     const MediaTable table = RealisticTable(static_cast<int>(state.range(0)));
     const QByteArray bytes = EncodeMediaDatabase(table);
     const QString plainPath = dir.filePath(QStringLiteral("plain.bin"));
-    double ours = 0, plain = 0;
+    double ours = 0, plain = 0, saved = 0, encode = 0;
     for (auto _ : state) {
-        const auto a = std::chrono::steady_clock::now();
+        auto a = std::chrono::steady_clock::now();
         SaveMediaDatabase(table, dir.path());
         ours += Seconds(a, std::chrono::steady_clock::now());
         plain += PlainWrite(plainPath, bytes);
+        // The same bytes through QSaveFile, which waits for the disk as every save of ours does.
+        a = std::chrono::steady_clock::now();
+        QSaveFile file(plainPath);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        file.commit();
+        saved += Seconds(a, std::chrono::steady_clock::now());
+        a = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(EncodeMediaDatabase(table).size());
+        encode += Seconds(a, std::chrono::steady_clock::now());
     }
     state.counters["vs_plain"] = ours / plain;
+    state.counters["vs_plain_synced"] = ours / saved;
+    state.counters["encode_vs_plain"] = encode / plain;
+}
+
+quint32 BigEndianLong(const char* at)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(at);
+    return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | quint32(b[3]);
+}
+
+void BM_DecodeFloor(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const MediaTable table = RealisticTable(static_cast<int>(state.range(0)));
+    SaveMediaDatabase(table, dir.path());
+    const QString path = MediaDatabasePath(dir.path());
+    const QByteArray bytes = EncodeMediaDatabase(table);
+    double floor = 0, plain = 0;
+    for (auto _ : state) {
+        const auto a = std::chrono::steady_clock::now();
+        std::vector<QString> texts;
+        texts.reserve(size_t(table.MediaCount()) * 8);
+        const char* at = bytes.constData() + 12;
+        for (qint32 r = 0; r < table.MediaCount(); ++r) {
+            for (int field = 0; field < 10; ++field) {
+                if (field == 1 || field == 3) {  // FileType and RideCount
+                    at += 4;
+                    continue;
+                }
+                const qint32 count = qint32(BigEndianLong(at));
+                texts.push_back(FromNarrowText(at + 4, count));
+                at += 4 + count;
+            }
+        }
+        benchmark::DoNotOptimize(texts.data());
+        floor += Seconds(a, std::chrono::steady_clock::now());
+        plain += PlainRead(path);
+    }
+    state.counters["vs_plain"] = floor / plain;
+}
+
+// Peak resident memory (KiB) of one run of the command-line tool, its output thrown away.
+long PeakKiB(const QString& program, const QStringList& args)
+{
+    std::vector<QByteArray> owned{program.toLocal8Bit()};
+    for (const QString& a : args)
+        owned.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : owned)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return usage.ru_maxrss;
+}
+
+long ResidentKiB()
+{
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Runs `work` in a child process and returns what it returns, so that this process never holds
+// the table: a child started later would otherwise count this process's memory in its own peak.
+long InChild(const std::function<long()>& work)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const long value = work();
+        if (write(fds[1], &value, sizeof value) != sizeof value)
+            _exit(1);
+        _exit(0);
+    }
+    long value = -1;
+    if (read(fds[0], &value, sizeof value) != sizeof value)
+        value = -1;
+    close(fds[0]);
+    close(fds[1]);
+    waitpid(pid, nullptr, 0);
+    return value;
+}
+
+void BM_CliDump(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString full = dir.filePath(QStringLiteral("full.rvltdb"));
+    const QString empty = dir.filePath(QStringLiteral("empty.rvltdb"));
+    const int count = static_cast<int>(state.range(0));
+    InChild([&] { return long(SaveMediaDatabaseFile(RealisticTable(count), full)); });
+    SaveMediaDatabaseFile(MediaTable(), empty);
+    const long tableKiB = InChild([&] {
+        const long before = ResidentKiB();
+        std::vector<MediaRecord> records;
+        ReadMediaDatabaseFile(full, records);
+        return ResidentKiB() - before;
+    });
+    const QString cli = QStringLiteral(RIDEVAULT_CLI);
+    long peakKiB = 0;
+    for (auto _ : state) {
+        const auto a = std::chrono::steady_clock::now();
+        peakKiB = std::max(peakKiB, PeakKiB(cli, {QStringLiteral("db"), QStringLiteral("dump"), full}));
+        state.SetIterationTime(Seconds(a, std::chrono::steady_clock::now()));
+    }
+    const long baseKiB = PeakKiB(cli, {QStringLiteral("db"), QStringLiteral("dump"), empty});
+    state.counters["peak_MiB"] = double(peakKiB) / 1024;
+    state.counters["above_empty_MiB"] = double(peakKiB - baseKiB) / 1024;
+    state.counters["table_MiB"] = double(tableKiB) / 1024;
+    state.counters["peak_vs_table"] = double(peakKiB - baseKiB) / double(tableKiB);
 }
 
 void BM_AddMediaRecord(benchmark::State& state)
@@ -112,7 +258,10 @@ void BM_AddMediaRecord(benchmark::State& state)
 
 } // namespace
 
+// First, while this process is still small (see InChild).
+BENCHMARK(BM_CliDump)->Arg(100000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDatabase)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDatabase)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddMediaRecord)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
