@@ -116,10 +116,9 @@ bool AddMediaRecord(MediaTable& table, const QString& path, const NameScheme& sc
     MediaRecord r;
     r.FilePath = path;
     r.AddDate = FormatMediaDate(now);
-    const QString lower = path.toLower();
-    if (lower.endsWith(QLatin1String(".tkpack")))
+    if (path.endsWith(QLatin1String(kPackageExtension), Qt::CaseInsensitive))
         r.FileType = FileTypePackage;
-    else if (lower.endsWith(QLatin1String(".tktrack")))
+    else if (IsTrackFileName(path))
         r.FileType = FileTypeTrack;
     else
         r.FileType = FileTypeUnknown;

@@ -19,8 +19,6 @@
 inline constexpr qint32 kScanFilesPerStep = 2;
 inline constexpr int kPassiveScanInterval = 200;   // ms per tick in the background
 inline constexpr int kAggressiveScanInterval = 1;  // ms per tick under the hourglass
-inline constexpr char kTrackExtension[] = ".tktrack";
-inline constexpr char kPackageExtension[] = ".tkpack";
 inline constexpr char kAggressiveScanStatus[] = "Aggressive File Scan in Progress...";
 inline constexpr char kPassiveScanStatus[] = "Passive File Scan in Progress...";
 

@@ -8,11 +8,20 @@
 
 #include <vector>
 
+inline constexpr char kTrackExtension[] = ".tktrack";
+inline constexpr char kPackageExtension[] = ".tkpack";
+
 enum MediaFileType : qint32 {
-    FileTypeTrack = 0,    // ".tktrack"
-    FileTypePackage = 1,  // ".tkpack"
+    FileTypeTrack = 0,    // kTrackExtension
+    FileTypePackage = 1,  // kPackageExtension
     FileTypeUnknown = 2,
 };
+
+// True when the name or path ends in ".tktrack" (any letter case).
+inline bool IsTrackFileName(const QString& name)
+{
+    return name.endsWith(QLatin1String(kTrackExtension), Qt::CaseInsensitive);
+}
 
 struct MediaRecord {
     QString FilePath;    // full path; the identity of the record

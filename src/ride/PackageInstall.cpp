@@ -1,5 +1,6 @@
 #include "ride/PackageInstall.h"
 
+#include "library/MediaRecord.h"
 #include "recordio/BinaryFileIO.h"
 #include "platform/CaseInsensitivePath.h"
 #include "platform/MoveWithoutReplacing.h"
@@ -24,11 +25,6 @@ struct PlannedFile {
     QString target;  // full path, resolved ignoring letter case
     QString staged;  // inflated copy in the staging folder
 };
-
-bool IsTrackName(const QString& name)
-{
-    return name.right(8).toLower() == QLatin1String(".tktrack");
-}
 
 // False when something on the way to `folder` exists but is not a folder, so the folder can never
 // be made; found now, before anything is written.
@@ -138,7 +134,7 @@ PackageResult InstallPackage(PackageInstallation& installation, const QString& p
     installation.Contents = contents;
     if (installation.RequireTrack
         && std::none_of(contents.Entries.begin(), contents.Entries.end(),
-                        [](const PackageEntry& e) { return IsTrackName(e.Name); }))
+                        [](const PackageEntry& e) { return IsTrackFileName(e.Name); }))
         return kPackageNoTrack;
 
     if (!QFileInfo(installation.SimulatorPath).isDir())
@@ -187,7 +183,7 @@ PackageResult InstallPackage(PackageInstallation& installation, const QString& p
     Reach(installation, InstallPoint::FilesInPlace);
 
     for (const PackageEntry& e : contents.Entries)
-        if (IsTrackName(e.Name))
+        if (IsTrackFileName(e.Name))
             installation.InstalledTrack = e.RelativePath();
     installation.Created = planned;
     return kPackageInstalled;

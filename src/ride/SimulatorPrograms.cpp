@@ -1,12 +1,14 @@
 #include "ride/SimulatorPrograms.h"
 
+#include "settings/AppPaths.h"
+
 #include <QFileInfo>
 
 QString SimulatorProgramFileName(SimulatorProgram program)
 {
     switch (program) {
     case SimulatorProgram::Simulator:
-        return QStringLiteral("TrakoraSimulator.exe");
+        return QLatin1String(kSimulatorExeName);
     case SimulatorProgram::Editor:
         return QStringLiteral("TrakoraEditor.exe");
     case SimulatorProgram::Terraformer:

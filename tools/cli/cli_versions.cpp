@@ -3,10 +3,10 @@
 
 #include "CliCommon.h"
 
+#include "platform/ProgramFolder.h"
 #include "ride/AppFileInfo.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonObject>
 
 namespace {
@@ -29,10 +29,8 @@ int RunVersionsCommand(const QStringList& args)
     }
     if (args.size() != 2 || args[0] != QLatin1String("--simulator"))
         throw CliError(QStringLiteral("usage: ridevault-cli versions --simulator DIR"));
-    if (!QFileInfo(args[1]).isDir())
-        throw CliError(QStringLiteral("%1: no such folder").arg(args[1]));
-
-    const QString simulatorPath = QDir(args[1]).absolutePath() + QLatin1Char('/');
+    QStringList rest = args;
+    const QString simulatorPath = WithFinalSeparator(QDir(CliTakeFolder(rest, QStringLiteral("--simulator"))).absolutePath());
     QJsonObject versions;
     for (SimulatorProgram program : kSimulatorPrograms)
         versions.insert(SimulatorProgramFileName(program), SimulatorVersionText(simulatorPath, program));
