@@ -1,9 +1,11 @@
 #include "controls/ucAdvList.h"
 
+#include "controls/ControlsAccessibility.h"
 #include "controls/FontConvert.h"
 #include "controls/SystemColors.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 
@@ -21,6 +23,7 @@ ucAdvList::ucAdvList(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallControlsAccessibility();
     m_vRepeater.setObjectName(QStringLiteral("tmrVSRepeater"));
     m_hRepeater.setObjectName(QStringLiteral("tmrHSRepeater"));
     m_vRepeater.setParent(this);
@@ -78,7 +81,10 @@ bool ucAdvList::ModifyRow(int row, int column, const QString& text, bool noRefre
 
 void ucAdvList::RemoveRow(int row, bool noRefresh)
 {
-    if (m_data.RemoveRow(row) && !noRefresh)
+    if (!m_data.RemoveRow(row))
+        return;
+    RowsReplaced();
+    if (!noRefresh)
         DrawRows();
 }
 
@@ -100,6 +106,7 @@ void ucAdvList::Clear()
     m_data.Clear();
     m_pressedHeader = m_resizeColumn = m_pressedRow = -1;
     m_headerPressed = false;
+    RowsReplaced();
     LayoutColumns();
     DrawRows();
 }
@@ -109,6 +116,7 @@ void ucAdvList::ClearRows()
     m_data.ClearRows();
     m_pressedHeader = m_resizeColumn = m_pressedRow = -1;
     m_headerPressed = false;
+    RowsReplaced();
     LayoutColumns();
     DrawRows();
 }
@@ -117,8 +125,17 @@ void ucAdvList::SortByColumn(int column, bool descending)
 {
     if (!m_data.SortByColumn(column, descending))
         return;
+    RowsReplaced();
     DrawRows();
     Q_EMIT Sorted(column, descending);
+}
+
+void ucAdvList::RowsReplaced()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTableModelChangeEvent change(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&change);
 }
 
 // ---- properties ----
@@ -463,6 +480,15 @@ QRect ucAdvList::BarPieceRect(Qt::Orientation bar, int piece) const
     case Back: return QRect(2, top, length, kBar);
     default: return QRect(b.MarkerStart(), top, b.MarkerLength(), kBar);
     }
+}
+
+QRect ucAdvList::CellRect(int column, int row) const
+{
+    const int slot = row - FirstShownRow();
+    if (column < 0 || column >= VisibleColumnCount() || row < 0 || row >= m_data.RowCount() || slot < 0
+        || slot >= ShownSlots())
+        return {};
+    return QRect(ColumnLeft(column), RowsTop() + slot * m_rowPitch, ColumnPixels(column), m_rowPitch);
 }
 
 int ucAdvList::RowAt(const QPoint& pos) const

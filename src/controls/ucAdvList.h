@@ -38,6 +38,10 @@ public:
     void Clear();
     void ClearRows();
     void SortByColumn(int column, bool descending = false);
+    // Acts as a left press on the row (Shift as in controls/MouseArgs.h): selects by the pointer's
+    // rule, makes it current, scrolls it into view and raises MouseDown. The keyboard and assistive
+    // technology choose rows this way.
+    void ChooseRow(int row, int shift = 0);
 
     // Properties.
     int ListIndex() const { return m_data.ListIndex(); }
@@ -97,6 +101,7 @@ public:
     int PressedHeader() const { return m_pressedHeader; }
     bool HeaderPressed() const { return m_headerPressed; }
     QRect HeaderCellRect(int column) const;  // empty for a hidden or missing column
+    QRect CellRect(int column, int row) const;  // empty unless the row is in view
     QRect SortArrowRect() const;             // empty while no arrow shows
     QRect BarPieceRect(Qt::Orientation bar, int piece) const;  // piece: 0 less, 1 more, 2 back, 3 marker
 
@@ -164,6 +169,7 @@ private:
     void ScrollByWheel(int delta);
     int KeyTargetRow(int key) const;  // -2 for a key that moves nothing
     void ShowRow(int row);            // scrolls the least that shows the row
+    void RowsReplaced();              // tells assistive technology every row may differ
     void RepeatStep(Qt::Orientation bar);
     void BarValueChanged(Qt::Orientation bar);
     void AutoSizeColumn(int column);

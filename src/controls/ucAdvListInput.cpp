@@ -2,6 +2,7 @@
 
 #include "controls/ucAdvList.h"
 
+#include "controls/AccessiblePart.h"
 #include "controls/FontConvert.h"
 #include "controls/MouseArgs.h"
 
@@ -71,6 +72,7 @@ void ucAdvList::mousePressEvent(QMouseEvent* event)
     if (m_data.PressRow(row, button, shift)) {
         m_pressedRow = row;
         DrawRows();
+        NotifyAccessible(this, QAccessible::SelectionWithin);
     }
     if (left && row >= 0)
         m_drag = Drag::Rows;
@@ -105,6 +107,7 @@ void ucAdvList::mouseMoveEvent(QMouseEvent* event)
         if (m_data.DragOverRow(RowAt(pos))) {
             m_pressedRow = RowAt(pos);
             update();
+            NotifyAccessible(this, QAccessible::SelectionWithin);
         }
         break;
     case Drag::None:

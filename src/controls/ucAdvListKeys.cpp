@@ -1,9 +1,11 @@
-// ucAdvList: moving the current row by keyboard. A key that reaches a row acts as a left press on
+// ucAdvList: moving the current row by keyboard, and ChooseRow, which the keyboard shares with
+// assistive technology. A key that reaches a row acts as a left press on
 // it (the same selection rule, the same MouseDown), so whatever follows the pointer follows the
 // keyboard too; the view scrolls just far enough to show the row.
 
 #include "controls/ucAdvList.h"
 
+#include "controls/AccessiblePart.h"
 #include "controls/MouseArgs.h"
 
 #include <QKeyEvent>
@@ -37,12 +39,17 @@ void ucAdvList::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    if (m_data.RowCount() == 0)
+    // Shift extends the selection as a Shift press does; other modifiers move without them.
+    ChooseRow(row, ShiftCode(event->modifiers()) & 1);
+}
+
+void ucAdvList::ChooseRow(int row, int shift)
+{
+    if (row < 0 || row >= m_data.RowCount())
         return;
     ShowRow(row);
-    // Shift extends the selection as a Shift press does; other modifiers move without them.
-    const int shift = ShiftCode(event->modifiers()) & 1;
-    m_data.PressRow(row, 1, shift);
+    if (m_data.PressRow(row, 1, shift))
+        NotifyAccessible(this, QAccessible::SelectionWithin);
     DrawRows();
     const int slot = row - FirstShownRow();
     const QPointF centre(width() / 2.0, RowsTop() + slot * m_rowPitch + m_rowPitch / 2.0);

@@ -1,5 +1,6 @@
 #include "controls/ucFrame.h"
 
+#include "controls/ControlsAccessibility.h"
 #include "controls/MouseArgs.h"
 #include "controls/SystemColors.h"
 
@@ -9,6 +10,7 @@
 ucFrame::ucFrame(QWidget* parent)
     : QWidget(parent)
 {
+    InstallControlsAccessibility();
 }
 
 void ucFrame::SetEnabled(bool enabled)

@@ -1,5 +1,7 @@
 #include "controls/ucStatusBar.h"
 
+#include "controls/AccessiblePart.h"
+#include "controls/ControlsAccessibility.h"
 #include "controls/FontConvert.h"
 #include "controls/SystemColors.h"
 #include "controls/TextMetrics.h"
@@ -26,6 +28,7 @@ ucStatusBar::ucStatusBar(QWidget* parent)
     : QWidget(parent)
     , m_font(FromQFont(QWidget::font()))
 {
+    InstallControlsAccessibility();
     FitHeight();
 }
 
@@ -42,6 +45,7 @@ void ucStatusBar::UpdateField(int index, const QString& text)
         return;
     m_fields[index].text = text;
     update();
+    NotifyAccessible(this, QAccessible::NameChanged, index);
 }
 
 void ucStatusBar::BoldField(int index, bool bold)

@@ -1,5 +1,7 @@
 #include "controls/ucTabHead.h"
 
+#include "controls/AccessiblePart.h"
+#include "controls/ControlsAccessibility.h"
 #include "theme/ColorDerivation.h"
 #include "controls/SystemColors.h"
 #include "platform/Twips.h"
@@ -23,6 +25,7 @@ QString PaddedTitle(const QString& title) { return QLatin1Char(' ') + title + QL
 ucTabHead::ucTabHead(QWidget* parent)
     : QWidget(parent)
 {
+    InstallControlsAccessibility();
     setFixedHeight(YPixels(kHeadHeight));
 }
 
@@ -47,6 +50,7 @@ void ucTabHead::ShowTab(int index)
     m_currentTab = index;
     Q_EMIT TabClick(index);
     Redraw();
+    NotifyAccessible(this, QAccessible::Selection, index);
 }
 
 QString ucTabHead::TabTitle(int index) const

@@ -1,5 +1,7 @@
 #include "controls/ucTextButton.h"
 
+#include "controls/AccessiblePart.h"
+#include "controls/ControlsAccessibility.h"
 #include "controls/FontConvert.h"
 #include "controls/MouseArgs.h"
 #include "controls/SystemColors.h"
@@ -36,12 +38,14 @@ ucTextButton::ucTextButton(const QString& caption, QWidget* parent)
 {
     m_textHeight = CaptionTextHeight(ToQFont(m_font));
     setFocusPolicy(Qt::TabFocus);
+    InstallControlsAccessibility();
 }
 
 void ucTextButton::SetCaption(const QString& caption)
 {
     m_caption = caption;
     update();
+    NotifyAccessible(this, QAccessible::NameChanged);
 }
 
 void ucTextButton::SetAlignment(int alignment)
@@ -205,6 +209,12 @@ void ucTextButton::changeEvent(QEvent* event)
 void ucTextButton::KeyboardClick(Qt::KeyboardModifiers modifiers)
 {
     Q_EMIT Click(MouseButtonCode(Qt::LeftButton), ShiftCode(modifiers), width() / 2.0f, height() / 2.0f);
+}
+
+void ucTextButton::PerformClick()
+{
+    if (isEnabled())
+        KeyboardClick({});
 }
 
 void ucTextButton::keyPressEvent(QKeyEvent* event)

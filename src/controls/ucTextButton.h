@@ -61,6 +61,10 @@ public:
     QRect FocusRect() const;
     int TextHeight() const { return m_textHeight; }
 
+    // Raises Click as a left click at the centre, when enabled; the keyboard and assistive
+    // technology press the button this way.
+    void PerformClick();
+
     QSize sizeHint() const override;
 
 Q_SIGNALS:

@@ -69,6 +69,9 @@ void frmInputBox::Prepare(const QString& value, const QString& caption, const QS
 
     setWindowTitle(caption);
     m_lblInfo->setText(DialogText::DisplayText(prompt));
+    // The prompt names the text field for a screen reader, as a label beside it does for the eye.
+    setAccessibleDescription(m_lblInfo->text());
+    m_txtInput->setAccessibleName(m_lblInfo->text());
     m_txtInput->setText(value);
     m_txtInput->setSelection(0, static_cast<int>(value.size()));
     TextChanged(value);

@@ -103,6 +103,8 @@ void frmMessageBox::Prepare(const QString& text, const QString& caption, qint16 
     setFixedSize(kFormWidth, top + kButtonSize.height() + DialogText::kMargin);
     setWindowTitle(caption);
     m_lblMessage->setText(DialogText::DisplayText(text));
+    // A screen reader announces the message with the box's caption.
+    setAccessibleDescription(m_lblMessage->text());
 }
 
 qint16 frmMessageBox::ShowMessage(const QString& text, const QString& caption, QWidget* owner, qint16 iconIndex,

@@ -10,6 +10,9 @@
 // focus when the box opens; Enter presses the focused button, Escape answers -1, and the arrow keys
 // and Tab move along the buttons from left to right.
 //
+// Assistive technology reads a dialog named by the caption, described by the message, and its
+// buttons as push buttons it can press.
+//
 // Test hook: SetNextAnswer queues answers. While the queue holds one, ShowMessage lays the box out as
 // usual but returns the first queued answer instead of showing it, so tests of any window can drive
 // its confirmations unattended. The program itself never queues an answer.

@@ -6,6 +6,7 @@
 #include "ModalDriver.h"
 #include "controls/ucTextButton.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void enterPressesOkay();
     void keyboard_data();
     void keyboard();
+    void readAndAnsweredByAssistiveTechnology();
     void typedAndOkay();
     void cancelKeepsValue();
     void closeKeepsValue();
@@ -141,6 +143,25 @@ void tst_inputbox::keyboard()
     QString value = QStringLiteral("Dusk");
     QCOMPARE(frmInputBox::GetInput(value, QString(), QStringLiteral("Title:"), nullptr, false, false), done);
     QCOMPARE(value, done ? QStringLiteral("x") : QStringLiteral("Dusk"));
+}
+
+void tst_inputbox::readAndAnsweredByAssistiveTechnology()
+{
+    WhenModalOpens<frmInputBox>([](frmInputBox* box) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(dialog->text(QAccessible::Description), QStringLiteral("Title of this Theme:"));
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(box->Input());
+        QCOMPARE(field->role(), QAccessible::EditableText);
+        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Title of this Theme:"));
+        field->editableTextInterface()->replaceText(0, int(box->Input()->text().size()), QStringLiteral("Dawn"));
+        QAccessibleInterface* okay = QAccessible::queryAccessibleInterface(box->OkayButton());
+        QCOMPARE(okay->text(QAccessible::Name), QStringLiteral("OK"));
+        okay->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QString value = QStringLiteral("New Theme");
+    QVERIFY(frmInputBox::GetInput(value, QStringLiteral("Save Theme As..."), QStringLiteral("Title of this Theme:"),
+                                  nullptr, false, false));
+    QCOMPARE(value, QStringLiteral("Dawn"));
 }
 
 void tst_inputbox::typedAndOkay()

@@ -9,6 +9,7 @@
 #include "ModalDriver.h"
 #include "controls/ucTextButton.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void keyboard_data();
     void keyboard();
     void applicationIcon();
+    void readAndPressedByAssistiveTechnology();
 };
 
 void tst_messagebox::labelHeight_data()
@@ -209,6 +211,33 @@ void tst_messagebox::applicationIcon()
     for (const QLabel* label : about.findChildren<QLabel*>())
         found = found || label->pixmap().toImage() == expected;
     QVERIFY(found);
+}
+
+void tst_messagebox::readAndPressedByAssistiveTechnology()
+{
+    WhenModalOpens<frmMessageBox>([](frmMessageBox* box) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(dialog->role(), QAccessible::Dialog);
+        QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("Remove..."));
+        QCOMPARE(dialog->text(QAccessible::Description), QStringLiteral("Remove this path?"));
+        QStringList buttons;
+        QAccessibleInterface* no = nullptr;
+        for (int i = 0; i < dialog->childCount(); ++i) {
+            QAccessibleInterface* child = dialog->child(i);
+            if (child->role() != QAccessible::Button || child->state().invisible)
+                continue;
+            buttons << child->text(QAccessible::Name);
+            if (child->text(QAccessible::Name) == QStringLiteral("No"))
+                no = child;
+        }
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"Cancel", "No", "Yes"}));
+        QVERIFY(no);
+        no->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QCOMPARE(frmMessageBox::ShowMessage(QStringLiteral("Remove this path?"), QStringLiteral("Remove..."), nullptr,
+                                        MessageIcon::Question, MessageButtons::YesNoCancel),
+             MessageAnswer::No);
 }
 
 QTEST_MAIN(tst_messagebox)
