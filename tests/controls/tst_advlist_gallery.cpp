@@ -1,7 +1,7 @@
 // Writes the list's gallery pictures under the build folder (gallery/advlist_*.png) for a reviewer,
 // and checks that each state looks like itself where a wrong layout would show.
 
-#include "controls/AdvListGallery.h"
+#include "AdvListGallery.h"
 
 #include <QDir>
 #include <QtTest>

@@ -1,10 +1,10 @@
 #include "Gallery.h"
 
+#include "AdvListGallery.h"
 #include "GalleryTheme.h"
 #include "MainWindowGallery.h"
 #include "SettingsGallery.h"
 #include "ThemeEditorGallery.h"
-#include "controls/AdvListGallery.h"
 #include "controls/cDIB.h"
 #include "controls/ucFrame.h"
 #include "controls/ucStatusBar.h"
@@ -64,6 +64,17 @@ QImage Frames(const GalleryTheme& theme)
     return canvas->grab().toImage();
 }
 
+// Gives widget the keyboard focus, as Tab would, so the picture shows its focus mark.
+void Focus(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    window->show();
+    window->activateWindow();
+    widget->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 100 && !widget->hasFocus(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 QImage Buttons(const GalleryTheme& theme)
 {
     auto canvas = Canvas(theme, QSize(4 * 95 + 10, 2 * 33 + 10));
@@ -72,10 +83,11 @@ QImage Buttons(const GalleryTheme& theme)
         int alignment;
         bool pressed;
         bool enabled;
+        bool focused;
     } buttons[] = {
-        {"Ride!", 2, false, true},  {"Pressed", 2, true, true},    {"Disabled", 2, false, false},
-        {"Update", 2, false, true}, {"Left", 0, false, true},      {"Right", 1, false, true},
-        {"Centre", 2, false, true}, {"Pressed left", 0, true, true},
+        {"Ride!", 2, false, true, false},   {"Pressed", 2, true, true, false},  {"Disabled", 2, false, false, false},
+        {"Focused", 2, false, true, true},  {"Left", 0, false, true, false},    {"Right", 1, false, true, false},
+        {"Centre", 2, false, true, false},  {"Pressed left", 0, true, true, false},
     };
     int i = 0;
     for (const auto& b : buttons) {
@@ -86,6 +98,8 @@ QImage Buttons(const GalleryTheme& theme)
         button->setEnabled(b.enabled);
         if (b.pressed)
             PressLeft(button);
+        if (b.focused)
+            Focus(button);
         ++i;
     }
     return canvas->grab().toImage();

@@ -1,4 +1,4 @@
-#include "controls/AdvListGallery.h"
+#include "AdvListGallery.h"
 
 #include "controls/ucAdvList.h"
 
