@@ -59,33 +59,6 @@ private:
     int m_index;
 };
 
-class AccessibleStatusBar : public QAccessibleWidget {
-public:
-    explicit AccessibleStatusBar(ucStatusBar* bar)
-        : QAccessibleWidget(bar, QAccessible::StatusBar)
-    {
-    }
-    int childCount() const override { return Bar()->FieldCount(); }
-    QAccessibleInterface* child(int index) const override
-    {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        return m_parts.Get(index, [&] { return new AccessibleStatusField(Bar(), index); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        for (int i = 0; i < childCount(); ++i) {
-            if (this->child(i) == child)
-                return i;
-        }
-        return -1;
-    }
-
-private:
-    ucStatusBar* Bar() const { return static_cast<ucStatusBar*>(widget()); }
-    mutable AccessiblePartCache m_parts;
-};
-
 class AccessibleTab : public AccessiblePart {
 public:
     AccessibleTab(ucTabHead* head, int index)
@@ -119,18 +92,21 @@ private:
     int m_index;
 };
 
-class AccessibleTabHead : public QAccessibleWidget {
+// A control whose children are its parts, one per index, counted by the control.
+template <typename Control, typename Part>
+class AccessiblePartOwner : public QAccessibleWidget {
 public:
-    explicit AccessibleTabHead(ucTabHead* head)
-        : QAccessibleWidget(head, QAccessible::PageTabList)
+    AccessiblePartOwner(Control* control, QAccessible::Role role, int (Control::*count)() const)
+        : QAccessibleWidget(control, role)
+        , m_count(count)
     {
     }
-    int childCount() const override { return Head()->TabCount(); }
+    int childCount() const override { return (Owned()->*m_count)(); }
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        return m_parts.Get(index, [&] { return new AccessibleTab(Head(), index); });
+        return m_parts.Get(index, [&] { return new Part(Owned(), index); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -142,7 +118,8 @@ public:
     }
 
 private:
-    ucTabHead* Head() const { return static_cast<ucTabHead*>(widget()); }
+    Control* Owned() const { return static_cast<Control*>(widget()); }
+    int (Control::*m_count)() const;
     mutable AccessiblePartCache m_parts;
 };
 
@@ -157,9 +134,11 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObjec
     if (className == QLatin1String("ucFrame"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     if (className == QLatin1String("ucStatusBar"))
-        return new AccessibleStatusBar(static_cast<ucStatusBar*>(object));
+        return new AccessiblePartOwner<ucStatusBar, AccessibleStatusField>(
+            static_cast<ucStatusBar*>(object), QAccessible::StatusBar, &ucStatusBar::FieldCount);
     if (className == QLatin1String("ucTabHead"))
-        return new AccessibleTabHead(static_cast<ucTabHead*>(object));
+        return new AccessiblePartOwner<ucTabHead, AccessibleTab>(static_cast<ucTabHead*>(object),
+                                                                 QAccessible::PageTabList, &ucTabHead::TabCount);
     if (className == QLatin1String("ucAdvList"))
         return NewAdvListAccessible(static_cast<ucAdvList*>(object));
     return nullptr;
