@@ -90,6 +90,7 @@ QImage Buttons(const GalleryTheme& theme)
         {"Centre", 2, false, true, false},  {"Pressed left", 0, true, true, false},
     };
     int i = 0;
+    ucTextButton* focused = nullptr;
     for (const auto& b : buttons) {
         auto* button = new ucTextButton(QString::fromLatin1(b.caption), canvas.get());
         button->setGeometry(10 + (i % 4) * 95, 10 + (i / 4) * 33, 85, 23);
@@ -99,9 +100,11 @@ QImage Buttons(const GalleryTheme& theme)
         if (b.pressed)
             PressLeft(button);
         if (b.focused)
-            Focus(button);
+            focused = button;
         ++i;
     }
+    // Last: showing the canvas earlier would leave the buttons made after it hidden.
+    Focus(focused);
     return canvas->grab().toImage();
 }
 
