@@ -4,6 +4,7 @@
 #include "platform/ProgramStart.h"
 
 #include "TestFolder.h"
+#include "WinePrefix.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,12 +63,9 @@ private Q_SLOTS:
         folder.createDir(QStringLiteral("prefix/drive_c/Trakora/Tracks"));
         folder.createDir(QStringLiteral("prefix/drive_cx"));
         folder.createDir(QStringLiteral("games/Trakora/Tracks"));
-        folder.createDir(QStringLiteral("prefix/dosdevices"));
-        QVERIFY(QFile::link(QStringLiteral("../drive_c"), folder.filePath(QStringLiteral("prefix/dosdevices/c:"))));
-        QVERIFY(QFile::link(folder.filePath(QStringLiteral("games/Trakora")),
-                            folder.filePath(QStringLiteral("prefix/dosdevices/d:"))));
-        QVERIFY(QFile::link(QStringLiteral("/"), folder.filePath(QStringLiteral("prefix/dosdevices/z:"))));
-        QVERIFY(QFile::link(QStringLiteral("/nonexistent-cdrom"), folder.filePath(QStringLiteral("prefix/dosdevices/e:"))));
+        QVERIFY(LinkWineDrives(folder, QStringLiteral("prefix"),
+                               {{"c:", QStringLiteral("../drive_c")}, {"d:", folder.filePath(QStringLiteral("games/Trakora"))},
+                                {"z:", QStringLiteral("/")}, {"e:", QStringLiteral("/nonexistent-cdrom")}}));
 
         const QString base = QDir(folder.path()).canonicalPath();
         const QString zForm = QStringLiteral("Z:") + QString(base).replace(QLatin1Char('/'), QLatin1Char('\\'));

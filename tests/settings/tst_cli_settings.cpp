@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "CliRunner.h"
 #include "TestFolder.h"
+#include "WinePrefix.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>
@@ -98,9 +99,7 @@ private Q_SLOTS:
     {
         TestFolder prefix;
         prefix.createFile(QStringLiteral("drive_c/Trakora/TrakoraSimulator.exe"), "MZ");
-        prefix.createFile(QStringLiteral("user.reg"),
-                          "WINE REGISTRY Version 2\n\n[Software\\\\Trakora Coasters] 1\n"
-                          "\"InstPath\"=\"C:\\\\Trakora\"\n");
+        prefix.createFile(QStringLiteral("user.reg"), WineUserReg("\"InstPath\"=\"C:\\\\Trakora\""));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("WINEPREFIX"), prefix.path());
         const CliRun found = RunCli({QStringLiteral("discover")}, env);

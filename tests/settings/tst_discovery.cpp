@@ -3,6 +3,7 @@
 
 #include "settings/SimulatorDiscovery.h"
 #include "TestFolder.h"
+#include "WinePrefix.h"
 
 #include <QFile>
 #include <QTest>
@@ -16,14 +17,11 @@ struct Prefix {
     Prefix(const QByteArray& instPathLine, const QString& exeName)
     {
         folder.createDir(QStringLiteral("drive_c/Games/Trakora/Tracks"));
-        folder.createDir(QStringLiteral("dosdevices"));
-        QFile::link(QStringLiteral("../drive_c"), folder.filePath(QStringLiteral("dosdevices/c:")));
+        LinkWineDrives(folder, QString(), {{"c:", QStringLiteral("../drive_c")}});
         if (!exeName.isEmpty())
             folder.createFile(QStringLiteral("drive_c/Games/Trakora/") + exeName, "MZ");
-        QByteArray reg = "WINE REGISTRY Version 2\n\n";
-        if (!instPathLine.isEmpty())
-            reg += "[Software\\\\Trakora Coasters] 1700000000\n#time=1d0\n" + instPathLine + "\n";
-        folder.createFile(QStringLiteral("user.reg"), reg);
+        folder.createFile(QStringLiteral("user.reg"), instPathLine.isEmpty() ? QByteArray("WINE REGISTRY Version 2\n\n")
+                                                                             : WineUserReg(instPathLine));
     }
     Registry registry() const { return Registry::WinePrefix(folder.path()); }
     QString simulatorFolder() const { return folder.filePath(QStringLiteral("drive_c/Games/Trakora/")); }

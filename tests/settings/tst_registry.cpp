@@ -3,6 +3,7 @@
 
 #include "platform/Registry.h"
 #include "TestFolder.h"
+#include "WinePrefix.h"
 
 #include <QFile>
 #include <QTest>
@@ -174,10 +175,8 @@ private Q_SLOTS:
         prefix.createDir(QStringLiteral("drive_c/Games/Trakora"));
         prefix.createDir(QStringLiteral("elsewhere/Sim"));
         if (links) {
-            prefix.createDir(QStringLiteral("dosdevices"));
-            QVERIFY(QFile::link(QStringLiteral("../drive_c"), prefix.filePath(QStringLiteral("dosdevices/c:"))));
-            QVERIFY(QFile::link(QStringLiteral("/"), prefix.filePath(QStringLiteral("dosdevices/z:"))));
-            QVERIFY(QFile::link(prefix.filePath(QStringLiteral("elsewhere")), prefix.filePath(QStringLiteral("dosdevices/d:"))));
+            QVERIFY(LinkWineDrives(prefix, QString(), {{"c:", QStringLiteral("../drive_c")}, {"z:", QStringLiteral("/")},
+                                                       {"d:", prefix.filePath(QStringLiteral("elsewhere"))}}));
         }
         QString expected;
         if (relative.startsWith(QLatin1Char('/')))
