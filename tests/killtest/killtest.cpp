@@ -16,6 +16,7 @@
 #include "TestFolder.h"
 
 #include "library/MediaDatabase.h"
+#include "TwoDatabases.h"
 #include "ride/CleanupInstalledFiles.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageInstall.h"
@@ -60,19 +61,6 @@ Progress* MapProgress(const QString& path, QFile& file)
 
 // --- the two versions each save alternates between ---
 
-MediaTable Table(int count, const char* tag)
-{
-    MediaTable t;
-    for (int i = 0; i < count; ++i) {
-        MediaRecord r;
-        r.FilePath = QStringLiteral("/media/%1/track_%2.tktrack").arg(QLatin1String(tag)).arg(i);
-        r.Title = QStringLiteral("Track %1 of %2").arg(i).arg(QLatin1String(tag));
-        r.Notes = QString(64, QLatin1Char(tag[0]));
-        t.Append(r);
-    }
-    return t;
-}
-
 AppSettings Settings(int variant)
 {
     AppSettings s;
@@ -101,7 +89,7 @@ struct SaveKind {
 
 std::vector<SaveKind> SaveKinds()
 {
-    static const MediaTable tables[2] = {Table(3000, "alpha"), Table(1500, "beta")};
+    static const MediaTable tables[2] = {KillTestTable(3000, "alpha"), KillTestTable(1500, "beta")};
     return {
         {"database", QStringLiteral("Ridevault.rvltdb"), [](int v) { return EncodeMediaDatabase(tables[v]); },
          [](int v, const QString& path) { return SaveMediaDatabaseFile(tables[v], path); }},
