@@ -35,10 +35,10 @@ QColor ColourOf(char code)
 }
 
 // "m/loop.bmp:r" is a red BMP; ":x" is a file that is no picture at all.
-void WritePicture(TestFolder& folder, const QString& spec)
+void WritePicture(TestFolder& folder, const QString& entry)
 {
-    const QString relative = spec.section(QLatin1Char(':'), 0, 0);
-    const char code = spec.section(QLatin1Char(':'), 1).at(0).toLatin1();
+    const QString relative = entry.section(QLatin1Char(':'), 0, 0);
+    const char code = entry.section(QLatin1Char(':'), 1).at(0).toLatin1();
     if (code == 'x') {
         folder.createFile(relative, "not a picture");
         return;

@@ -4,6 +4,7 @@
 // byte for byte what it was, the installed-files list is gone, and the ride is in the saved database.
 
 #include "TestFolder.h"
+#include "RidevaultProcess.h"
 #include "X11Windows.h"
 
 #include "library/MediaDatabase.h"
@@ -89,12 +90,7 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> before = Snapshot(sim);
 
         QProcess ridevault;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        ridevault.setProcessEnvironment(environment);
-        ridevault.setProcessChannelMode(QProcess::ForwardedChannels);
-        ridevault.start(QStringLiteral(RIDEVAULT_APP), {QStringLiteral("--program-folder"), program});
-        QVERIFY2(ridevault.waitForStarted(kTimeoutMs), qPrintable(ridevault.errorString()));
+        QVERIFY2(StartRidevault(ridevault, QStringLiteral(RIDEVAULT_APP), program), qPrintable(ridevault.errorString()));
         const qint64 pid = ridevault.processId();
         QTRY_VERIFY_WITH_TIMEOUT(FindX11Window(QStringLiteral("Ridevault"), pid) != 0, kTimeoutMs);
 

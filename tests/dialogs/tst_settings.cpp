@@ -4,6 +4,7 @@
 
 #include "dialogs/frmSettings.h"
 
+#include "MessageBoxReader.h"
 #include "ModalDriver.h"
 #include "TestFolder.h"
 #include "WidgetClicks.h"
@@ -365,22 +366,13 @@ void tst_settings::confirmationTexts()
     frmSettings dialog(f.settings, f.theme, f.Context());
     dialog.MediaPathList()->item(0)->setSelected(true);
     dialog.MediaPathList()->item(2)->setSelected(true);
-    QString shownText;
-    QString shownCaption;
-    QList<int> buttons;
-    bool icon = false;
-    WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
-        shownText = box->MessageText();
-        shownCaption = box->windowTitle();
-        buttons = box->VisibleButtonsLeftToRight();
-        icon = box->HasIcon();
-        QTest::mouseClick(box->Button(2), Qt::LeftButton, {}, QPoint(10, 10));
-    });
+    ShownMessage shown;
+    ReadNextMessageBox(shown, 2);  // Yes
     Run(dialog, f, command);
-    QCOMPARE(shownText, text);
-    QCOMPARE(shownCaption, caption);
-    QCOMPARE(buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
-    QVERIFY(icon);
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.caption, caption);
+    QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+    QVERIFY(shown.icon);
     QCOMPARE(f.settings.MediaPaths, folders);
 }
 

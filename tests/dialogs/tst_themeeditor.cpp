@@ -4,6 +4,7 @@
 
 #include "dialogs/frmEditTheme.h"
 
+#include "MessageBoxReader.h"
 #include "ModalDriver.h"
 #include "WidgetClicks.h"
 #include "TestFolder.h"
@@ -368,27 +369,18 @@ void tst_themeeditor::questions()
     frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
     editor.show();
     Step(editor, QStringLiteral("pick"));
-    QString shownText;
-    QString shownCaption;
-    QList<int> buttons;
-    bool icon = false;
-    WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
-        shownText = box->MessageText();
-        shownCaption = box->windowTitle();
-        buttons = box->VisibleButtonsLeftToRight();
-        icon = box->HasIcon();
-        LeftClick(box->Button(1));
-    });
+    ShownMessage shown;
+    ReadNextMessageBox(shown, 1);  // Cancel
     if (button == QLatin1String("save")) {
         frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
         LeftClick(editor.SaveButton());
     } else {
         LeftClick(editor.ExitButton());
     }
-    QCOMPARE(shownText, text);
-    QCOMPARE(shownCaption, caption);
-    QCOMPARE(buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
-    QVERIFY(icon);
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.caption, caption);
+    QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+    QVERIFY(shown.icon);
     QVERIFY(editor.isVisible());
     QVERIFY(editor.ThemeDirty());
     QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), QByteArray("old"));

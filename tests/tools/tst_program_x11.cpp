@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 
 #include "TestFolder.h"
+#include "RidevaultProcess.h"
 #include "X11Windows.h"
 
 #include <QDateTime>
@@ -78,11 +79,8 @@ private Q_SLOTS:
         QProcess ridevault;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("WINEPREFIX"), folder.filePath(QStringLiteral("wine")));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        ridevault.setProcessEnvironment(environment);
-        ridevault.setProcessChannelMode(QProcess::ForwardedChannels);
-        ridevault.start(QStringLiteral(RIDEVAULT_APP), {QStringLiteral("--program-folder"), program});
-        QVERIFY2(ridevault.waitForStarted(kTimeoutMs), qPrintable(ridevault.errorString()));
+        QVERIFY2(StartRidevault(ridevault, QStringLiteral(RIDEVAULT_APP), program, environment),
+                 qPrintable(ridevault.errorString()));
         const qint64 pid = ridevault.processId();
 
         QTRY_VERIFY_WITH_TIMEOUT(FindX11Window(QStringLiteral("Ridevault"), pid) != 0, kTimeoutMs);
