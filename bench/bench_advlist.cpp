@@ -4,6 +4,8 @@
 //   one full repaint                     vs  one full repaint of a 100-row list (must stay ~1)
 // Counters: "ratio" = ours / peer.
 
+#include "WidgetBenchmarkMain.h"
+
 #include "controls/AdvListData.h"
 #include "controls/ucAdvList.h"
 
@@ -151,13 +153,4 @@ BENCHMARK(BM_AddRowThenRefresh)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(
 BENCHMARK(BM_SortByColumn)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaint)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -6,6 +6,8 @@
 // for a search that keeps few rows ("zeph") and one that keeps most ("a").
 // Times are the thread's CPU time. Counters: "ratio" = ours / peer.
 
+#include "WidgetBenchmarkMain.h"
+
 #include "app/MainTimers.h"
 #include "app/MediaListPresenter.h"
 #include "app/frmMain.h"
@@ -156,13 +158,4 @@ BENCHMARK(BM_SearchKeystroke)
     ->Args({10000, 0})->Args({10000, 1})->Args({100000, 0})->Args({100000, 1})
     ->UseManualTime()->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }
