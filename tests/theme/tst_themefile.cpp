@@ -33,6 +33,23 @@ QByteArray Long(quint32 n)
     return QByteArray(bytes, 4);
 }
 
+// The documented slot of each field, written out independently of the writer's table.
+struct Slot {
+    const char* name;
+    qint32 Theme::*field;
+};
+#define RV_SLOT(f) Slot{#f, &Theme::f}
+const Slot kSlots[] = {
+    RV_SLOT(ButtonFace), RV_SLOT(ButtonText), RV_SLOT(ButtonHighlight), RV_SLOT(ButtonBrightHighlight),
+    RV_SLOT(ButtonShadow), RV_SLOT(ButtonDarkShadow), RV_SLOT(HeaderFace), RV_SLOT(HeaderText),
+    RV_SLOT(HeaderHighlight), RV_SLOT(HeaderBrightHighlight), RV_SLOT(HeaderShadow), RV_SLOT(HeaderDarkShadow),
+    RV_SLOT(ListBackground), RV_SLOT(ListText), RV_SLOT(ListHighlight), RV_SLOT(ListHighlightText),
+    RV_SLOT(WindowFace), RV_SLOT(WindowText), RV_SLOT(WindowHighlight), RV_SLOT(WindowBrightHighlight),
+    RV_SLOT(WindowShadow), RV_SLOT(WindowDarkShadow), RV_SLOT(ListScrollbarFiller), RV_SLOT(PreviewWidth),
+    RV_SLOT(PreviewHeight),
+};
+#undef RV_SLOT
+
 // A theme where every field differs from every other, so a swapped slot or font shows.
 Theme DistinctTheme()
 {
@@ -54,16 +71,8 @@ Theme DistinctTheme()
         f.SetWeight(n % 2 == 0 ? 700 : 100 * (n + 2));
         ++n;
     }
-    qint32 Theme::*colours[] = {
-        &Theme::ListBackground, &Theme::ListText, &Theme::ListHighlight, &Theme::ListHighlightText,
-        &Theme::HeaderFace, &Theme::HeaderText, &Theme::HeaderHighlight, &Theme::HeaderBrightHighlight,
-        &Theme::HeaderShadow, &Theme::HeaderDarkShadow, &Theme::ButtonFace, &Theme::ButtonText,
-        &Theme::ButtonHighlight, &Theme::ButtonBrightHighlight, &Theme::ButtonShadow, &Theme::ButtonDarkShadow,
-        &Theme::WindowFace, &Theme::WindowText, &Theme::WindowHighlight, &Theme::WindowBrightHighlight,
-        &Theme::WindowShadow, &Theme::WindowDarkShadow, &Theme::ListScrollbarFiller,
-    };
-    for (qint32 Theme::*c : colours)
-        t.*c = ++n % 3 == 0 ? SystemColorRef(n) : RgbColor(n, 2 * n, 3 * n);
+    for (const Slot& slot : kSlots)
+        t.*slot.field = ++n % 3 == 0 ? SystemColorRef(n) : RgbColor(n, 2 * n, 3 * n);
     t.PreviewWidth = 320;
     t.PreviewHeight = 240;
     return t;
@@ -98,58 +107,50 @@ private Q_SLOTS:
         QVERIFY(name.isEmpty());
     }
 
-    void fontsAreStoredMenuButtonHeaderInfoList()
+    // The blocks stand Menu, Button, Header, Info, List, and every field of one sits where it belongs.
+    void fontBlocksInOrderAndLayout()
     {
         Theme t = DefaultTheme();
-        t.MenuFont.Name = QStringLiteral("M");
+        FontRecord& menu = t.MenuFont;
+        menu.Name = QStringLiteral("Tahoma");
+        menu.SetSize(9.75);
+        menu.Italic = true;
+        menu.Underline = true;
+        menu.SetCharset(-2);  // sign-extended in the file
+        menu.SetWeight(700);
         t.ButtonFont.Name = QStringLiteral("B");
         t.HeaderFont.Name = QStringLiteral("H");
         t.InfoFont.Name = QStringLiteral("I");
         t.ListFont.Name = QStringLiteral("L");
         const QByteArray bytes = EncodeTheme(t);
-        // Each block is 21 bytes with a one-letter name; the name sits after the 4-byte length.
+        QCOMPARE(bytes.mid(4, 26), hexBytes("00 00 00 06 54 61 68 6F 6D 61 41 1C 00 00 FF FF 00 FF FF FF FF FE 00 00 02 BC"));
+        // The other blocks are 21 bytes with a one-letter name after the 4-byte length.
         QByteArray names;
-        for (int block = 0; block < 5; ++block)
-            names += bytes.at(4 + block * 21 + 4);
-        QCOMPARE(names, QByteArray("MBHIL"));
-        QCOMPARE(bytes.size(), 4 + 5 * 21 + 100);
+        for (int block = 0; block < 4; ++block)
+            names += bytes.at(4 + 26 + block * 21 + 4);
+        QCOMPARE(names, QByteArray("BHIL"));
+        QCOMPARE(bytes.size(), 4 + 26 + 4 * 21 + 100);
     }
 
     void colourSlotsFollowTheFileOrder_data()
     {
         QTest::addColumn<int>("slot");
-        const char* names[] = {"ButtonFace", "ButtonText", "ButtonHighlight", "ButtonBrightHighlight",
-                               "ButtonShadow", "ButtonDarkShadow", "HeaderFace", "HeaderText",
-                               "HeaderHighlight", "HeaderBrightHighlight", "HeaderShadow", "HeaderDarkShadow",
-                               "ListBackground", "ListText", "ListHighlight", "ListHighlightText",
-                               "WindowFace", "WindowText", "WindowHighlight", "WindowBrightHighlight",
-                               "WindowShadow", "WindowDarkShadow", "ListScrollbarFiller", "PreviewWidth",
-                               "PreviewHeight"};
         for (int slot = 1; slot <= 25; ++slot)
-            QTest::newRow(names[slot - 1]) << slot;
+            QTest::newRow(kSlots[slot - 1].name) << slot;
     }
     void colourSlotsFollowTheFileOrder()
     {
-        // The documented slot of each field, written out independently of the writer's table.
-        qint32 Theme::*const bySlot[] = {
-            &Theme::ButtonFace, &Theme::ButtonText, &Theme::ButtonHighlight, &Theme::ButtonBrightHighlight,
-            &Theme::ButtonShadow, &Theme::ButtonDarkShadow, &Theme::HeaderFace, &Theme::HeaderText,
-            &Theme::HeaderHighlight, &Theme::HeaderBrightHighlight, &Theme::HeaderShadow, &Theme::HeaderDarkShadow,
-            &Theme::ListBackground, &Theme::ListText, &Theme::ListHighlight, &Theme::ListHighlightText,
-            &Theme::WindowFace, &Theme::WindowText, &Theme::WindowHighlight, &Theme::WindowBrightHighlight,
-            &Theme::WindowShadow, &Theme::WindowDarkShadow, &Theme::ListScrollbarFiller, &Theme::PreviewWidth,
-            &Theme::PreviewHeight,
-        };
         QFETCH(int, slot);
+        qint32 Theme::*const field = kSlots[slot - 1].field;
         Theme t = DefaultTheme();
-        t.*bySlot[slot - 1] = 0x01020304;
+        t.*field = 0x01020304;
         const QByteArray bytes = EncodeTheme(t);
         const int offset = 4 + 5 * 25 + (slot - 1) * 4;
         QCOMPARE(bytes.mid(offset, 4).toHex(' '), QByteArray("01 02 03 04"));
 
         Theme loaded;
         QVERIFY(DecodeTheme(bytes, loaded));
-        QCOMPARE(loaded.*bySlot[slot - 1], 0x01020304);
+        QCOMPARE(loaded.*field, 0x01020304);
         QCOMPARE(loaded, t);
     }
 
@@ -163,20 +164,6 @@ private Q_SLOTS:
         QCOMPARE(loaded, saved);
         QCOMPARE(loaded.ButtonFont.Charset(), qint16(-1));
         QCOMPARE(loaded.ListFont.Size(), 7.5);
-    }
-
-    void fontBlockFieldsAreWhereTheLayoutSays()
-    {
-        Theme t = DefaultTheme();
-        FontRecord& menu = t.MenuFont;
-        menu.Name = QStringLiteral("Tahoma");
-        menu.SetSize(9.75);
-        menu.Italic = true;
-        menu.Underline = true;
-        menu.SetCharset(-2);  // sign-extended in the file
-        menu.SetWeight(700);
-        const QByteArray block = EncodeTheme(t).mid(4, 26);
-        QCOMPARE(block, hexBytes("00 00 00 06 54 61 68 6F 6D 61 41 1C 00 00 FF FF 00 FF FF FF FF FE 00 00 02 BC"));
     }
 
     void weightDecidesBoldBecauseItIsSetLast_data()
@@ -206,26 +193,38 @@ private Q_SLOTS:
         QCOMPARE(t.MenuFont.Bold(), false);
     }
 
-    void tagIsCheckedIgnoringLetterCase_data()
+    // The tag is checked ignoring letter case; any other damage loads nothing and changes nothing.
+    void damagedFileChangesNothing_data()
     {
-        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<int>("at");  // -1: the file is one byte short
+        QTest::addColumn<QByteArray>("put");
         QTest::addColumn<bool>("loads");
-        QTest::newRow("THME") << QByteArray("THME") << true;
-        QTest::newRow("thme") << QByteArray("thme") << true;
-        QTest::newRow("ThMe") << QByteArray("ThMe") << true;
-        QTest::newRow("THEM") << QByteArray("THEM") << false;
-        QTest::newRow("RVLT") << QByteArray("RVLT") << false;
+        QTest::newRow("THME") << 0 << QByteArray("THME") << true;
+        QTest::newRow("thme") << 0 << QByteArray("thme") << true;
+        QTest::newRow("ThMe") << 0 << QByteArray("ThMe") << true;
+        QTest::newRow("THEM") << 0 << QByteArray("THEM") << false;
+        QTest::newRow("RVLT") << 0 << QByteArray("RVLT") << false;
+        // The Button font's face name length.
+        QTest::newRow("negative name length") << 4 + 2 * 25 << Long(0xFFFFFFFFu) << false;
+        QTest::newRow("most negative name length") << 4 + 2 * 25 << Long(0x80000000u) << false;
+        QTest::newRow("name longer than the file") << 4 + 2 * 25 << Long(1000) << false;
+        QTest::newRow("one byte short") << -1 << QByteArray() << false;
     }
-    void tagIsCheckedIgnoringLetterCase()
+    void damagedFileChangesNothing()
     {
-        QFETCH(QByteArray, tag);
+        QFETCH(int, at);
+        QFETCH(QByteArray, put);
         QFETCH(bool, loads);
+        QByteArray bytes = DefaultThemeBytes();
+        if (at < 0)
+            bytes.chop(1);
+        else
+            bytes.replace(at, put.size(), put);
         TestFolder dir;
-        dir.createFile(QStringLiteral("Odd.rvltt"), tag + DefaultThemeBytes().mid(4));
-        const Theme before = DistinctTheme();
-        Theme theme = before;
+        dir.createFile(QStringLiteral("Odd.rvltt"), bytes);
+        Theme theme = DistinctTheme();
         QCOMPARE(LoadTheme(theme, dir.path(), QStringLiteral("Odd")), loads);
-        QCOMPARE(theme, loads ? DefaultTheme() : before);
+        QCOMPARE(theme, loads ? DefaultTheme() : DistinctTheme());
     }
 
     void aFileCutShortAnywhereChangesNothing()
@@ -239,28 +238,6 @@ private Q_SLOTS:
             QVERIFY(!error.isEmpty());
             QCOMPARE(theme, before);
         }
-        TestFolder dir;
-        dir.createFile(QStringLiteral("Short.rvltt"), whole.left(whole.size() - 1));
-        Theme theme = before;
-        QVERIFY(!LoadTheme(theme, dir.path(), QStringLiteral("Short")));
-        QCOMPARE(theme, before);
-    }
-
-    void impossibleFaceNameLengthsAreDamage_data()
-    {
-        QTest::addColumn<quint32>("length");
-        QTest::newRow("negative") << 0xFFFFFFFFu;
-        QTest::newRow("most negative") << 0x80000000u;
-        QTest::newRow("longer than the file") << 1000u;
-    }
-    void impossibleFaceNameLengthsAreDamage()
-    {
-        QFETCH(quint32, length);
-        QByteArray bytes = DefaultThemeBytes();
-        bytes.replace(4 + 2 * 25, 4, Long(length));  // the Button font's name length
-        Theme theme = DistinctTheme();
-        QVERIFY(!DecodeTheme(bytes, theme));
-        QCOMPARE(theme, DistinctTheme());
     }
 
     // A theme is found by its name in any letter case, and nothing else loads in its place.
