@@ -11,18 +11,11 @@ namespace {
 
 AppSettings Scribbled()
 {
-    AppSettings s;
-    s.NameReplaceUnderscores = s.NameTrimSpaces = s.NameAutoFormat = false;
-    s.NameBracketFilter = s.NameDashFilter = false;
-    s.LargeViewWidth = 1600;
-    s.LargeViewHeight = 1200;
-    s.WindowState = 2;
-    s.ColumnWidths = {9, 9, 9, 9, 9, 9, 9, 42};
-    s.ThemeName = QStringLiteral("Dark");
-    s.MediaPaths = {QStringLiteral("/old/a/"), QStringLiteral("/old/b/")};
-    s.SimulatorPath = QStringLiteral("/old/sim/");
-    s.ThemePath = QStringLiteral("/old/Themes/");
-    return s;
+    return {.WindowState = 2, .ColumnWidths = {9, 9, 9, 9, 9, 9, 9, 42}, .NameReplaceUnderscores = false,
+            .NameTrimSpaces = false, .NameAutoFormat = false, .NameBracketFilter = false, .NameDashFilter = false,
+            .LargeViewWidth = 1600, .LargeViewHeight = 1200, .ThemeName = QStringLiteral("Dark"),
+            .MediaPaths = {QStringLiteral("/old/a/"), QStringLiteral("/old/b/")},
+            .SimulatorPath = QStringLiteral("/old/sim/"), .ThemePath = QStringLiteral("/old/Themes/")};
 }
 
 Theme ScribbledTheme()

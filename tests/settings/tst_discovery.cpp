@@ -44,14 +44,6 @@ private Q_SLOTS:
                                                       << "TrakoraSimulator.exe" << true;
         QTest::newRow("executable in other letter case") << QByteArray("\"InstPath\"=\"c:\\\\games\\\\TRAKORA\"")
                                                          << "trakorasimulator.EXE" << true;
-        QTest::newRow("value without terminator")
-            << QByteArray("\"InstPath\"=hex(1):43,00,3a,00,5c,00,47,00,61,00,6d,00,65,00,73,00,5c,00,"
-                          "54,00,72,00,61,00,6b,00,6f,00,72,00,61,00")
-            << "TrakoraSimulator.exe" << true;
-        QTest::newRow("value with terminator")
-            << QByteArray("\"InstPath\"=hex(1):43,00,3a,00,5c,00,47,00,61,00,6d,00,65,00,73,00,5c,00,"
-                          "54,00,72,00,61,00,6b,00,6f,00,72,00,61,00,00,00")
-            << "TrakoraSimulator.exe" << true;
         QTest::newRow("missing executable") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"") << "" << false;
         QTest::newRow("another program only") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"")
                                               << "TrakoraEditor.exe" << false;

@@ -43,24 +43,12 @@ private Q_SLOTS:
         QCOMPARE(chosen, QDir::toNativeSeparators(userFolder ? user.path() : exe.path()) + QDir::separator());
     }
 
-    void finalSeparatorIsAddedOnce_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("expected");
-        const QString sep = QDir::separator();
-        QTest::newRow("without") << "/a/b" << "/a/b" + sep;
-        QTest::newRow("with") << "/a/b/" << "/a/b/";
-        QTest::newRow("empty") << "" << "";
-    }
-    void finalSeparatorIsAddedOnce()
-    {
-        QFETCH(QString, folder);
-        QTEST(WithFinalSeparator(folder), "expected");
-    }
-
-    void filesOfTheProgramFolder()
+    void namesInTheProgramFolder()
     {
         const QString sep = QDir::separator();
+        QCOMPARE(WithFinalSeparator(QStringLiteral("/a/b")), QStringLiteral("/a/b") + sep);
+        QCOMPARE(WithFinalSeparator(QStringLiteral("/a/b/")), QStringLiteral("/a/b/"));
+        QCOMPARE(WithFinalSeparator(QString()), QString());
         const QString p = QStringLiteral("/prog") + sep;
         QCOMPARE(SettingsFilePath(QStringLiteral("/prog")), p + QStringLiteral("Ridevault.rvltdat"));
         QCOMPARE(ThemesFolderPath(p), p + QStringLiteral("Themes") + sep);

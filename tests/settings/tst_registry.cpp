@@ -108,24 +108,19 @@ private Q_SLOTS:
         QTEST(value, "value");
     }
 
-    void aKeyWithOnlySubKeysOpensWithoutValues()
-    {
-        TestFolder prefix;
-        prefix.createFile(QStringLiteral("user.reg"), UserReg("[Software\\\\Trakora Coasters\\\\Sub] 2\n\"A\"=\"b\"\n"));
-        const Registry registry = Registry::WinePrefix(prefix.path());
-        QString value;
-        QVERIFY(!registry.RegGetStringValue(kHkeyCurrentUser, kKey, QStringLiteral("A"), value));
-        QVERIFY(registry.RegGetStringValue(kHkeyCurrentUser, kKey + QStringLiteral("\\Sub"), QStringLiteral("A"), value));
-        QCOMPARE(value, QStringLiteral("b"));
-    }
-
-    void noHiveFileReadsNothing()
+    // Without a hive file nothing is read; a key that only has sub-keys holds no values of its own.
+    void keysWithoutValues()
     {
         TestFolder prefix;
         QString value = QStringLiteral("untouched");
         QVERIFY(!Registry::WinePrefix(prefix.path()).RegGetStringValue(kHkeyCurrentUser, kKey, QStringLiteral("InstPath"), value));
         QVERIFY(!Registry::WinePrefix(prefix.path()).RegGetStringValue(kHkeyLocalMachine, kKey, QStringLiteral("InstPath"), value));
         QCOMPARE(value, QStringLiteral("untouched"));
+        prefix.createFile(QStringLiteral("user.reg"), UserReg("[Software\\\\Trakora Coasters\\\\Sub] 2\n\"A\"=\"b\"\n"));
+        const Registry registry = Registry::WinePrefix(prefix.path());
+        QVERIFY(!registry.RegGetStringValue(kHkeyCurrentUser, kKey, QStringLiteral("A"), value));
+        QVERIFY(registry.RegGetStringValue(kHkeyCurrentUser, kKey + QStringLiteral("\\Sub"), QStringLiteral("A"), value));
+        QCOMPARE(value, QStringLiteral("b"));
     }
 
     void currentUserIsWinePrefixOrHomeWine()

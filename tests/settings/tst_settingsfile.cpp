@@ -14,15 +14,9 @@ namespace {
 // the layout documents it.
 AppSettings StartUpSettings()
 {
-    AppSettings s;
-    s.WindowLeft = 2880;
-    s.WindowTop = 2160;
-    s.WindowWidth = 9600;
-    s.WindowHeight = 7200;
-    s.ColumnWidths = {200, 100, 65, 65, 130, 50, 130, 0};
-    s.ThemeName = QStringLiteral("Default");
-    s.ThemePath = QStringLiteral("/p/Themes/");
-    return s;
+    return {.WindowLeft = 2880, .WindowTop = 2160, .WindowWidth = 9600, .WindowHeight = 7200,
+            .ColumnWidths = {200, 100, 65, 65, 130, 50, 130, 0}, .ThemeName = QStringLiteral("Default"),
+            .MediaPaths = {}, .SimulatorPath = {}, .ThemePath = QStringLiteral("/p/Themes/")};
 }
 
 const char kStartUpFile[] =
@@ -43,25 +37,13 @@ constexpr int kFlagsAt = 64;
 
 AppSettings DistinctSettings()
 {
-    AppSettings s;
-    s.WindowState = 2;
-    s.WindowLeft = -120;
-    s.WindowTop = 45;
-    s.WindowWidth = 12000;
-    s.WindowHeight = 9000;
-    s.ColumnWidths = {1, 2, 3, 4, 5, 6, 7, 0};
-    s.NameReplaceUnderscores = true;
-    s.NameTrimSpaces = false;
-    s.NameAutoFormat = true;
-    s.NameBracketFilter = false;
-    s.NameDashFilter = false;
-    s.LargeViewWidth = 1280;
-    s.LargeViewHeight = 1024;
-    s.ThemeName = QStringLiteral("N\u00e4chtlich");
-    s.MediaPaths = {QStringLiteral("/home/me/tracks/"), QStringLiteral("/mnt/c/Sim/Tracks/"), QString()};
-    s.SimulatorPath = QStringLiteral("/home/me/.wine/drive_c/Trakora/");
-    s.ThemePath = QStringLiteral("/opt/ridevault/Themes/");
-    return s;
+    return {.WindowState = 2, .WindowLeft = -120, .WindowTop = 45, .WindowWidth = 12000, .WindowHeight = 9000,
+            .ColumnWidths = {1, 2, 3, 4, 5, 6, 7, 0}, .NameTrimSpaces = false, .NameBracketFilter = false,
+            .NameDashFilter = false, .LargeViewWidth = 1280, .LargeViewHeight = 1024,
+            .ThemeName = QStringLiteral("N\u00e4chtlich"),
+            .MediaPaths = {QStringLiteral("/home/me/tracks/"), QStringLiteral("/mnt/c/Sim/Tracks/"), QString()},
+            .SimulatorPath = QStringLiteral("/home/me/.wine/drive_c/Trakora/"),
+            .ThemePath = QStringLiteral("/opt/ridevault/Themes/")};
 }
 
 } // namespace
@@ -69,86 +51,69 @@ AppSettings DistinctSettings()
 class TestSettingsFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The documented bytes both ways: written by a save, and read back over other settings (the
-    // unstored last column width keeps its value).
-    void documentedBytesBothWays()
+    // The documented bytes both ways, and every field through a save and a load. The unstored
+    // last column width keeps the value it had before the load.
+    void saveAndLoad()
     {
         TestFolder dir;
         QVERIFY(SaveSettings(StartUpSettings(), dir.path()));
         QCOMPARE(TestFolder::readFile(dir.filePath(QLatin1String(kSettingsFileName))), hexBytes(kStartUpFile));
         QCOMPARE(EncodeSettings(StartUpSettings()), hexBytes(kStartUpFile));
-
         AppSettings s = DistinctSettings();
+        s.ColumnWidths[7] = 5;
         QVERIFY(LoadSettings(s, dir.path()));
         AppSettings expected = StartUpSettings();
-        expected.ColumnWidths[7] = DistinctSettings().ColumnWidths[7];
+        expected.ColumnWidths[7] = 5;
         QCOMPARE(s, expected);
-    }
 
-    void everyFieldSurvivesSaveAndLoad()
-    {
-        TestFolder dir;
         AppSettings saved = DistinctSettings();
-        saved.ColumnWidths[7] = 77;  // never stored
+        saved.ColumnWidths[7] = 77;
         QVERIFY(SaveSettings(saved, dir.path() + QLatin1Char('/')));
-        AppSettings loaded = StartUpSettings();
-        loaded.ColumnWidths[7] = 5;
-        QVERIFY(LoadSettings(loaded, dir.path()));
-        QCOMPARE(loaded.ColumnWidths[7], 5);
-        loaded.ColumnWidths[7] = 77;
-        QCOMPARE(loaded, saved);
+        QVERIFY(LoadSettings(s, dir.path()));
+        QCOMPARE(s.ColumnWidths[7], 5);
+        s.ColumnWidths[7] = 77;
+        QCOMPARE(s, saved);
     }
 
-    void eachFlagHasItsOwnByte_data()
+    // The five flag bytes in table order: any non-zero byte reads True and is written back as FF.
+    void flagBytes_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::newRow("NameReplaceUnderscores") << 0;
-        QTest::newRow("NameTrimSpaces") << 1;
-        QTest::newRow("NameAutoFormat") << 2;
-        QTest::newRow("NameBracketFilter") << 3;
-        QTest::newRow("NameDashFilter") << 4;
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("read");  // one digit per flag, in table order
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("NameReplaceUnderscores") << hexBytes("00 FF FF FF FF") << "01111" << hexBytes("00 FF FF FF FF");
+        QTest::newRow("NameTrimSpaces") << hexBytes("FF 00 FF FF FF") << "10111" << hexBytes("FF 00 FF FF FF");
+        QTest::newRow("NameAutoFormat") << hexBytes("FF FF 00 FF FF") << "11011" << hexBytes("FF FF 00 FF FF");
+        QTest::newRow("NameBracketFilter") << hexBytes("FF FF FF 00 FF") << "11101" << hexBytes("FF FF FF 00 FF");
+        QTest::newRow("NameDashFilter") << hexBytes("FF FF FF FF 00") << "11110" << hexBytes("FF FF FF FF 00");
+        QTest::newRow("other non-zero bytes") << hexBytes("01 00 01 7F 80") << "10111" << hexBytes("FF 00 FF FF FF");
     }
-    void eachFlagHasItsOwnByte()
+    void flagBytes()
     {
-        QFETCH(int, index);
-        bool AppSettings::*const inTableOrder[] = {
-            &AppSettings::NameReplaceUnderscores, &AppSettings::NameTrimSpaces, &AppSettings::NameAutoFormat,
-            &AppSettings::NameBracketFilter, &AppSettings::NameDashFilter,
-        };
-        AppSettings s = StartUpSettings();
-        s.*inTableOrder[index] = false;
-        QByteArray expectedFlags("\xFF\xFF\xFF\xFF\xFF", 5);
-        expectedFlags[index] = '\0';
-        QCOMPARE(EncodeSettings(s).mid(kFlagsAt, 5), expectedFlags);
-
-        AppSettings loaded;
-        QVERIFY(DecodeSettings(EncodeSettings(s), loaded));
-        QCOMPARE(loaded, s);
-        const NameScheme scheme = NameSchemeOf(loaded);
-        const bool fromScheme[] = {scheme.NameReplaceUnderscores, scheme.NameTrimSpaces, scheme.NameAutoFormat,
-                                   scheme.NameBracketFilter, scheme.NameDashFilter};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(fromScheme[i], i != index);
-    }
-
-    void flagByteOneReadsTrueAndIsWrittenBackAsFF()
-    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, read);
         QByteArray bytes = hexBytes(kStartUpFile);
-        bytes.replace(kFlagsAt, 5, hexBytes("01 00 01 7F 80"));
+        bytes.replace(kFlagsAt, 5, stored);
         AppSettings s;
         QVERIFY(DecodeSettings(bytes, s));
-        QCOMPARE(s.NameReplaceUnderscores, true);
-        QCOMPARE(s.NameTrimSpaces, false);
-        QCOMPARE(s.NameAutoFormat, true);
-        QCOMPARE(s.NameBracketFilter, true);
-        QCOMPARE(s.NameDashFilter, true);
-        QCOMPARE(EncodeSettings(s).mid(kFlagsAt, 5), hexBytes("FF 00 FF FF FF"));
+        const NameScheme scheme = NameSchemeOf(s);
+        const bool fields[] = {s.NameReplaceUnderscores, s.NameTrimSpaces, s.NameAutoFormat, s.NameBracketFilter,
+                               s.NameDashFilter};
+        const bool fromScheme[] = {scheme.NameReplaceUnderscores, scheme.NameTrimSpaces, scheme.NameAutoFormat,
+                                   scheme.NameBracketFilter, scheme.NameDashFilter};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(fields[i], read[i] == QLatin1Char('1'));
+            QCOMPARE(fromScheme[i], fields[i]);
+        }
+        QTEST(EncodeSettings(s).mid(kFlagsAt, 5), "written");
     }
 
-    void onlyTheMagicIsChecked_data()
+    // Only the magic is checked: other tags may be anything. A folder count the file cannot hold
+    // is damage, and damage changes nothing.
+    void patchedFiles_data()
     {
         QTest::addColumn<int>("at");
-        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<QByteArray>("patch");
         QTest::addColumn<bool>("loads");
         QTest::newRow("version 9999") << 4 << QByteArray("9999") << true;
         QTest::newRow("version of binary junk") << 4 << QByteArray("\x00\xFF\x01\x02", 4) << true;
@@ -159,23 +124,23 @@ private Q_SLOTS:
         QTest::newRow("ROOT misspelt") << 100 << QByteArray("\0\0\0\0", 4) << true;
         QTest::newRow("magic in lower case") << 0 << QByteArray("rvlt") << true;
         QTest::newRow("wrong magic") << 0 << QByteArray("RVDB") << false;
+        QTest::newRow("negative folder count") << 96 << hexBytes("FF FF FF FF") << false;
+        QTest::newRow("most negative folder count") << 96 << hexBytes("80 00 00 00") << false;
+        QTest::newRow("more folders than the file holds") << 96 << hexBytes("7F FF FF FF") << false;
+        QTest::newRow("one folder more than stored") << 96 << hexBytes("00 00 00 01") << false;
     }
-    void onlyTheMagicIsChecked()
+    void patchedFiles()
     {
         QFETCH(int, at);
-        QFETCH(QByteArray, tag);
+        QFETCH(QByteArray, patch);
         QFETCH(bool, loads);
         QByteArray bytes = hexBytes(kStartUpFile);
-        bytes.replace(at, 4, tag);
-        const AppSettings before = DistinctSettings();
-        AppSettings s = before;
+        bytes.replace(at, 4, patch);
+        AppSettings s = DistinctSettings();
         QCOMPARE(DecodeSettings(bytes, s), loads);
-        if (loads) {
+        if (loads)
             s.ColumnWidths[7] = 0;
-            QCOMPARE(s, StartUpSettings());
-        } else {
-            QCOMPARE(s, before);
-        }
+        QCOMPARE(s, loads ? StartUpSettings() : DistinctSettings());
     }
 
     void aFileCutShortAnywhereChangesNothing()
@@ -201,24 +166,6 @@ private Q_SLOTS:
         QVERIFY(!LoadSettings(s, dir.path() + QStringLiteral("/missing")));
         QCOMPARE(s, before);
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-    }
-
-    void impossibleFolderCountsAreDamage_data()
-    {
-        QTest::addColumn<QByteArray>("count");
-        QTest::newRow("negative") << hexBytes("FF FF FF FF");
-        QTest::newRow("most negative") << hexBytes("80 00 00 00");
-        QTest::newRow("more than the file holds") << hexBytes("7F FF FF FF");
-        QTest::newRow("one more than stored") << hexBytes("00 00 00 01");
-    }
-    void impossibleFolderCountsAreDamage()
-    {
-        QFETCH(QByteArray, count);
-        QByteArray bytes = hexBytes(kStartUpFile);
-        bytes.replace(96, 4, count);  // after "PATH"
-        AppSettings s = DistinctSettings();
-        QVERIFY(!DecodeSettings(bytes, s));
-        QCOMPARE(s, DistinctSettings());
     }
 
     void aFailedSaveLeavesTheOldFile()
