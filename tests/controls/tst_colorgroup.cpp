@@ -28,62 +28,58 @@ Theme DistinctTheme()
 class tst_colorgroup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void groupsOfTheTheme();
-    void frameAndButtonTakeAGroup();
-    void listTakesButtonAndHeaderGroups();
+    void groupsOfTheTheme()
+    {
+        const Theme t = DistinctTheme();
+        QCOMPARE(t.WindowGroup(), (ColorGroup{t.WindowFace, t.WindowText, t.WindowHighlight, t.WindowBrightHighlight,
+                                              t.WindowShadow, t.WindowDarkShadow}));
+        QCOMPARE(t.ButtonGroup(), (ColorGroup{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
+                                              t.ButtonShadow, t.ButtonDarkShadow}));
+        QCOMPARE(t.HeaderGroup(), (ColorGroup{t.HeaderFace, t.HeaderText, t.HeaderHighlight, t.HeaderBrightHighlight,
+                                              t.HeaderShadow, t.HeaderDarkShadow}));
+    }
+
+    void frameAndButtonTakeAGroup()
+    {
+        const Theme t = DistinctTheme();
+        ucFrame frame;
+        frame.SetColors(t.WindowGroup());
+        QCOMPARE((QList<OleColor>{frame.ColorFace(), frame.ColorHighlight(), frame.ColorBrightHighlight(),
+                                  frame.ColorShadow(), frame.ColorDarkShadow()}),
+                 (QList<OleColor>{t.WindowFace, t.WindowHighlight, t.WindowBrightHighlight, t.WindowShadow,
+                                  t.WindowDarkShadow}));
+
+        ucTextButton button;
+        button.SetColors(t.ButtonGroup());
+        QCOMPARE((QList<OleColor>{button.ColorFace(), button.ColorText(), button.ColorHighlight(),
+                                  button.ColorBrightHighlight(), button.ColorShadow(), button.ColorDarkShadow()}),
+                 (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight, t.ButtonShadow,
+                                  t.ButtonDarkShadow}));
+    }
+
+    void listTakesButtonAndHeaderGroups()
+    {
+        const Theme t = DistinctTheme();
+        ucAdvList list;
+        const OleColor systemFace = list.Color(AdvListColor::ButtonFace);
+        list.SetButtonColors(t.ButtonGroup());
+        QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);  // ignored without CustomColors
+
+        list.SetCustomColors(true);
+        list.SetButtonColors(t.ButtonGroup());
+        list.SetHeaderColors(t.HeaderGroup());
+        using C = AdvListColor;
+        const QList<C> order{C::ButtonFace, C::ButtonText, C::ButtonHighlight, C::ButtonBrightHighlight, C::ButtonShadow,
+                             C::ButtonDarkShadow, C::HeaderFace, C::HeaderText, C::HeaderHighlight,
+                             C::HeaderBrightHighlight, C::HeaderShadow, C::HeaderDarkShadow};
+        QList<OleColor> got;
+        for (C which : order)
+            got.append(list.Color(which));
+        QCOMPARE(got, (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
+                                       t.ButtonShadow, t.ButtonDarkShadow, t.HeaderFace, t.HeaderText, t.HeaderHighlight,
+                                       t.HeaderBrightHighlight, t.HeaderShadow, t.HeaderDarkShadow}));
+    }
 };
-
-void tst_colorgroup::groupsOfTheTheme()
-{
-    const Theme t = DistinctTheme();
-    QCOMPARE(t.WindowGroup(), (ColorGroup{t.WindowFace, t.WindowText, t.WindowHighlight, t.WindowBrightHighlight,
-                                          t.WindowShadow, t.WindowDarkShadow}));
-    QCOMPARE(t.ButtonGroup(), (ColorGroup{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
-                                          t.ButtonShadow, t.ButtonDarkShadow}));
-    QCOMPARE(t.HeaderGroup(), (ColorGroup{t.HeaderFace, t.HeaderText, t.HeaderHighlight, t.HeaderBrightHighlight,
-                                          t.HeaderShadow, t.HeaderDarkShadow}));
-}
-
-void tst_colorgroup::frameAndButtonTakeAGroup()
-{
-    const Theme t = DistinctTheme();
-    ucFrame frame;
-    frame.SetColors(t.WindowGroup());
-    QCOMPARE((QList<OleColor>{frame.ColorFace(), frame.ColorHighlight(), frame.ColorBrightHighlight(),
-                              frame.ColorShadow(), frame.ColorDarkShadow()}),
-             (QList<OleColor>{t.WindowFace, t.WindowHighlight, t.WindowBrightHighlight, t.WindowShadow,
-                              t.WindowDarkShadow}));
-
-    ucTextButton button;
-    button.SetColors(t.ButtonGroup());
-    QCOMPARE((QList<OleColor>{button.ColorFace(), button.ColorText(), button.ColorHighlight(),
-                              button.ColorBrightHighlight(), button.ColorShadow(), button.ColorDarkShadow()}),
-             (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight, t.ButtonShadow,
-                              t.ButtonDarkShadow}));
-}
-
-void tst_colorgroup::listTakesButtonAndHeaderGroups()
-{
-    const Theme t = DistinctTheme();
-    ucAdvList list;
-    const OleColor systemFace = list.Color(AdvListColor::ButtonFace);
-    list.SetButtonColors(t.ButtonGroup());
-    QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);  // ignored without CustomColors
-
-    list.SetCustomColors(true);
-    list.SetButtonColors(t.ButtonGroup());
-    list.SetHeaderColors(t.HeaderGroup());
-    using C = AdvListColor;
-    const QList<C> order{C::ButtonFace, C::ButtonText, C::ButtonHighlight, C::ButtonBrightHighlight, C::ButtonShadow,
-                         C::ButtonDarkShadow, C::HeaderFace, C::HeaderText, C::HeaderHighlight,
-                         C::HeaderBrightHighlight, C::HeaderShadow, C::HeaderDarkShadow};
-    QList<OleColor> got;
-    for (C which : order)
-        got.append(list.Color(which));
-    QCOMPARE(got, (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
-                                   t.ButtonShadow, t.ButtonDarkShadow, t.HeaderFace, t.HeaderText, t.HeaderHighlight,
-                                   t.HeaderBrightHighlight, t.HeaderShadow, t.HeaderDarkShadow}));
-}
 
 QTEST_MAIN(tst_colorgroup)
 #include "tst_colorgroup.moc"

@@ -4,201 +4,164 @@
 #include "controls/ucTabContainer.h"
 #include "controls/ucTabHead.h"
 
+#include "Pixels.h"
+
 #include <QFontMetrics>
-#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-QImage Render(QWidget& widget)
+void AddTabs(ucTabHead& head, std::initializer_list<const char*> titles)
 {
-    QImage image(widget.size(), QImage::Format_RGB32);
-    widget.render(&image);
-    return image;
+    for (const char* title : titles)
+        head.AddTab(QString::fromLatin1(title));
 }
-
 } // namespace
 
 class tst_tab : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void derivation_data();
-    void derivation();
-    void autoColorOffKeepsContainerEdges();
-    void showTabRaisesEvenWhenCurrent();
-    void clickChoosesTab();
-    void tabPlaces();
-    void shadowWaitsForRedraw();
-    void headBottomEdgeOpensUnderCurrentTab();
-    void containerEdges();
+    void derivation_data()
+    {
+        QTest::addColumn<OleColor>("background");
+        QTest::addColumn<OleColor>("highlight");
+        QTest::addColumn<OleColor>("shadow");
+        QTest::addColumn<OleColor>("shadowDark");
+        QTest::addColumn<OleColor>("text");
+        QTest::newRow("200,100,40") << RgbColor(200, 100, 40) << RgbColor(255, 150, 60) << RgbColor(150, 75, 30)
+                                    << RgbColor(100, 50, 20) << RgbColor(255, 255, 255);
+        QTest::newRow("200,180,160") << RgbColor(200, 180, 160) << RgbColor(255, 255, 240) << RgbColor(150, 135, 120)
+                                     << RgbColor(100, 90, 80) << RgbColor(0, 0, 0);
+        QTest::newRow("grey 128 is light") << RgbColor(128, 128, 128) << RgbColor(192, 192, 192)
+                                           << RgbColor(96, 96, 96) << RgbColor(64, 64, 64) << RgbColor(0, 0, 0);
+        // Halves round to even: 4.5 -> 4, 7.5 -> 8, 10.5 -> 10; 2.25 -> 2, 3.75 -> 4, 5.25 -> 5.
+        QTest::newRow("ties to even") << RgbColor(3, 5, 7) << RgbColor(4, 8, 10) << RgbColor(2, 4, 5)
+                                      << RgbColor(2, 2, 4) << RgbColor(255, 255, 255);
+        QTest::newRow("black") << RgbColor(0, 0, 0) << RgbColor(0, 0, 0) << RgbColor(0, 0, 0) << RgbColor(0, 0, 0)
+                               << RgbColor(255, 255, 255);
+    }
+    void derivation()
+    {
+        QFETCH(OleColor, background);
+        QFETCH(OleColor, highlight);
+        QFETCH(OleColor, shadow);
+        QFETCH(OleColor, shadowDark);
+        QFETCH(OleColor, text);
+
+        // The head derives on a new background whatever AutoColor says.
+        ucTabHead head;
+        head.SetAutoColor(false);
+        head.SetCOLOR_BACKGROUND(background);
+        QCOMPARE(head.COLOR_HIGHLIGHT(), highlight);
+        QCOMPARE(head.Color_Shadow(), shadow);
+        QCOMPARE(head.Color_ShadowDark(), shadowDark);
+        QCOMPARE(head.Color_Text(), text);
+
+        // The container's edges: highlight left, dark shadow right and bottom, no top edge.
+        ucTabContainer container;
+        container.resize(50, 40);
+        container.SetCOLOR_BACKGROUND(background);
+        QCOMPARE(container.COLOR_HIGHLIGHT(), highlight);
+        QCOMPARE(container.Color_ShadowDark(), shadowDark);
+        const QImage image = Render(container);
+        QCOMPARE(image.pixel(0, 20), Rgb(highlight));
+        QCOMPARE(image.pixel(49, 20), Rgb(shadowDark));
+        QCOMPARE(image.pixel(25, 39), Rgb(shadowDark));
+        QCOMPARE(image.pixel(25, 0), Rgb(background));
+        QCOMPARE(image.pixel(25, 20), Rgb(background));
+    }
+
+    void autoColorOffKeepsContainerEdges()
+    {
+        ucTabContainer container;
+        container.SetAutoColor(false);
+        container.SetCOLOR_HIGHLIGHT(RgbColor(1, 2, 3));
+        container.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
+        QCOMPARE(container.COLOR_HIGHLIGHT(), RgbColor(1, 2, 3));
+        container.SetAutoColor(true);
+        QCOMPARE(container.COLOR_HIGHLIGHT(), RgbColor(255, 150, 60));
+    }
+
+    // ShowTab raises TabClick even for the current tab; a left click on a title chooses it, a right
+    // click or a click beside the tabs chooses nothing.
+    void choosingTabs()
+    {
+        ucTabHead head;
+        head.resize(400, head.height());
+        AddTabs(head, {"General", "Media", "Theme", "Advanced"});
+        QSignalSpy spy(&head, &ucTabHead::TabClick);
+        head.ShowTab(0);
+        head.ShowTab(2);
+        head.ShowTab(7);
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy[0][0].toInt(), 0);
+        QCOMPARE(spy[1][0].toInt(), 2);
+        QCOMPARE(head.CurrentTab(), 2);
+
+        QTest::mouseClick(&head, Qt::LeftButton, {}, head.TitleRect(3).center());
+        QCOMPARE(spy.size(), 3);
+        QCOMPARE(spy[2][0].toInt(), 3);
+        QCOMPARE(head.CurrentTab(), 3);
+        QTest::mouseClick(&head, Qt::RightButton, {}, head.TitleRect(1).center());
+        QTest::mouseClick(&head, Qt::LeftButton, {}, QPoint(399, 12));
+        QCOMPARE(spy.size(), 3);
+    }
+
+    void tabPlaces()
+    {
+        ucTabHead head;
+        AddTabs(head, {"General", "Media", "Theme"});
+        // The expected places are in pixels at 15 twips per pixel.
+        if (head.logicalDpiX() != 96 || head.logicalDpiY() != 96)
+            QSKIP("the screen is not at 96 DPI");
+        QCOMPARE(head.height(), 24);
+        const QFontMetrics fm(head.font());
+        const int w0 = fm.horizontalAdvance(QStringLiteral(" General "));
+        const int w1 = fm.horizontalAdvance(QStringLiteral(" Media "));
+
+        // Tab 0 is current: top 0, title 4 px lower; the others start 4 px lower still.
+        QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 4));
+        QCOMPARE(head.TitleRect(0).width(), w0);
+        // After the current tab the next one starts on its right edge; the others are 7 px apart.
+        QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 2, 8));
+        QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 2 + w1 + 7);
+        QCOMPARE(head.TabRect(1).left(), head.TitleRect(1).left() - 2);
+        QCOMPARE(head.TabRect(1).left(), head.TabRect(0).right());
+        QCOMPARE(head.TabRect(1).top(), 4);
+        QCOMPARE(head.TabRect(0).top(), 0);
+
+        head.ShowTab(1);
+        QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 8));
+        QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 7, 4));
+        QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 7 + w1 + 2);
+        QCOMPARE(head.TabRect(2).left(), head.TabRect(1).right());
+    }
+
+    // The current tab's right edge is in Color_Shadow, which waits for the next redraw; the bottom
+    // edge in COLOR_HIGHLIGHT opens under the current tab and is recoloured at once.
+    void headEdges()
+    {
+        ucTabHead head;
+        head.resize(300, head.height());
+        head.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
+        AddTabs(head, {"General", "Media"});
+        const QPoint edge(head.TitleRect(0).right() + 1, 12);
+        QCOMPARE(Render(head).pixel(edge), qRgb(150, 75, 30));
+        head.SetColor_Shadow(RgbColor(0, 255, 0));
+        QCOMPARE(Render(head).pixel(edge), qRgb(150, 75, 30));
+        head.AddTab(QStringLiteral("Theme"));
+        QCOMPARE(Render(head).pixel(edge), qRgb(0, 255, 0));
+
+        head.ShowTab(1);
+        const QImage image = Render(head);
+        const int y = head.height() - 1;
+        QCOMPARE(image.pixel(0, y), qRgb(255, 150, 60));
+        QCOMPARE(image.pixel(head.TitleRect(1).center().x(), y), qRgb(200, 100, 40));
+        QCOMPARE(image.pixel(299, y), qRgb(255, 150, 60));
+        head.SetCOLOR_HIGHLIGHT(RgbColor(9, 9, 9));
+        QCOMPARE(Render(head).pixel(0, y), qRgb(9, 9, 9));
+    }
 };
-
-void tst_tab::derivation_data()
-{
-    QTest::addColumn<OleColor>("background");
-    QTest::addColumn<OleColor>("highlight");
-    QTest::addColumn<OleColor>("shadow");
-    QTest::addColumn<OleColor>("shadowDark");
-    QTest::addColumn<OleColor>("text");
-    QTest::newRow("200,100,40") << RgbColor(200, 100, 40) << RgbColor(255, 150, 60) << RgbColor(150, 75, 30)
-                                << RgbColor(100, 50, 20) << RgbColor(255, 255, 255);
-    QTest::newRow("200,180,160") << RgbColor(200, 180, 160) << RgbColor(255, 255, 240) << RgbColor(150, 135, 120)
-                                 << RgbColor(100, 90, 80) << RgbColor(0, 0, 0);
-    QTest::newRow("grey 128 is light") << RgbColor(128, 128, 128) << RgbColor(192, 192, 192)
-                                       << RgbColor(96, 96, 96) << RgbColor(64, 64, 64) << RgbColor(0, 0, 0);
-    // Halves round to even: 4.5 -> 4, 7.5 -> 8, 10.5 -> 10; 2.25 -> 2, 3.75 -> 4, 5.25 -> 5.
-    QTest::newRow("ties to even") << RgbColor(3, 5, 7) << RgbColor(4, 8, 10) << RgbColor(2, 4, 5)
-                                  << RgbColor(2, 2, 4) << RgbColor(255, 255, 255);
-    QTest::newRow("black") << RgbColor(0, 0, 0) << RgbColor(0, 0, 0) << RgbColor(0, 0, 0) << RgbColor(0, 0, 0)
-                           << RgbColor(255, 255, 255);
-}
-
-void tst_tab::derivation()
-{
-    QFETCH(OleColor, background);
-    QFETCH(OleColor, highlight);
-    QFETCH(OleColor, shadow);
-    QFETCH(OleColor, shadowDark);
-    QFETCH(OleColor, text);
-
-    // The head derives on a new background whatever AutoColor says.
-    ucTabHead head;
-    head.SetAutoColor(false);
-    head.SetCOLOR_BACKGROUND(background);
-    QCOMPARE(head.COLOR_HIGHLIGHT(), highlight);
-    QCOMPARE(head.Color_Shadow(), shadow);
-    QCOMPARE(head.Color_ShadowDark(), shadowDark);
-    QCOMPARE(head.Color_Text(), text);
-
-    ucTabContainer container;
-    container.SetCOLOR_BACKGROUND(background);
-    QCOMPARE(container.COLOR_HIGHLIGHT(), highlight);
-    QCOMPARE(container.Color_ShadowDark(), shadowDark);
-}
-
-void tst_tab::autoColorOffKeepsContainerEdges()
-{
-    ucTabContainer container;
-    container.SetAutoColor(false);
-    container.SetCOLOR_HIGHLIGHT(RgbColor(1, 2, 3));
-    container.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
-    QCOMPARE(container.COLOR_HIGHLIGHT(), RgbColor(1, 2, 3));
-    container.SetAutoColor(true);
-    QCOMPARE(container.COLOR_HIGHLIGHT(), RgbColor(255, 150, 60));
-}
-
-void tst_tab::showTabRaisesEvenWhenCurrent()
-{
-    ucTabHead head;
-    for (const char* title : {"General", "Media", "Theme", "Advanced"})
-        head.AddTab(QString::fromLatin1(title));
-    QSignalSpy spy(&head, &ucTabHead::TabClick);
-    head.ShowTab(0);
-    head.ShowTab(2);
-    head.ShowTab(7);
-    QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy[0][0].toInt(), 0);
-    QCOMPARE(spy[1][0].toInt(), 2);
-    QCOMPARE(head.CurrentTab(), 2);
-}
-
-void tst_tab::clickChoosesTab()
-{
-    ucTabHead head;
-    head.resize(400, head.height());
-    for (const char* title : {"General", "Media", "Theme", "Advanced"})
-        head.AddTab(QString::fromLatin1(title));
-    QSignalSpy spy(&head, &ucTabHead::TabClick);
-    QTest::mouseClick(&head, Qt::LeftButton, {}, head.TitleRect(3).center());
-    QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy[0][0].toInt(), 3);
-    QCOMPARE(head.CurrentTab(), 3);
-    // A right click chooses nothing, nor does a click beside the tabs.
-    QTest::mouseClick(&head, Qt::RightButton, {}, head.TitleRect(1).center());
-    QTest::mouseClick(&head, Qt::LeftButton, {}, QPoint(399, 12));
-    QCOMPARE(spy.size(), 1);
-}
-
-void tst_tab::tabPlaces()
-{
-    ucTabHead head;
-    head.AddTab(QStringLiteral("General"));
-    head.AddTab(QStringLiteral("Media"));
-    head.AddTab(QStringLiteral("Theme"));
-    // The expected places are in pixels at 15 twips per pixel.
-    if (head.logicalDpiX() != 96 || head.logicalDpiY() != 96)
-        QSKIP("the screen is not at 96 DPI");
-    QCOMPARE(head.height(), 24);
-    const QFontMetrics fm(head.font());
-    const int w0 = fm.horizontalAdvance(QStringLiteral(" General "));
-    const int w1 = fm.horizontalAdvance(QStringLiteral(" Media "));
-
-    // Tab 0 is current: top 0, title 4 px lower; the others start 4 px lower still.
-    QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 4));
-    QCOMPARE(head.TitleRect(0).width(), w0);
-    // After the current tab the next one starts on its right edge; the others are 7 px apart.
-    QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 2, 8));
-    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 2 + w1 + 7);
-    QCOMPARE(head.TabRect(1).left(), head.TitleRect(1).left() - 2);
-    QCOMPARE(head.TabRect(1).left(), head.TabRect(0).right());
-    QCOMPARE(head.TabRect(1).top(), 4);
-    QCOMPARE(head.TabRect(0).top(), 0);
-
-    head.ShowTab(1);
-    QCOMPARE(head.TitleRect(0).topLeft(), QPoint(2, 8));
-    QCOMPARE(head.TitleRect(1).topLeft(), QPoint(2 + w0 + 7, 4));
-    QCOMPARE(head.TitleRect(2).left(), 2 + w0 + 7 + w1 + 2);
-    QCOMPARE(head.TabRect(2).left(), head.TabRect(1).right());
-}
-
-void tst_tab::shadowWaitsForRedraw()
-{
-    ucTabHead head;
-    head.resize(300, head.height());
-    head.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
-    head.AddTab(QStringLiteral("General"));
-    head.AddTab(QStringLiteral("Media"));
-    // The current tab's right edge is in Color_Shadow.
-    const QPoint edge(head.TitleRect(0).right() + 1, 12);
-    QCOMPARE(Render(head).pixel(edge), qRgb(150, 75, 30));
-
-    head.SetColor_Shadow(RgbColor(0, 255, 0));
-    QCOMPARE(Render(head).pixel(edge), qRgb(150, 75, 30));
-    head.AddTab(QStringLiteral("Theme"));
-    QCOMPARE(Render(head).pixel(edge), qRgb(0, 255, 0));
-}
-
-void tst_tab::headBottomEdgeOpensUnderCurrentTab()
-{
-    ucTabHead head;
-    head.resize(300, head.height());
-    head.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
-    head.AddTab(QStringLiteral("General"));
-    head.AddTab(QStringLiteral("Media"));
-    head.ShowTab(1);
-    const QImage image = Render(head);
-    const int y = head.height() - 1;
-    const QRect current = head.TitleRect(1);
-    QCOMPARE(image.pixel(0, y), qRgb(255, 150, 60));
-    QCOMPARE(image.pixel(current.center().x(), y), qRgb(200, 100, 40));
-    QCOMPARE(image.pixel(299, y), qRgb(255, 150, 60));
-    // COLOR_HIGHLIGHT recolours the bottom edge at once.
-    head.SetCOLOR_HIGHLIGHT(RgbColor(9, 9, 9));
-    QCOMPARE(Render(head).pixel(0, y), qRgb(9, 9, 9));
-}
-
-void tst_tab::containerEdges()
-{
-    ucTabContainer container;
-    container.resize(50, 40);
-    container.SetCOLOR_BACKGROUND(RgbColor(200, 100, 40));
-    const QImage image = Render(container);
-    QCOMPARE(image.pixel(0, 20), qRgb(255, 150, 60));
-    QCOMPARE(image.pixel(49, 20), qRgb(100, 50, 20));
-    QCOMPARE(image.pixel(25, 39), qRgb(100, 50, 20));
-    QCOMPARE(image.pixel(25, 0), qRgb(200, 100, 40));  // no top edge
-    QCOMPARE(image.pixel(25, 20), qRgb(200, 100, 40));
-}
 
 QTEST_MAIN(tst_tab)
 #include "tst_tab.moc"
