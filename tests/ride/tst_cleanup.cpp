@@ -34,154 +34,144 @@ struct Scene {
 class TestCleanup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void removesListedFilesAndEmptiedFolders();
-    void missingListDoesNothing();
-    void protectedFoldersAreKept_data();
-    void protectedFoldersAreKept();
-    void foldersWithOtherContentStay();
-    void tamperedListDeletesNothingOutside_data();
-    void tamperedListDeletesNothingOutside();
-    void linksAreNeverFollowedOut();
-    void stagingLeftoversGoWithoutAList();
+    void removesListedFilesAndEmptiedFolders()
+    {
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/Tracks/loop.tktrack"), "t");
+        s.root.createFile(QStringLiteral("sim/objects/Loop/station.obj"), "o");
+        s.root.createFile(QStringLiteral("sim/objects/Loop/sub/deep.obj"), "d");
+        s.root.createFile(QStringLiteral("sim/readme.txt"), "r");
+        // Listed in the package's letter case; one file the user already removed during the ride.
+        s.list("tracks\\LOOP.tktrack|OBJECTS\\loop\\station.obj|objects\\gone.obj|objects\\Loop\\sub\\deep.obj|readme.txt");
+        const CleanupResult r = s.run();
+        QCOMPARE(r.deleted, QStringList({QStringLiteral("tracks\\LOOP.tktrack"), QStringLiteral("OBJECTS\\loop\\station.obj"),
+                                         QStringLiteral("objects\\Loop\\sub\\deep.obj"), QStringLiteral("readme.txt")}));
+        QCOMPARE(r.skipped, QStringList({QStringLiteral("objects\\gone.obj")}));
+        QCOMPARE(r.removedFolders, QStringList({QStringLiteral("objects\\Loop\\sub\\"), QStringLiteral("OBJECTS\\loop\\")}));
+        QCOMPARE(s.root.listAll(), QStringList({QStringLiteral("outside/"), QStringLiteral("outside/victim.txt"),
+                                                QStringLiteral("prog/"), QStringLiteral("sim/"),
+                                                QStringLiteral("sim/Tracks/"), QStringLiteral("sim/objects/")}));
+        QVERIFY(!s.listExists());
+    }
+
+    void missingListDoesNothing()
+    {
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/objects/a.obj"));
+        const QStringList before = s.root.listAll();
+        const CleanupResult r = s.run();
+        QVERIFY(r.deleted.isEmpty() && r.removedFolders.isEmpty() && r.skipped.isEmpty());
+        QCOMPARE(s.root.listAll(), before);
+    }
+
+    void protectedFoldersAreKept_data()
+    {
+        QTest::addColumn<QString>("folder");
+        for (const char* f : {"cartextures", "data", "elements", "environments", "help", "objects", "plugins",
+                              "Screenshots", "teratextures", "TRACKS", "woody"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+
+    void protectedFoldersAreKept()
+    {
+        QFETCH(QString, folder);
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/%1/only.file").arg(folder));
+        s.list(QStringLiteral("%1\\only.file").arg(folder.toLower()).toUtf8());
+        const CleanupResult r = s.run();
+        QCOMPARE(r.deleted.size(), 1);
+        QVERIFY(r.removedFolders.isEmpty());
+        QVERIFY(QFileInfo(s.sim(folder)).isDir());
+        QVERIFY(IsProtectedFolder(folder + QLatin1Char('\\')));
+        QVERIFY(!IsProtectedFolder(folder + QStringLiteral("\\sub\\")));
+    }
+
+    void foldersWithOtherContentStay()
+    {
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/objects/new/ours.obj"));
+        s.root.createFile(QStringLiteral("sim/objects/new/.users-note"));
+        s.root.createFile(QStringLiteral("sim/top/ours.obj"));
+        s.list("objects\\new\\ours.obj|top\\ours.obj");
+        const CleanupResult r = s.run();
+        QCOMPARE(r.removedFolders, QStringList({QStringLiteral("top\\")}));
+        QVERIFY(QFile::exists(s.sim(QStringLiteral("objects/new/.users-note"))));
+        // The simulator folder itself is never removed, even when the clean-up empties it.
+        Scene t;
+        QDir(t.sim()).removeRecursively();
+        t.root.createFile(QStringLiteral("sim/only.txt"));
+        t.list("only.txt");
+        QCOMPARE(t.run().deleted.size(), 1);
+        QVERIFY(QFileInfo(t.sim()).isDir());
+    }
+
+    void tamperedListDeletesNothingOutside_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("parent traversal") << QStringLiteral("..\\outside\\victim.txt");
+        QTest::newRow("slash traversal") << QStringLiteral("objects/../../outside/victim.txt");
+        QTest::newRow("absolute") << QStringLiteral("@OUTSIDE@/victim.txt");
+        QTest::newRow("leading separator") << QStringLiteral("\\..\\outside\\victim.txt");
+        QTest::newRow("drive") << QStringLiteral("C:..\\outside\\victim.txt");
+        QTest::newRow("control character") << QStringLiteral("..\\outside\\victim.txt\n");
+        QTest::newRow("folder itself") << QStringLiteral("objects");
+        QTest::newRow("simulator folder") << QStringLiteral(".");
+    }
+
+    void tamperedListDeletesNothingOutside()
+    {
+        QFETCH(QString, entry);
+        Scene s;
+        entry.replace(QLatin1String("@OUTSIDE@"), s.root.filePath(QStringLiteral("outside")));
+        s.root.createFile(QStringLiteral("sim/objects/ours.obj"));
+        s.list((entry + QStringLiteral("|objects\\ours.obj")).toUtf8());
+        const CleanupResult r = s.run();
+        QCOMPARE(r.skipped, QStringList({entry}));
+        QCOMPARE(r.deleted, QStringList({QStringLiteral("objects\\ours.obj")}));
+        QCOMPARE(TestFolder::readFile(s.root.filePath(QStringLiteral("outside/victim.txt"))), QByteArray("victim"));
+        QVERIFY(QFileInfo(s.sim(QStringLiteral("objects"))).isDir());
+        QVERIFY(!s.listExists());
+    }
+
+    void linksAreNeverFollowedOut()
+    {
+        Scene s;
+        const QString outside = s.root.filePath(QStringLiteral("outside"));
+        QVERIFY(QFile::link(outside, s.sim(QStringLiteral("objects/away"))));
+        QVERIFY(QFile::link(outside + QStringLiteral("/victim.txt"), s.sim(QStringLiteral("objects/victim.obj"))));
+        s.root.createFile(QStringLiteral("outside/empty/.keep"));
+        QVERIFY(QFile::remove(outside + QStringLiteral("/empty/.keep")));
+        s.list("objects\\away\\victim.txt|objects\\victim.obj|objects\\away\\empty\\x.obj");
+        const CleanupResult r = s.run();
+        QVERIFY(r.deleted.isEmpty());
+        QVERIFY(r.removedFolders.isEmpty());
+        QCOMPARE(r.skipped.size(), 3);
+        QCOMPARE(TestFolder::readFile(outside + QStringLiteral("/victim.txt")), QByteArray("victim"));
+        QVERIFY(QFileInfo(outside + QStringLiteral("/empty")).isDir());
+        QVERIFY(QFileInfo(s.sim(QStringLiteral("objects/victim.obj"))).isSymLink());
+    }
+
+    void stagingLeftoversGoWithoutAList()
+    {
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/0"), "inflated");
+        s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/1"), "half");
+        // Only that exact pattern, directly in the simulator folder, never through a link.
+        s.root.createFile(QStringLiteral("sim/.ridevault-staging-AB12CDE/mine"), "too long");
+        s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab1-Cd/mine"), "not letters or digits");
+        s.root.createFile(QStringLiteral("sim/objects/.ridevault-staging-Ab12Cd/mine"), "one level down");
+        s.root.createFile(QStringLiteral("outside/staged/victim.txt"), "victim");
+        QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside/staged")), s.sim(QStringLiteral(".ridevault-staging-Link00"))));
+        const CleanupResult r = s.run();
+        QVERIFY(r.deleted.isEmpty() && r.skipped.isEmpty());
+        QVERIFY(!QFileInfo::exists(s.sim(QStringLiteral(".ridevault-staging-Ab12Cd"))));
+        for (const char* kept : {".ridevault-staging-AB12CDE/mine", ".ridevault-staging-Ab1-Cd/mine",
+                                 "objects/.ridevault-staging-Ab12Cd/mine"})
+            QVERIFY2(QFileInfo::exists(s.sim(QLatin1String(kept))), kept);
+        QVERIFY(QFileInfo(s.sim(QStringLiteral(".ridevault-staging-Link00"))).isSymLink());
+        QCOMPARE(TestFolder::readFile(s.root.filePath(QStringLiteral("outside/staged/victim.txt"))), QByteArray("victim"));
+    }
 };
-
-void TestCleanup::removesListedFilesAndEmptiedFolders()
-{
-    Scene s;
-    s.root.createFile(QStringLiteral("sim/Tracks/loop.tktrack"), "t");
-    s.root.createFile(QStringLiteral("sim/objects/Loop/station.obj"), "o");
-    s.root.createFile(QStringLiteral("sim/objects/Loop/sub/deep.obj"), "d");
-    s.root.createFile(QStringLiteral("sim/readme.txt"), "r");
-    // Listed in the package's letter case; one file the user already removed during the ride.
-    s.list("tracks\\LOOP.tktrack|OBJECTS\\loop\\station.obj|objects\\gone.obj|objects\\Loop\\sub\\deep.obj|readme.txt");
-    const CleanupResult r = s.run();
-    QCOMPARE(r.deleted, QStringList({QStringLiteral("tracks\\LOOP.tktrack"), QStringLiteral("OBJECTS\\loop\\station.obj"),
-                                     QStringLiteral("objects\\Loop\\sub\\deep.obj"), QStringLiteral("readme.txt")}));
-    QCOMPARE(r.skipped, QStringList({QStringLiteral("objects\\gone.obj")}));
-    QCOMPARE(r.removedFolders, QStringList({QStringLiteral("objects\\Loop\\sub\\"), QStringLiteral("OBJECTS\\loop\\")}));
-    QCOMPARE(s.root.listAll(), QStringList({QStringLiteral("outside/"), QStringLiteral("outside/victim.txt"),
-                                            QStringLiteral("prog/"), QStringLiteral("sim/"),
-                                            QStringLiteral("sim/Tracks/"), QStringLiteral("sim/objects/")}));
-    QVERIFY(!s.listExists());
-}
-
-void TestCleanup::missingListDoesNothing()
-{
-    Scene s;
-    s.root.createFile(QStringLiteral("sim/objects/a.obj"));
-    const QStringList before = s.root.listAll();
-    const CleanupResult r = s.run();
-    QVERIFY(r.deleted.isEmpty() && r.removedFolders.isEmpty() && r.skipped.isEmpty());
-    QCOMPARE(s.root.listAll(), before);
-}
-
-void TestCleanup::protectedFoldersAreKept_data()
-{
-    QTest::addColumn<QString>("folder");
-    for (const char* f : {"cartextures", "data", "elements", "environments", "help", "objects", "plugins",
-                          "Screenshots", "teratextures", "TRACKS", "woody"})
-        QTest::newRow(f) << QString::fromLatin1(f);
-}
-
-void TestCleanup::protectedFoldersAreKept()
-{
-    QFETCH(QString, folder);
-    Scene s;
-    s.root.createFile(QStringLiteral("sim/%1/only.file").arg(folder));
-    s.list(QStringLiteral("%1\\only.file").arg(folder.toLower()).toUtf8());
-    const CleanupResult r = s.run();
-    QCOMPARE(r.deleted.size(), 1);
-    QVERIFY(r.removedFolders.isEmpty());
-    QVERIFY(QFileInfo(s.sim(folder)).isDir());
-    QVERIFY(IsProtectedFolder(folder + QLatin1Char('\\')));
-    QVERIFY(!IsProtectedFolder(folder + QStringLiteral("\\sub\\")));
-}
-
-void TestCleanup::foldersWithOtherContentStay()
-{
-    Scene s;
-    s.root.createFile(QStringLiteral("sim/objects/new/ours.obj"));
-    s.root.createFile(QStringLiteral("sim/objects/new/.users-note"));
-    s.root.createFile(QStringLiteral("sim/top/ours.obj"));
-    s.list("objects\\new\\ours.obj|top\\ours.obj");
-    const CleanupResult r = s.run();
-    QCOMPARE(r.removedFolders, QStringList({QStringLiteral("top\\")}));
-    QVERIFY(QFile::exists(s.sim(QStringLiteral("objects/new/.users-note"))));
-    // The simulator folder itself is never removed, even when the clean-up empties it.
-    Scene t;
-    QDir(t.sim()).removeRecursively();
-    t.root.createFile(QStringLiteral("sim/only.txt"));
-    t.list("only.txt");
-    QCOMPARE(t.run().deleted.size(), 1);
-    QVERIFY(QFileInfo(t.sim()).isDir());
-}
-
-void TestCleanup::tamperedListDeletesNothingOutside_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("parent traversal") << QStringLiteral("..\\outside\\victim.txt");
-    QTest::newRow("slash traversal") << QStringLiteral("objects/../../outside/victim.txt");
-    QTest::newRow("absolute") << QStringLiteral("@OUTSIDE@/victim.txt");
-    QTest::newRow("leading separator") << QStringLiteral("\\..\\outside\\victim.txt");
-    QTest::newRow("drive") << QStringLiteral("C:..\\outside\\victim.txt");
-    QTest::newRow("control character") << QStringLiteral("..\\outside\\victim.txt\n");
-    QTest::newRow("folder itself") << QStringLiteral("objects");
-    QTest::newRow("simulator folder") << QStringLiteral(".");
-}
-
-void TestCleanup::tamperedListDeletesNothingOutside()
-{
-    QFETCH(QString, entry);
-    Scene s;
-    entry.replace(QLatin1String("@OUTSIDE@"), s.root.filePath(QStringLiteral("outside")));
-    s.root.createFile(QStringLiteral("sim/objects/ours.obj"));
-    s.list((entry + QStringLiteral("|objects\\ours.obj")).toUtf8());
-    const CleanupResult r = s.run();
-    QCOMPARE(r.skipped, QStringList({entry}));
-    QCOMPARE(r.deleted, QStringList({QStringLiteral("objects\\ours.obj")}));
-    QCOMPARE(TestFolder::readFile(s.root.filePath(QStringLiteral("outside/victim.txt"))), QByteArray("victim"));
-    QVERIFY(QFileInfo(s.sim(QStringLiteral("objects"))).isDir());
-    QVERIFY(!s.listExists());
-}
-
-void TestCleanup::linksAreNeverFollowedOut()
-{
-    Scene s;
-    const QString outside = s.root.filePath(QStringLiteral("outside"));
-    QVERIFY(QFile::link(outside, s.sim(QStringLiteral("objects/away"))));
-    QVERIFY(QFile::link(outside + QStringLiteral("/victim.txt"), s.sim(QStringLiteral("objects/victim.obj"))));
-    s.root.createFile(QStringLiteral("outside/empty/.keep"));
-    QVERIFY(QFile::remove(outside + QStringLiteral("/empty/.keep")));
-    s.list("objects\\away\\victim.txt|objects\\victim.obj|objects\\away\\empty\\x.obj");
-    const CleanupResult r = s.run();
-    QVERIFY(r.deleted.isEmpty());
-    QVERIFY(r.removedFolders.isEmpty());
-    QCOMPARE(r.skipped.size(), 3);
-    QCOMPARE(TestFolder::readFile(outside + QStringLiteral("/victim.txt")), QByteArray("victim"));
-    QVERIFY(QFileInfo(outside + QStringLiteral("/empty")).isDir());
-    QVERIFY(QFileInfo(s.sim(QStringLiteral("objects/victim.obj"))).isSymLink());
-}
-
-void TestCleanup::stagingLeftoversGoWithoutAList()
-{
-    Scene s;
-    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/0"), "inflated");
-    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab12Cd/1"), "half");
-    // Only that exact pattern, directly in the simulator folder, never through a link.
-    s.root.createFile(QStringLiteral("sim/.ridevault-staging-AB12CDE/mine"), "too long");
-    s.root.createFile(QStringLiteral("sim/.ridevault-staging-Ab1-Cd/mine"), "not letters or digits");
-    s.root.createFile(QStringLiteral("sim/objects/.ridevault-staging-Ab12Cd/mine"), "one level down");
-    s.root.createFile(QStringLiteral("outside/staged/victim.txt"), "victim");
-    QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside/staged")), s.sim(QStringLiteral(".ridevault-staging-Link00"))));
-    const CleanupResult r = s.run();
-    QVERIFY(r.deleted.isEmpty() && r.skipped.isEmpty());
-    QVERIFY(!QFileInfo::exists(s.sim(QStringLiteral(".ridevault-staging-Ab12Cd"))));
-    for (const char* kept : {".ridevault-staging-AB12CDE/mine", ".ridevault-staging-Ab1-Cd/mine",
-                             "objects/.ridevault-staging-Ab12Cd/mine"})
-        QVERIFY2(QFileInfo::exists(s.sim(QLatin1String(kept))), kept);
-    QVERIFY(QFileInfo(s.sim(QStringLiteral(".ridevault-staging-Link00"))).isSymLink());
-    QCOMPARE(TestFolder::readFile(s.root.filePath(QStringLiteral("outside/staged/victim.txt"))), QByteArray("victim"));
-}
 
 QTEST_GUILESS_MAIN(TestCleanup)
 #include "tst_cleanup.moc"
