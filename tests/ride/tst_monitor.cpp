@@ -1,12 +1,15 @@
 // The simulator monitor's tick: its two states, the four transitions, and the clean-up it runs
-// once per disappearance of the simulator's window.
+// once per disappearance of the simulator's window; without an X display, the stand-in simulator
+// runs headless and is seen as a running process named after its program.
 
-#include "ride/SimulatorMonitor.h"
-
+#include "ride/FindWindowByTitle.h"
 #include "ride/InstalledFilesList.h"
+#include "ride/SimulatorMonitor.h"
 
 #include "TestFolder.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -30,49 +33,23 @@ class TestMonitor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void transitions_data()
-    {
-        QTest::addColumn<bool>("wasRunning");
-        QTest::addColumn<bool>("windowNow");
-        QTest::addColumn<bool>("runningAfter");
-        QTest::addColumn<QStringList>("actions");
-        QTest::newRow("not running, no window") << false << false << false << QStringList();
-        QTest::newRow("not running, window appears") << false << true << true << QStringList();
-        QTest::newRow("running, window stays") << true << true << true << QStringList();
-        QTest::newRow("running, window gone") << true << false << false
-                                              << QStringList{QStringLiteral("cleanUp"), QStringLiteral("showFileInfo")};
-    }
-    void transitions()
-    {
-        QFETCH(bool, wasRunning);
-        QFETCH(bool, windowNow);
-        QFETCH(bool, runningAfter);
-        QFETCH(QStringList, actions);
-        Harness h;
-        QVERIFY(!h.monitor.SimulatorWasRunning()); // the start-up state
-        h.windowPresent = wasRunning;
-        h.monitor.Tick();
-        QCOMPARE(h.monitor.SimulatorWasRunning(), wasRunning);
-        QVERIFY(h.actions.isEmpty());
-
-        h.windowPresent = windowNow;
-        h.monitor.Tick();
-        QCOMPARE(h.monitor.SimulatorWasRunning(), runningAfter);
-        QCOMPARE(h.actions, actions);
-        QCOMPARE(h.asked, QStringList(2, QStringLiteral("TrakoraSimulator")));
-    }
-
-    // Two rides, with quiet ticks between: one clean-up per window that went away, none for the
-    // ticks while it stays away.
-    void oneCleanUpPerDisappearance()
+    // Two rides with quiet ticks between: the four transitions of each tick, and one clean-up and
+    // one refresh per window that went away, none for the ticks while it stays away.
+    void ticks()
     {
         Harness h;
-        for (bool present : {false, true, true, false, false, false, true, false, false}) {
-            h.windowPresent = present;
+        QVERIFY(!h.monitor.SimulatorWasRunning());  // the start-up state
+        const bool windows[] = {false, true, true, false, false, false, true, false, false};
+        const qsizetype actionsAfter[] = {0, 0, 0, 2, 2, 2, 2, 4, 4};
+        for (size_t i = 0; i < std::size(windows); ++i) {
+            h.windowPresent = windows[i];
             h.monitor.Tick();
+            QCOMPARE(h.monitor.SimulatorWasRunning(), windows[i]);
+            QCOMPARE(h.actions.size(), actionsAfter[i]);
         }
         const QString cleanUp = QStringLiteral("cleanUp"), showFileInfo = QStringLiteral("showFileInfo");
         QCOMPARE(h.actions, (QStringList{cleanUp, showFileInfo, cleanUp, showFileInfo}));
+        QCOMPARE(h.asked, QStringList(std::size(windows), QStringLiteral("TrakoraSimulator")));
     }
 
     // A clean-up that lets the next tick in (as a modal dialog would) does not clean up twice.
@@ -120,6 +97,38 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects"))));
         QVERIFY(QFile::exists(kept));
         QVERIFY(!QFile::exists(list));
+    }
+
+    // Last: it takes the display away from the tests that would follow.
+    void simulatorProcessStandsInForItsWindow()
+    {
+        qunsetenv("DISPLAY");
+        TestFolder simulator;
+        const QString program = simulator.filePath(QStringLiteral("TrakoraSimulator.exe"));
+        QVERIFY(QFile::copy(QStringLiteral(RV_STANDIN_SIMULATOR), program));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        const QString track = simulator.createFile(QStringLiteral("Tracks/Headless.tktrack"), "track");
+
+        int cleanUps = 0;
+        SimulatorMonitor monitor([&] { ++cleanUps; }, [] {}, FindWindowByTitle);
+        monitor.Tick();
+        QVERIFY(!monitor.SimulatorWasRunning());
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(program, {QStringLiteral("-s"), track});
+        QVERIFY(process.waitForStarted());
+        QTRY_COMPARE(FindWindowByTitle(QStringLiteral("trakorasimulator")), WindowHandle(process.processId()));
+        monitor.Tick();
+        QVERIFY(monitor.SimulatorWasRunning());
+
+        process.terminate();
+        QVERIFY(process.waitForFinished());
+        monitor.Tick();
+        QVERIFY(!monitor.SimulatorWasRunning());
+        QCOMPARE(cleanUps, 1);
     }
 };
 

@@ -30,18 +30,6 @@ bool CloseAndWait(const QString& titleText)
     }, kWindowTimeoutMs);
 }
 
-QString TitleOf(WindowHandle window)
-{
-    QString found;
-    EnumTopLevelWindows([&](WindowHandle handle, const QString& title) {
-        if (handle != window)
-            return true;
-        found = title;
-        return false;
-    });
-    return found;
-}
-
 // A simulator folder with the stand-in programs in it.
 void InstallStandIns(TestFolder& simulator)
 {
@@ -107,8 +95,8 @@ private Q_SLOTS:
         // the one with the track's name.
         QTRY_VERIFY_WITH_TIMEOUT(FindWindowByTitle(QStringLiteral("trakorasimulator - pack loop")) != 0, kWindowTimeoutMs);
         QVERIFY(FindWindowByTitle(QStringLiteral("TRAKORASIMULATOR")) != 0);
-        QCOMPARE(TitleOf(FindWindowByTitle(QStringLiteral("TrakoraSimulator - "))),
-                 QStringLiteral("TrakoraSimulator - Pack Loop.tktrack"));
+        QCOMPARE(FindWindowByTitle(QStringLiteral("TrakoraSimulator - ")),
+                 FindExact(QStringLiteral("TrakoraSimulator - Pack Loop.tktrack")));
 
         monitor.Tick();
         QVERIFY(monitor.SimulatorWasRunning());

@@ -1,7 +1,9 @@
 // The ride without the window: the five refusals change nothing and start nothing, a ride counts and
 // saves before the simulator starts, and a package ride starts the simulator on the installed track
-// and leaves the simulator folder as it was once the clean-up has run.
+// and leaves the simulator folder as it was once the clean-up has run. The same ride through
+// ridevault-cli.
 
+#include "CliRunner.h"
 #include "CommandText.h"
 #include "TestFolder.h"
 
@@ -13,6 +15,8 @@
 #include "ride/SimulatorPrograms.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 Q_DECLARE_METATYPE(RideOutcome)
@@ -86,36 +90,35 @@ class TestRide : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The row's name is the set-up the ride meets.
     void refusalsChangeNothing_data()
     {
-        QTest::addColumn<QString>("setUp");
         QTest::addColumn<RideOutcome>("outcome");
         QTest::addColumn<int>("packageCode");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("isError");
         const QString notFound = QStringLiteral("Not Found...");
-        QTest::newRow("simulator missing") << "simulator missing" << RideOutcome::SimulatorNotFound << 0
+        const QString packNotFound = QStringLiteral("Pack File Not Found!\r\nThe pack file has been Moved or Renamed.");
+        const QString cannotUnpack = QStringLiteral("Could Not Unpack File!\r\nThe package could not be installed.");
+        QTest::newRow("simulator missing") << RideOutcome::SimulatorNotFound << 0
             << "Trakora Simulator Not Found!\r\nSet the path to Trakora in the Advanced Settings." << notFound << false;
-        QTest::newRow("track missing") << "track missing" << RideOutcome::TrackFileNotFound << 0
+        QTest::newRow("track missing") << RideOutcome::TrackFileNotFound << 0
             << "Track File Not Found!\r\nThe track file has been Moved or Renamed." << notFound << false;
-        QTest::newRow("package missing") << "package missing" << RideOutcome::PackFileNotFound << 0
-            << "Pack File Not Found!\r\nThe pack file has been Moved or Renamed." << notFound << false;
-        QTest::newRow("unknown type missing") << "unknown type missing" << RideOutcome::PackFileNotFound << 0
-            << "Pack File Not Found!\r\nThe pack file has been Moved or Renamed." << notFound << false;
-        QTest::newRow("zlib missing") << "zlib missing" << RideOutcome::ZlibMissing << 0
+        QTest::newRow("package missing") << RideOutcome::PackFileNotFound << 0 << packNotFound << notFound << false;
+        QTest::newRow("unknown type missing") << RideOutcome::PackFileNotFound << 0 << packNotFound << notFound << false;
+        QTest::newRow("zlib missing") << RideOutcome::ZlibMissing << 0
             << "zLib.DLL Not Foudn or Improperly Installed!\r\nPlace the zLib.DLL file in your System Path."
             << "Missing DLL..." << true;
-        QTest::newRow("damaged package") << "damaged package" << RideOutcome::UnpackFailed << int(kPackageBadDirectory)
-            << "Could Not Unpack File!\r\nThe package could not be installed." << "Unpacking Error..." << true;
+        QTest::newRow("damaged package") << RideOutcome::UnpackFailed << int(kPackageBadDirectory) << cannotUnpack
+                                         << "Unpacking Error..." << true;
         // After an earlier package ride, so a stale InstalledTrack is there to be (wrongly) ridden.
-        QTest::newRow("package without a track") << "package without a track" << RideOutcome::UnpackFailed
-            << int(kPackageNoTrack) << "Could Not Unpack File!\r\nThe package could not be installed."
-            << "Unpacking Error..." << true;
+        QTest::newRow("package without a track") << RideOutcome::UnpackFailed << int(kPackageNoTrack) << cannotUnpack
+                                                 << "Unpacking Error..." << true;
     }
     void refusalsChangeNothing()
     {
-        QFETCH(QString, setUp);
+        const QLatin1String setUp(QTest::currentDataTag());
         QFETCH(RideOutcome, outcome);
         QFETCH(int, packageCode);
         Scene s;
@@ -288,6 +291,62 @@ private Q_SLOTS:
         if (!expectedProgram.isEmpty())
             expected << QStringList{s.sim(expectedProgram), QStringLiteral("path:") + track};
         QCOMPARE(s.started, expected);
+    }
+
+    // ridevault-cli ride, with a simulator that writes down the arguments it was started with.
+    void rideFromTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("track") << "1" << 0 << "";
+        QTest::newRow("simulator missing") << "1" << 2
+            << "ridevault-cli: Trakora Simulator Not Found! Set the path to Trakora in the Advanced Settings.\n";
+        QTest::newRow("damaged package") << "2" << 2
+            << "ridevault-cli: Could Not Unpack File! The package could not be installed. (no package directory "
+               "(trailer or \"TKSE\" magic wrong), result -2)\n";
+        QTest::newRow("no such record") << "3" << 2 << "ridevault-cli: INDEX must be a record number from 0 to 2\n";
+    }
+    void rideFromTheCommandLine()
+    {
+        QFETCH(QString, index);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        Scene s;
+        const QString arguments = s.root.filePath(QStringLiteral("arguments.txt"));
+        const QByteArray to = arguments.toUtf8();
+        const QString simulator = s.root.createFile(QStringLiteral("sim/TrakoraSimulator.exe"),
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + to + ".part\" && mv \"" + to + ".part\" \"" + to + "\"\n");
+        QFile::setPermissions(simulator, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (QLatin1String(QTest::currentDataTag()) == QLatin1String("simulator missing"))
+            QFile::remove(simulator);
+        for (const QString& name : {QStringLiteral("Old.tktrack"), QStringLiteral("Big Loop.tktrack"), QStringLiteral("Bad.tkpack")})
+            s.add(s.root.createFile(QStringLiteral("media/") + name, "not a package"),
+                  name.endsWith(QLatin1String(".tkpack")) ? FileTypePackage : FileTypeTrack, 41);
+        const QByteArray databaseBefore = TestFolder::readFile(s.places.DatabaseFile);
+
+        const CliRun run = RunCli({QStringLiteral("ride"), s.places.DatabaseFile, index, QStringLiteral("--simulator"),
+                                   s.root.filePath(QStringLiteral("sim")), QStringLiteral("--program-folder"),
+                                   s.root.filePath(QStringLiteral("prog"))});
+
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(QString::fromUtf8(run.err), error);
+        if (exitCode != 0) {
+            QVERIFY(run.out.isEmpty());
+            QCOMPARE(TestFolder::readFile(s.places.DatabaseFile), databaseBefore);
+            QVERIFY(!QFile::exists(arguments));
+            return;
+        }
+        const QJsonObject printed = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(printed.value(QStringLiteral("FilePath")).toString(), s.table.MediaList[1].FilePath);
+        QCOMPARE(printed.value(QStringLiteral("RideCount")).toInt(), 42);
+        std::vector<MediaRecord> saved;
+        QCOMPARE(ReadMediaDatabaseFile(s.places.DatabaseFile, saved), DatabaseRead::Loaded);
+        QCOMPARE(saved[1].RideCount, 42);
+        QCOMPARE(saved[1].RideDate, printed.value(QStringLiteral("RideDate")).toString());
+        QCOMPARE(saved[0].RideCount, 41);
+        QTRY_VERIFY(QFile::exists(arguments));
+        QCOMPARE(TestFolder::readFile(arguments), "-s\n" + s.table.MediaList[1].FilePath.toUtf8() + "\n");
     }
 };
 

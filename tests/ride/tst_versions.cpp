@@ -1,12 +1,18 @@
 // Version information read from real Windows executables that the test build makes with mingw-w64
-// (32-bit PE32 and 64-bit PE32+), and from damaged, truncated and hostile ones.
+// (32-bit PE32 and 64-bit PE32+), and from damaged, truncated and hostile ones; and the version row
+// of each of the simulator's three programs as "Trakora Information..." shows it.
 
+#include "controls/ucFrame.h"
+#include "controls/ucTextButton.h"
+#include "dialogs/frmInfo.h"
 #include "ride/AppFileInfo.h"
 #include "ride/PeVersionResource.h"
 
 #include "TestFolder.h"
 
 #include <QFile>
+#include <QHash>
+#include <QLabel>
 #include <QTest>
 #include <QtEndian>
 
@@ -158,21 +164,6 @@ private Q_SLOTS:
         QCOMPARE(Fields(info), fields);
     }
 
-    void versionRows()
-    {
-        TestFolder simulator;
-        QVERIFY(QFile::copy(Built("Full32.exe"), simulator.filePath(QStringLiteral("TrakoraSimulator.exe"))));
-        QVERIFY(QFile::copy(Built("Bare32.exe"), simulator.filePath(QStringLiteral("TrakoraEditor.exe"))));
-        const QString folder = simulator.path() + QLatin1Char('/');
-        QCOMPARE(SimulatorVersionText(folder, SimulatorProgram::Simulator), QStringLiteral("1 . 6 . 0 . 3"));
-        QCOMPARE(SimulatorVersionText(folder, SimulatorProgram::Editor), QString());
-        QCOMPARE(SimulatorVersionText(folder, SimulatorProgram::Terraformer), QStringLiteral("----"));
-
-        simulator.createFile(QStringLiteral("TrakoraTerraformer.exe"), "#!/bin/sh\n");
-        QCOMPARE(SimulatorVersionText(folder, SimulatorProgram::Terraformer), QStringLiteral("----"));
-        QCOMPARE(SimulatorVersionText(QString(), SimulatorProgram::Simulator), QStringLiteral("----"));
-    }
-
     // Every prefix of a real executable: either the version resource is cut off and none is found,
     // or it is complete and found whole. Never a partial resource, never a read past the end.
     void truncatedFiles_data()
@@ -236,7 +227,8 @@ private Q_SLOTS:
             const quint32 rootIdEntry = f.rsrcRoot + 16 + 8 * U16(file, f.rsrcRoot + 12);
             QCOMPARE(U16(file, f.rsrcRoot + 14), 1);
             QCOMPARE(U32(file, rootIdEntry), 16u);
-            const std::pair<const char*, std::pair<quint32, int>> fields[] = {
+            // Where each field sits and how many bytes it has.
+            const QHash<QString, std::pair<quint32, int>> fields = {
                 {"peOffset", {0x3C, 4}},
                 {"signature", {f.peOffset, 4}},
                 {"magic", {f.optionalHeader, 2}},
@@ -252,19 +244,10 @@ private Q_SLOTS:
                 {"typeEntry", {rootIdEntry + 4, 4}},
             };
             for (const QString& patch : patches) {
-                const QString field = patch.section(QLatin1Char('='), 0, 0);
+                QVERIFY2(fields.contains(patch.section(QLatin1Char('='), 0, 0)), qPrintable(patch));
+                const auto [at, width] = fields.value(patch.section(QLatin1Char('='), 0, 0));
                 const quint32 value = patch.section(QLatin1Char('='), 1).toUInt(nullptr, 0);
-                bool known = false;
-                for (const auto& [name, where] : fields) {
-                    if (field != QLatin1String(name))
-                        continue;
-                    known = true;
-                    if (where.second == 4)
-                        Put32(file, where.first, value);
-                    else
-                        Put16(file, where.first, quint16(value));
-                }
-                QVERIFY2(known, qPrintable(field));
+                width == 4 ? Put32(file, at, value) : Put16(file, at, quint16(value));
             }
             QVERIFY2(ExtractVersionResource(file).isEmpty(), program);
         }
@@ -339,7 +322,58 @@ private Q_SLOTS:
         QFETCH(QString, fileVersion);
         QCOMPARE(FileVersionOf(resource), fileVersion);
     }
+
+    // The dialog's rows: the simulator, editor and terraformer in the simulator folder.
+    void infoRows_data()
+    {
+        QTest::addColumn<QStringList>("programs");  // built program per row, "" for none
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("no simulator folder") << QStringList() << QStringList{"----", "----", "----"};
+        QTest::newRow("only the simulator") << QStringList{"Full64.exe", "", ""}
+                                            << QStringList{"1 . 6 . 0 . 3", "----", "----"};
+        // "3.1.0.0" has no comma to show; a resource without FileVersion shows an empty value, a
+        // program without any resource "----".
+        QTest::newRow("all three") << QStringList{"Full32.exe", "NoTranslation64.exe", "Bare32.exe"}
+                                   << QStringList{"1 . 6 . 0 . 3", "3.1.0.0", ""};
+        QTest::newRow("one without a resource") << QStringList{"Full64.exe", "Plain64.exe", ""}
+                                                << QStringList{"1 . 6 . 0 . 3", "----", "----"};
+    }
+    void infoRows()
+    {
+        QFETCH(QStringList, programs);
+        QFETCH(QStringList, shown);
+        TestFolder root;
+        QString simulatorPath;
+        if (!programs.isEmpty()) {
+            simulatorPath = root.createDir(QStringLiteral("sim")) + QLatin1Char('/');
+            const QString names[] = {QStringLiteral("TrakoraSimulator.exe"), QStringLiteral("TrakoraEditor.exe"),
+                                     QStringLiteral("TrakoraTerraformer.exe")};
+            for (int i = 0; i < 3; ++i)
+                if (!programs[i].isEmpty())
+                    QVERIFY(QFile::copy(Built(programs[i].toLatin1().constData()), simulatorPath + names[i]));
+        }
+
+        frmInfo info(SimulatorVersionTexts(simulatorPath));
+
+        QCOMPARE(info.windowTitle(), QStringLiteral("Trakora Information..."));
+        const QStringList captions{"Simulator:", "Editor:", "Terraformer:"};
+        for (int i = 0; i < frmInfo::kRowCount; ++i) {
+            QCOMPARE(info.CaptionLabel(i)->text(), captions[i]);
+            QCOMPARE(info.AppVersionLabel(i)->text(), shown[i]);
+        }
+        QStringList inFrame;
+        for (const QLabel* label : info.VersionsFrame()->findChildren<QLabel*>())
+            inFrame << label->text();
+        QCOMPARE(inFrame.first(), QStringLiteral("Application Versions"));
+        QCOMPARE(inFrame.size(), 1 + 2 * frmInfo::kRowCount);
+
+        QCOMPARE(info.OkayButton()->Caption(), QStringLiteral("OK"));
+        info.show();
+        QTest::mouseClick(info.OkayButton(), Qt::LeftButton);
+        QVERIFY(!info.isVisible());
+        QCOMPARE(info.result(), int(QDialog::Accepted));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestVersions)
+QTEST_MAIN(TestVersions)
 #include "tst_versions.moc"
