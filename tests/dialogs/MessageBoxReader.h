@@ -19,11 +19,17 @@ struct ShownMessage {
     bool icon = false;
 };
 
-// `shown` is filled when the box opens; `press` is the answer index of the button then clicked.
-inline void ReadNextMessageBox(ShownMessage& shown, int press)
+// `shown` is filled when the box opens; `press` is then given with the box's own button, or with its
+// close box for MessageAnswer::Closed. The `later` answers are queued for the boxes after this one.
+inline void ReadNextMessageBox(ShownMessage& shown, MessageAnswer press, const QList<MessageAnswer>& later = {})
 {
-    WhenModalOpens<frmMessageBox>([&shown, press](frmMessageBox* box) {
+    WhenModalOpens<frmMessageBox>([&shown, press, later](frmMessageBox* box) {
         shown = {box->MessageText(), box->windowTitle(), box->VisibleButtonsLeftToRight(), box->HasIcon()};
-        QTest::mouseClick(box->Button(press), Qt::LeftButton, {}, QPoint(10, 10));
+        for (MessageAnswer answer : later)
+            frmMessageBox::SetNextAnswer(answer);
+        if (press == MessageAnswer::Closed)
+            box->close();
+        else
+            QTest::mouseClick(box->Button(int(press)), Qt::LeftButton, {}, QPoint(10, 10));
     });
 }

@@ -1,7 +1,11 @@
 #pragma once
-// Acts on the next modal dialog as soon as it is open, so a test can drive exec() without sleeping.
+// Acts on the next modal dialog as soon as it is open, so a test can drive exec() without sleeping,
+// and types into a dialog the way a user does, one key or word at a time.
 
 #include <QApplication>
+#include <QKeySequence>
+#include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,4 +25,17 @@ void WhenModalOpens(std::function<void(Dialog*)> act)
         act(dialog);
     });
     poll->start();
+}
+
+// Each step goes to whichever widget has the focus then (else to `fallback`): "{Tab}", "{Esc}" and
+// the like are one key, named as QKeySequence names it; any other step is typed as text.
+inline void TypeSteps(QWidget* fallback, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
+        if (step.startsWith(QLatin1Char('{')) && step.endsWith(QLatin1Char('}')))
+            QTest::keyClick(target, QKeySequence(step.mid(1, step.size() - 2))[0].key());
+        else
+            QTest::keyClicks(target, step);
+    }
 }

@@ -1,6 +1,6 @@
 // frmSettings: the large-preview rule, what "OK" writes, the theme list, dropped and added folders,
-// every confirmation, "Cancel" going back to the file, the simulator's "..." and the theme editor.
-// Modal boxes are answered through their test hooks.
+// every confirmation as the user reads it, "Cancel" going back to the file, the simulator's "..." and
+// the theme editor. The other modal dialogs are answered through their test hooks.
 
 #include "dialogs/frmSettings.h"
 
@@ -30,6 +30,7 @@
 namespace {
 
 const QString kFound = QStringLiteral("/found/sim/");
+const QStringList kMediaPaths{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/")};
 
 constexpr MessageAnswer kClosed = MessageAnswer::Closed;
 constexpr MessageAnswer kCancel = MessageAnswer::Cancel;
@@ -59,7 +60,7 @@ struct Fixture {
         program = folder.createDir(QStringLiteral("prog")) + QLatin1Char('/');
         settings.ThemePath = ThemesFolderPath(program);
         QDir().mkpath(settings.ThemePath);
-        settings.MediaPaths = {QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/")};
+        settings.MediaPaths = kMediaPaths;
         settings.SimulatorPath = QStringLiteral("/sim/");
         settings.ThemeName = QString();
         SaveTheme(NightTheme(), settings.ThemePath, QStringLiteral("Night"));
@@ -98,14 +99,6 @@ int CheckedOption(const frmSettings& dialog)
     return checked;
 }
 
-QList<QUrl> Urls(const QStringList& paths)
-{
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls.append(QUrl::fromLocalFile(path));
-    return urls;
-}
-
 // Runs a command of the media page (or "Defaults") as its button does.
 void Run(frmSettings& dialog, Fixture& f, int command)
 {
@@ -132,400 +125,355 @@ private Q_SLOTS:
         frmSelectFolder::ClearNextAnswers();
         OpenFileDialogHook::ClearNextAnswers();
     }
-    void tabsShowOnePageEach();
-    void largeViewSize_data();
-    void largeViewSize();
-    void okayWritesEverySettingAndAppliesTheTheme();
-    void themeList_data();
-    void themeList();
-    void droppedFoldersAreAppendedAndFilesSkipped();
-    void addAppendsWithoutDuplicateCheck();
-    void confirmationTexts_data();
-    void confirmationTexts();
-    void confirmations_data();
-    void confirmations();
-    void cancelGoesBackToTheFile_data();
-    void cancelGoesBackToTheFile();
-    void cancelWithoutFileUndoesNothing();
-    void browseFillsTheTextBoxOnly_data();
-    void browseFillsTheTextBoxOnly();
-    void editorRefillsTheThemeList();
-};
 
-void tst_settings::tabsShowOnePageEach()
-{
-    Fixture f;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Ridevault Settings..."));
-    const QStringList titles{QStringLiteral("General"), QStringLiteral("Media"), QStringLiteral("Theme"),
-                             QStringLiteral("Advanced")};
-    QCOMPARE(dialog.TabHead()->TabCount(), 4);
-    for (int tab = 3; tab >= 0; --tab) {
-        QCOMPARE(dialog.TabHead()->TabTitle(tab), titles[tab]);
-        dialog.TabHead()->ShowTab(tab);
-        for (int page = 0; page < 4; ++page)
-            QCOMPARE(dialog.TabFrame(page)->isVisibleTo(&dialog), page == tab);
+    void tabsShowOnePageEach()
+    {
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ridevault Settings..."));
+        const QStringList titles{QStringLiteral("General"), QStringLiteral("Media"), QStringLiteral("Theme"),
+                                 QStringLiteral("Advanced")};
+        QCOMPARE(dialog.TabHead()->TabCount(), 4);
+        for (int tab = 3; tab >= 0; --tab) {
+            QCOMPARE(dialog.TabHead()->TabTitle(tab), titles[tab]);
+            dialog.TabHead()->ShowTab(tab);
+            for (int page = 0; page < 4; ++page)
+                QCOMPARE(dialog.TabFrame(page)->isVisibleTo(&dialog), page == tab);
+        }
     }
-}
 
-void tst_settings::largeViewSize_data()
-{
-    QTest::addColumn<QSize>("stored");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("chosen");
-    QTest::addColumn<QSize>("saved");
-    QTest::newRow("700 x 400 fits 640 x 480 by its height") << QSize(700, 400) << 1 << -1 << QSize(640, 480);
-    QTest::newRow("1000 x 700") << QSize(1000, 700) << 3 << -1 << QSize(1024, 768);
-    QTest::newRow("2000 x 2000") << QSize(2000, 2000) << 5 << -1 << QSize(1600, 1200);
-    QTest::newRow("320 x 240 exactly") << QSize(320, 240) << 0 << -1 << QSize(320, 240);
-    QTest::newRow("wider than all, 1024 high") << QSize(5000, 1024) << 4 << -1 << QSize(1280, 1024);
-    QTest::newRow("800 x 600 chosen") << QSize(640, 480) << 1 << 2 << QSize(800, 600);
-    QTest::newRow("1600 x 1200 chosen") << QSize(320, 240) << 0 << 5 << QSize(1600, 1200);
-}
-
-void tst_settings::largeViewSize()
-{
-    QFETCH(QSize, stored);
-    QFETCH(int, selected);
-    QFETCH(int, chosen);
-    QFETCH(QSize, saved);
-    Fixture f;
-    f.settings.LargeViewWidth = stored.width();
-    f.settings.LargeViewHeight = stored.height();
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    QCOMPARE(CheckedOption(dialog), selected);
-    if (chosen < 0) {
-        QCOMPARE(dialog.LargeViewSizeOptionButton(selected)->text(),
-                 QStringLiteral("%1 x %2").arg(saved.width()).arg(saved.height()));
+    void largeViewSize_data()
+    {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QSize>("saved");
+        QTest::newRow("700 x 400 fits 640 x 480 by its height") << QSize(700, 400) << 1 << -1 << QSize(640, 480);
+        QTest::newRow("1000 x 700") << QSize(1000, 700) << 3 << -1 << QSize(1024, 768);
+        QTest::newRow("2000 x 2000") << QSize(2000, 2000) << 5 << -1 << QSize(1600, 1200);
+        QTest::newRow("320 x 240 exactly") << QSize(320, 240) << 0 << -1 << QSize(320, 240);
+        QTest::newRow("wider than all, 1024 high") << QSize(5000, 1024) << 4 << -1 << QSize(1280, 1024);
+        QTest::newRow("800 x 600 chosen") << QSize(640, 480) << 1 << 2 << QSize(800, 600);
+        QTest::newRow("1600 x 1200 chosen") << QSize(320, 240) << 0 << 5 << QSize(1600, 1200);
     }
-    if (chosen >= 0)
-        QTest::mouseClick(dialog.LargeViewSizeOptionButton(chosen), Qt::LeftButton);
-    LeftClick(dialog.OkayButton());
-    QCOMPARE(QSize(f.settings.LargeViewWidth, f.settings.LargeViewHeight), saved);
-    const AppSettings file = f.FileSettings();
-    QCOMPARE(QSize(file.LargeViewWidth, file.LargeViewHeight), saved);
-}
-
-void tst_settings::okayWritesEverySettingAndAppliesTheTheme()
-{
-    Fixture f;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    QCOMPARE(dialog.NameSchemeCheck(3)->text(), QStringLiteral("Use Filename Filter:  TITLE [*] (AUTHOR)"));
-    dialog.NameSchemeCheck(1)->setChecked(false);
-    dialog.NameSchemeCheck(4)->setChecked(false);
-    QTest::mouseClick(dialog.LargeViewSizeOptionButton(3), Qt::LeftButton);
-    dialog.ThemeList()->setCurrentRow(1);
-    // Typed without a final separator, and stored so.
-    dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim"));
-    LeftClick(dialog.OkayButton());
-
-    AppSettings expected = f.settings;
-    expected.NameReplaceUnderscores = true;
-    expected.NameTrimSpaces = false;
-    expected.NameAutoFormat = true;
-    expected.NameBracketFilter = true;
-    expected.NameDashFilter = false;
-    expected.LargeViewWidth = 1024;
-    expected.LargeViewHeight = 768;
-    expected.ThemeName = QStringLiteral("Night");
-    expected.SimulatorPath = QStringLiteral("/typed/sim");
-    expected.MediaPaths = {QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/")};
-    QCOMPARE(f.settings.SimulatorPath, QStringLiteral("/typed/sim"));
-    QCOMPARE(f.settings.ThemeName, QStringLiteral("Night"));
-    QCOMPARE(f.settings.NameTrimSpaces, false);
-    QCOMPARE(f.settings.NameDashFilter, false);
-    // ColumnWidths(7) is never stored, so the file holds the rest.
-    expected.ColumnWidths[7] = 0;
-    AppSettings file = f.FileSettings();
-    QCOMPARE(file, expected);
-    QCOMPARE(f.theme, NightTheme());
-    QCOMPARE(f.applied, 1);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void tst_settings::themeList_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("themeName");
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("savedName");
-    const QString night = QStringLiteral("Night.rvltt");
-    QTest::newRow("extension in capitals")
-        << QStringList{QStringLiteral("Sunset.RVLTT")} << QStringLiteral("Sunset") << QStringList{QStringLiteral("Sunset")}
-        << 1 << QStringLiteral("Sunset");
-    // Listed as "Double", which names no file: "OK" falls back to the built-in theme.
-    QTest::newRow("extension twice") << QStringList{QStringLiteral("Double.rvltt.RvLtT")} << QStringLiteral("double")
-                                     << QStringList{QStringLiteral("Double")} << 1 << QString();
-    QTest::newRow("name order ignoring case, other files left out")
-        << QStringList{QStringLiteral("beta.rvltt"), QStringLiteral("Alpha.rvltt"), QStringLiteral("notes.txt"),
-                       QStringLiteral("rvltt.bak")}
-        << QStringLiteral("BETA") << QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")} << 2
-        << QStringLiteral("beta");
-    QTest::newRow("ThemeName in other letter case") << QStringList{night} << QStringLiteral("NIGHT")
-                                                     << QStringList{QStringLiteral("Night")} << 1 << QStringLiteral("Night");
-    QTest::newRow("empty ThemeName") << QStringList{night} << QString() << QStringList{QStringLiteral("Night")} << 0
-                                     << QString();
-    QTest::newRow("missing theme") << QStringList{night} << QStringLiteral("Gone") << QStringList{QStringLiteral("Night")}
-                                   << 0 << QString();
-}
-
-void tst_settings::themeList()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, themeName);
-    QFETCH(QStringList, listed);
-    QFETCH(int, selected);
-    QFETCH(QString, savedName);
-    Fixture f;
-    QFile::remove(ThemeFilePath(f.settings.ThemePath, QStringLiteral("Night")));
-    for (const QString& file : files)
-        f.folder.createFile(QStringLiteral("prog/Themes/") + file, EncodeTheme(NightTheme()));
-    f.settings.ThemeName = themeName;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    QCOMPARE(Shown(dialog.ThemeList()), QStringList{QStringLiteral("<Default Theme>")} + listed);
-    QCOMPARE(dialog.ThemeList()->currentRow(), selected);
-    LeftClick(dialog.OkayButton());
-    QCOMPARE(f.FileSettings().ThemeName, savedName);
-    QCOMPARE(f.theme, savedName.isEmpty() ? DefaultTheme() : NightTheme());
-}
-
-void tst_settings::droppedFoldersAreAppendedAndFilesSkipped()
-{
-    Fixture f;
-    const QString one = f.folder.createDir(QStringLiteral("drop/one"));
-    const QString two = f.folder.createDir(QStringLiteral("drop/two"));
-    const QString file = f.folder.createFile(QStringLiteral("drop/track.tktrack"));
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    QWidget* target = dialog.MediaPathList()->viewport();
-
-    const auto offers = [target](const QStringList& paths) {
-        QMimeData data;
-        data.setUrls(Urls(paths));
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        return enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
-    };
-    QVERIFY(offers({one, two}));
-    QVERIFY(!offers({one, file}));
-    QVERIFY(!offers({}));
-
-    QMimeData data;
-    data.setUrls(Urls({one, file, two}));
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    const QStringList expected{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/"),
-                               one + QLatin1Char('/'), two + QLatin1Char('/')};
-    QCOMPARE(f.settings.MediaPaths, expected);
-    QCOMPARE(Shown(dialog.MediaPathList()), expected);
-}
-
-void tst_settings::addAppendsWithoutDuplicateCheck()
-{
-    Fixture f;
-    const QString folder = f.folder.createDir(QStringLiteral("tracks"));
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    frmSelectFolder::SetNextAnswer(folder);
-    frmSelectFolder::SetNextAnswer(folder);
-    frmSelectFolder::SetNextAnswer(QString());  // "Cancel" adds nothing
-    for (int i = 0; i < 3; ++i)
-        LeftClick(dialog.MediaListButton(0));
-    QCOMPARE(frmSelectFolder::PendingAnswers(), 0);
-    const QStringList expected{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/"),
-                               folder + QLatin1Char('/'), folder + QLatin1Char('/')};
-    QCOMPARE(f.settings.MediaPaths, expected);
-    QCOMPARE(Shown(dialog.MediaPathList()), expected);
-}
-
-void tst_settings::confirmationTexts_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("folders");  // after Yes
-    QTest::newRow("Remove") << int(Remove)
-                            << QStringLiteral("Are you sure you want to reomve the selected items from the Media Path list?")
-                            << QStringLiteral("Confirm Remove...")
-                            << QStringList{QStringLiteral("/m/b/")};
-    QTest::newRow("Clear") << int(Clear) << QStringLiteral("Are you sure you want to clear the Media Path list?")
-                           << QStringLiteral("Confirm Clear...") << QStringList{};
-    QTest::newRow("Defaults") << int(Defaults)
-                              << QStringLiteral("Are you sure you want to reset to Default Settings?\nThis Can NOT be UnDone!")
-                              << QStringLiteral("Confirm Reset Settings...")
-                              << QStringList{kFound + QStringLiteral("Tracks/")};
-}
-
-void tst_settings::confirmationTexts()
-{
-    QFETCH(int, command);
-    QFETCH(QString, text);
-    QFETCH(QString, caption);
-    QFETCH(QStringList, folders);
-    Fixture f;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    dialog.MediaPathList()->item(0)->setSelected(true);
-    dialog.MediaPathList()->item(2)->setSelected(true);
-    ShownMessage shown;
-    ReadNextMessageBox(shown, 2);  // Yes
-    Run(dialog, f, command);
-    QCOMPARE(shown.text, text);
-    QCOMPARE(shown.caption, caption);
-    QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
-    QVERIFY(shown.icon);
-    QCOMPARE(f.settings.MediaPaths, folders);
-}
-
-void tst_settings::confirmations_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QList<int>>("selectedRows");
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::addColumn<QStringList>("folders");  // afterwards; empty list with changed=false: unchanged
-    QTest::addColumn<bool>("changed");
-    const QStringList all{QStringLiteral("/m/a/"), QStringLiteral("/m/b/"), QStringLiteral("/m/c/")};
-    QTest::newRow("Remove, nothing selected, Yes") << int(Remove) << QList<int>{} << kYes << all << false;
-    QTest::newRow("Defaults, Yes") << int(Defaults) << QList<int>{} << kYes << QStringList{kFound + QStringLiteral("Tracks/")}
-                                   << true;
-    for (const auto& [command, name] : {std::pair{Remove, "Remove"}, {Clear, "Clear"}, {Defaults, "Defaults"}}) {
-        for (const auto& [answer, answerName] : {std::pair{kNo, "No"}, {kCancel, "Cancel"}, {kClosed, "closed"}})
-            QTest::addRow("%s, %s", name, answerName) << int(command) << QList<int>{1} << answer << all << false;
+    void largeViewSize()
+    {
+        QFETCH(QSize, stored);
+        QFETCH(int, selected);
+        QFETCH(int, chosen);
+        QFETCH(QSize, saved);
+        Fixture f;
+        f.settings.LargeViewWidth = stored.width();
+        f.settings.LargeViewHeight = stored.height();
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        QCOMPARE(CheckedOption(dialog), selected);
+        if (chosen < 0) {
+            QCOMPARE(dialog.LargeViewSizeOptionButton(selected)->text(),
+                     QStringLiteral("%1 x %2").arg(saved.width()).arg(saved.height()));
+        }
+        if (chosen >= 0)
+            QTest::mouseClick(dialog.LargeViewSizeOptionButton(chosen), Qt::LeftButton);
+        LeftClick(dialog.OkayButton());
+        QCOMPARE(QSize(f.settings.LargeViewWidth, f.settings.LargeViewHeight), saved);
+        const AppSettings file = f.FileSettings();
+        QCOMPARE(QSize(file.LargeViewWidth, file.LargeViewHeight), saved);
     }
-}
 
-void tst_settings::confirmations()
-{
-    QFETCH(int, command);
-    QFETCH(QList<int>, selectedRows);
-    QFETCH(MessageAnswer, answer);
-    QFETCH(QStringList, folders);
-    QFETCH(bool, changed);
-    Fixture f;
-    f.settings.NameDashFilter = false;
-    f.theme = NightTheme();
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    for (int row : selectedRows)
-        dialog.MediaPathList()->item(row)->setSelected(true);
-    const AppSettings before = f.settings;
-    frmMessageBox::SetNextAnswer(answer);
-    Run(dialog, f, command);
-    QCOMPARE(frmMessageBox::PendingAnswers(), 0);
-    QCOMPARE(f.settings.MediaPaths, folders);
-    QCOMPARE(Shown(dialog.MediaPathList()), folders);
-    if (!changed) {
-        QCOMPARE(f.settings, before);
+    void okayWritesEverySettingAndAppliesTheTheme()
+    {
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        QCOMPARE(dialog.NameSchemeCheck(3)->text(), QStringLiteral("Use Filename Filter:  TITLE [*] (AUTHOR)"));
+        dialog.NameSchemeCheck(1)->setChecked(false);
+        dialog.NameSchemeCheck(4)->setChecked(false);
+        QTest::mouseClick(dialog.LargeViewSizeOptionButton(3), Qt::LeftButton);
+        dialog.ThemeList()->setCurrentRow(1);
+        // Typed without a final separator, and stored so.
+        dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim"));
+        LeftClick(dialog.OkayButton());
+
+        AppSettings expected = f.settings;
+        expected.NameReplaceUnderscores = true;
+        expected.NameTrimSpaces = false;
+        expected.NameAutoFormat = true;
+        expected.NameBracketFilter = true;
+        expected.NameDashFilter = false;
+        expected.LargeViewWidth = 1024;
+        expected.LargeViewHeight = 768;
+        expected.ThemeName = QStringLiteral("Night");
+        expected.SimulatorPath = QStringLiteral("/typed/sim");
+        expected.MediaPaths = kMediaPaths;
+        QCOMPARE(f.settings.SimulatorPath, QStringLiteral("/typed/sim"));
+        QCOMPARE(f.settings.ThemeName, QStringLiteral("Night"));
+        QCOMPARE(f.settings.NameTrimSpaces, false);
+        QCOMPARE(f.settings.NameDashFilter, false);
+        // ColumnWidths(7) is never stored, so the file holds the rest.
+        expected.ColumnWidths[7] = 0;
+        AppSettings file = f.FileSettings();
+        QCOMPARE(file, expected);
         QCOMPARE(f.theme, NightTheme());
+        QCOMPARE(f.applied, 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
-    // "Defaults" resets every setting and the theme, and the controls show it.
-    const bool reset = command == Defaults && answer == kYes;
-    QCOMPARE(dialog.NameSchemeCheck(4)->isChecked(), reset);
-    QCOMPARE(f.theme == DefaultTheme(), reset);
-    if (reset)
-        QCOMPARE(dialog.TrakoraPathBox()->text(), kFound);
-}
 
-void tst_settings::cancelGoesBackToTheFile_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::newRow("after Add") << int(Add);
-    QTest::newRow("after Remove") << int(Remove);
-    QTest::newRow("after Clear") << int(Clear);
-    QTest::newRow("after Defaults") << int(Defaults);
-    QTest::newRow("after a drop") << int(Drop);
-}
+    void themeList_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("themeName");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("savedName");
+        const QString night = QStringLiteral("Night.rvltt");
+        QTest::newRow("extension in capitals")
+            << QStringList{QStringLiteral("Sunset.RVLTT")} << QStringLiteral("Sunset") << QStringList{QStringLiteral("Sunset")}
+            << 1 << QStringLiteral("Sunset");
+        // Listed as "Double", which names no file: "OK" falls back to the built-in theme.
+        QTest::newRow("extension twice") << QStringList{QStringLiteral("Double.rvltt.RvLtT")} << QStringLiteral("double")
+                                         << QStringList{QStringLiteral("Double")} << 1 << QString();
+        QTest::newRow("name order ignoring case, other files left out")
+            << QStringList{QStringLiteral("beta.rvltt"), QStringLiteral("Alpha.rvltt"), QStringLiteral("notes.txt"),
+                           QStringLiteral("rvltt.bak")}
+            << QStringLiteral("BETA") << QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")} << 2
+            << QStringLiteral("beta");
+        QTest::newRow("ThemeName in other letter case") << QStringList{night} << QStringLiteral("NIGHT")
+                                                         << QStringList{QStringLiteral("Night")} << 1 << QStringLiteral("Night");
+        QTest::newRow("empty ThemeName") << QStringList{night} << QString() << QStringList{QStringLiteral("Night")} << 0
+                                         << QString();
+        QTest::newRow("missing theme") << QStringList{night} << QStringLiteral("Gone") << QStringList{QStringLiteral("Night")}
+                                       << 0 << QString();
+    }
+    void themeList()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, themeName);
+        QFETCH(QStringList, listed);
+        QFETCH(int, selected);
+        QFETCH(QString, savedName);
+        Fixture f;
+        QFile::remove(ThemeFilePath(f.settings.ThemePath, QStringLiteral("Night")));
+        for (const QString& file : files)
+            f.folder.createFile(QStringLiteral("prog/Themes/") + file, EncodeTheme(NightTheme()));
+        f.settings.ThemeName = themeName;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        QCOMPARE(Shown(dialog.ThemeList()), QStringList{QStringLiteral("<Default Theme>")} + listed);
+        QCOMPARE(dialog.ThemeList()->currentRow(), selected);
+        LeftClick(dialog.OkayButton());
+        QCOMPARE(f.FileSettings().ThemeName, savedName);
+        QCOMPARE(f.theme, savedName.isEmpty() ? DefaultTheme() : NightTheme());
+    }
 
-void tst_settings::cancelGoesBackToTheFile()
-{
-    QFETCH(int, command);
-    Fixture f;
-    f.settings.LargeViewWidth = 1280;
-    f.settings.LargeViewHeight = 1024;
-    QVERIFY(SaveSettings(f.settings, f.program));
-    const AppSettings saved = f.FileSettings();
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    dialog.MediaPathList()->item(0)->setSelected(true);
-    frmMessageBox::SetNextAnswer(kYes);
-    Run(dialog, f, command);
-    QVERIFY(f.settings.MediaPaths != saved.MediaPaths);
-    // "Apply" shows the theme without saving; "Cancel" leaves it on screen.
-    dialog.ThemeList()->setCurrentRow(1);
-    LeftClick(dialog.ThemeButton(1));
-    QCOMPARE(f.applied, 1);
-    QCOMPARE(f.theme, NightTheme());
-    LeftClick(dialog.CancelButton());
+    // "Add" appends without a duplicate check ("Cancel" adds nothing); a drop offering only folders is
+    // taken, and its folders are appended with its files skipped.
+    void foldersAreAppended()
+    {
+        Fixture f;
+        const QString one = f.folder.createDir(QStringLiteral("drop/one"));
+        const QString two = f.folder.createDir(QStringLiteral("drop/two"));
+        const QString file = f.folder.createFile(QStringLiteral("drop/track.tktrack"));
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        for (const QString& answer : {one, one, QString()})
+            frmSelectFolder::SetNextAnswer(answer);
+        for (int i = 0; i < 3; ++i)
+            LeftClick(dialog.MediaListButton(0));
+        QCOMPARE(frmSelectFolder::PendingAnswers(), 0);
 
-    AppSettings expected = saved;
-    expected.ColumnWidths[7] = f.settings.ColumnWidths[7];
-    QCOMPARE(f.settings, expected);
-    QCOMPARE(f.theme, NightTheme());
-    QCOMPARE(f.applied, 1);
-    QCOMPARE(f.FileSettings(), saved);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
+        QWidget* target = dialog.MediaPathList()->viewport();
+        const auto urls = [](const QStringList& paths) {
+            QList<QUrl> list;
+            for (const QString& path : paths)
+                list.append(QUrl::fromLocalFile(path));
+            return list;
+        };
+        const auto offers = [&](const QStringList& paths) {
+            QMimeData data;
+            data.setUrls(urls(paths));
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &enter);
+            return enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
+        };
+        QVERIFY(offers({one, two}));
+        QVERIFY(!offers({one, file}));
+        QVERIFY(!offers({}));
+        QMimeData data;
+        data.setUrls(urls({one, file, two}));
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
 
-void tst_settings::cancelWithoutFileUndoesNothing()
-{
-    Fixture f;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    frmMessageBox::SetNextAnswer(kYes);
-    Run(dialog, f, Clear);
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(f.settings.MediaPaths.isEmpty());
-    QVERIFY(!QFileInfo::exists(SettingsFilePath(f.program)));
-}
+        const QStringList expected = kMediaPaths + QStringList{one + QLatin1Char('/'), one + QLatin1Char('/'),
+                                                               one + QLatin1Char('/'), two + QLatin1Char('/')};
+        QCOMPARE(f.settings.MediaPaths, expected);
+        QCOMPARE(Shown(dialog.MediaPathList()), expected);
+    }
 
-void tst_settings::browseFillsTheTextBoxOnly_data()
-{
-    QTest::addColumn<bool>("simulatorExists");
-    QTest::addColumn<bool>("chosen");
-    QTest::newRow("simulator folder exists, a file chosen") << true << true;
-    QTest::newRow("no such folder, a file chosen") << false << true;
-    QTest::newRow("dialog cancelled") << true << false;
-}
+    void confirmations_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<int>>("selectedRows");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("folders");  // afterwards
+        const struct {
+            Command command;
+            const char* name;
+            QString text;
+            QString caption;
+            QStringList afterYes;
+        } confirmations[] = {
+            {Remove, "Remove", QStringLiteral("Are you sure you want to reomve the selected items from the Media Path list?"),
+             QStringLiteral("Confirm Remove..."), {QStringLiteral("/m/b/")}},
+            {Clear, "Clear", QStringLiteral("Are you sure you want to clear the Media Path list?"),
+             QStringLiteral("Confirm Clear..."), {}},
+            {Defaults, "Defaults", QStringLiteral("Are you sure you want to reset to Default Settings?\nThis Can NOT be UnDone!"),
+             QStringLiteral("Confirm Reset Settings..."), {kFound + QStringLiteral("Tracks/")}},
+        };
+        for (const auto& c : confirmations) {
+            QTest::addRow("%s, Yes", c.name) << int(c.command) << QList<int>{0, 2} << kYes << c.text << c.caption << c.afterYes;
+            for (const auto& [answer, answerName] : {std::pair{kNo, "No"}, {kCancel, "Cancel"}, {kClosed, "closed"}})
+                QTest::addRow("%s, %s", c.name, answerName) << int(c.command) << QList<int>{1} << answer << c.text << c.caption
+                                                             << kMediaPaths;
+        }
+        QTest::newRow("Remove, nothing selected, Yes") << int(Remove) << QList<int>{} << kYes << confirmations[0].text
+                                                       << confirmations[0].caption << kMediaPaths;
+    }
+    void confirmations()
+    {
+        QFETCH(int, command);
+        QFETCH(QList<int>, selectedRows);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, folders);
+        Fixture f;
+        f.settings.NameDashFilter = false;
+        f.theme = NightTheme();
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        for (int row : selectedRows)
+            dialog.MediaPathList()->item(row)->setSelected(true);
+        const AppSettings before = f.settings;
+        ShownMessage shown;
+        ReadNextMessageBox(shown, answer);
+        Run(dialog, f, command);
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.caption, caption);
+        QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+        QVERIFY(shown.icon);
+        QCOMPARE(f.settings.MediaPaths, folders);
+        QCOMPARE(Shown(dialog.MediaPathList()), folders);
+        if (folders == kMediaPaths) {
+            QCOMPARE(f.settings, before);
+            QCOMPARE(f.theme, NightTheme());
+        }
+        // "Defaults" resets every setting and the theme, and the controls show it.
+        const bool reset = command == Defaults && answer == kYes;
+        QCOMPARE(dialog.NameSchemeCheck(4)->isChecked(), reset);
+        QCOMPARE(f.theme == DefaultTheme(), reset);
+        if (reset)
+            QCOMPARE(dialog.TrakoraPathBox()->text(), kFound);
+    }
 
-void tst_settings::browseFillsTheTextBoxOnly()
-{
-    QFETCH(bool, simulatorExists);
-    QFETCH(bool, chosen);
-    Fixture f;
-    const QString other = f.folder.createDir(QStringLiteral("Other Sim"));
-    if (simulatorExists)
-        f.settings.SimulatorPath = f.folder.createDir(QStringLiteral("Sim")) + QLatin1Char('/');
-    const AppSettings before = f.settings;
-    frmSettings dialog(f.settings, f.theme, f.Context());
-    OpenFileDialogHook::SetNextAnswer(chosen ? other + QStringLiteral("/trakorasimulator.EXE") : QString());
-    LeftClick(dialog.BrowseButton());
+    void cancelGoesBackToTheFile_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("after Add") << int(Add);
+        QTest::newRow("after Remove") << int(Remove);
+        QTest::newRow("after Clear") << int(Clear);
+        QTest::newRow("after Defaults") << int(Defaults);
+        QTest::newRow("after a drop") << int(Drop);
+    }
+    void cancelGoesBackToTheFile()
+    {
+        QFETCH(int, command);
+        Fixture f;
+        f.settings.LargeViewWidth = 1280;
+        f.settings.LargeViewHeight = 1024;
+        QVERIFY(SaveSettings(f.settings, f.program));
+        const AppSettings saved = f.FileSettings();
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        dialog.MediaPathList()->item(0)->setSelected(true);
+        frmMessageBox::SetNextAnswer(kYes);
+        Run(dialog, f, command);
+        QVERIFY(f.settings.MediaPaths != saved.MediaPaths);
+        // "Apply" shows the theme without saving; "Cancel" leaves it on screen.
+        dialog.ThemeList()->setCurrentRow(1);
+        LeftClick(dialog.ThemeButton(1));
+        QCOMPARE(f.applied, 1);
+        QCOMPARE(f.theme, NightTheme());
+        LeftClick(dialog.CancelButton());
 
-    const OpenFileRequest request = OpenFileDialogHook::LastRequest();
-    QCOMPARE(request.Filter, QStringLiteral("Trakora Simulator|TrakoraSimulator*.exe"));
-    QCOMPARE(request.Title, QStringLiteral("Locate Trakora Simulator Application..."));
-    QCOMPARE(request.DefaultExtension, QStringLiteral("exe"));
-    QVERIFY(request.FileMustExist);
-    QCOMPARE(request.InitialFolder, simulatorExists ? before.SimulatorPath : f.program);
-    QCOMPARE(dialog.TrakoraPathBox()->text(), chosen ? other + QLatin1Char('/') : before.SimulatorPath);
-    QCOMPARE(f.settings, before);
-}
+        AppSettings expected = saved;
+        expected.ColumnWidths[7] = f.settings.ColumnWidths[7];
+        QCOMPARE(f.settings, expected);
+        QCOMPARE(f.theme, NightTheme());
+        QCOMPARE(f.applied, 1);
+        QCOMPARE(f.FileSettings(), saved);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
 
-void tst_settings::editorRefillsTheThemeList()
-{
-    Fixture f;
-    QWidget* owner = nullptr;
-    SettingsDialogContext context = f.Context();
-    context.EditThemes = [&](QWidget* editorOwner) {
-        owner = editorOwner;
-        SaveTheme(DefaultTheme(), f.settings.ThemePath, QStringLiteral("Made In Editor"));
-    };
-    frmSettings dialog(f.settings, f.theme, context);
-    LeftClick(dialog.ThemeButton(0));
-    QCOMPARE(owner, &dialog);
-    QCOMPARE(Shown(dialog.ThemeList()),
-             (QStringList{QStringLiteral("<Default Theme>"), QStringLiteral("Made In Editor"), QStringLiteral("Night")}));
+    void cancelWithoutFileUndoesNothing()
+    {
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        frmMessageBox::SetNextAnswer(kYes);
+        Run(dialog, f, Clear);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(f.settings.MediaPaths.isEmpty());
+        QVERIFY(!QFileInfo::exists(SettingsFilePath(f.program)));
+    }
 
-    // Without an editor the button only reads the list again.
-    frmSettings plain(f.settings, f.theme, f.Context());
-    LeftClick(plain.ThemeButton(0));
-    QCOMPARE(plain.ThemeList()->count(), 3);
-}
+    void browseFillsTheTextBoxOnly_data()
+    {
+        QTest::addColumn<bool>("simulatorExists");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("simulator folder exists, a file chosen") << true << true;
+        QTest::newRow("no such folder, a file chosen") << false << true;
+        QTest::newRow("dialog cancelled") << true << false;
+    }
+    void browseFillsTheTextBoxOnly()
+    {
+        QFETCH(bool, simulatorExists);
+        QFETCH(bool, chosen);
+        Fixture f;
+        const QString other = f.folder.createDir(QStringLiteral("Other Sim"));
+        if (simulatorExists)
+            f.settings.SimulatorPath = f.folder.createDir(QStringLiteral("Sim")) + QLatin1Char('/');
+        const AppSettings before = f.settings;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        OpenFileDialogHook::SetNextAnswer(chosen ? other + QStringLiteral("/trakorasimulator.EXE") : QString());
+        LeftClick(dialog.BrowseButton());
+
+        const OpenFileRequest request = OpenFileDialogHook::LastRequest();
+        QCOMPARE(request.Filter, QStringLiteral("Trakora Simulator|TrakoraSimulator*.exe"));
+        QCOMPARE(request.Title, QStringLiteral("Locate Trakora Simulator Application..."));
+        QCOMPARE(request.DefaultExtension, QStringLiteral("exe"));
+        QVERIFY(request.FileMustExist);
+        QCOMPARE(request.InitialFolder, simulatorExists ? before.SimulatorPath : f.program);
+        QCOMPARE(dialog.TrakoraPathBox()->text(), chosen ? other + QLatin1Char('/') : before.SimulatorPath);
+        QCOMPARE(f.settings, before);
+    }
+
+    void editorRefillsTheThemeList()
+    {
+        Fixture f;
+        QWidget* owner = nullptr;
+        SettingsDialogContext context = f.Context();
+        context.EditThemes = [&](QWidget* editorOwner) {
+            owner = editorOwner;
+            SaveTheme(DefaultTheme(), f.settings.ThemePath, QStringLiteral("Made In Editor"));
+        };
+        frmSettings dialog(f.settings, f.theme, context);
+        LeftClick(dialog.ThemeButton(0));
+        QCOMPARE(owner, &dialog);
+        QCOMPARE(Shown(dialog.ThemeList()),
+                 (QStringList{QStringLiteral("<Default Theme>"), QStringLiteral("Made In Editor"), QStringLiteral("Night")}));
+
+        // Without an editor the button only reads the list again.
+        frmSettings plain(f.settings, f.theme, f.Context());
+        LeftClick(plain.ThemeButton(0));
+        QCOMPARE(plain.ThemeList()->count(), 3);
+    }
+};
 
 QTEST_MAIN(tst_settings)
 #include "tst_settings.moc"

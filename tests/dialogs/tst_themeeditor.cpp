@@ -1,6 +1,7 @@
 // frmEditTheme: the dirty flag through every path, the preview-size rules, Save with its name prompt
-// and overwrite question (and the file it writes, read back by the theme reader), Exit's answers,
-// and Colorize from Background on a system colour face and on an RGB one.
+// and overwrite question (and the file it writes, read back by the theme reader), Exit's question and
+// answers, and Colorize from Background on a system colour face and on an RGB one. The questions are
+// read from the real message box while it is open.
 
 #include "dialogs/frmEditTheme.h"
 
@@ -53,42 +54,35 @@ struct Fixture {
     QString ThemeFile(const QString& name) const { return ThemeFilePath(settings.ThemePath, name); }
 };
 
-// One user action on the editor, with the answers its dialogs will get queued first.
+// One user action on the editor, with the answer its dialog will get queued first: "pick", "font" and
+// "save", each also as "... cancel" (the dialog cancelled), the first two also "... by keyboard";
+// "preview", "colorize" and "apply".
 void Step(frmEditTheme& editor, const QString& step)
 {
-    if (step == QLatin1String("pick")) {
-        frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
-        LeftClick(editor.Swatch(Frame::List, 2));
-    } else if (step == QLatin1String("pick by keyboard")) {
-        frmColorPicker::SetNextAnswer(RgbColor(1, 2, 3));
-        QTest::keyClick(editor.Swatch(Frame::List, 2), Qt::Key_Space);
-    } else if (step == QLatin1String("pick cancel")) {
-        frmColorPicker::SetNextAnswer(std::nullopt);
-        LeftClick(editor.Swatch(Frame::List, 2));
-    } else if (step == QLatin1String("font")) {
-        SetNextFontDialogAnswer(ChosenFont());
-        LeftClick(editor.FontBox(1));
-    } else if (step == QLatin1String("font by keyboard")) {
-        SetNextFontDialogAnswer(ChosenFont());
-        QTest::keyClick(editor.FontBox(1), Qt::Key_Return);
-    } else if (step == QLatin1String("font cancel")) {
-        SetNextFontDialogAnswer(std::nullopt);
-        LeftClick(editor.FontBox(1));
-    } else if (step == QLatin1String("preview")) {
-        editor.PreviewOption(6)->click();
-    } else if (step == QLatin1String("colorize")) {
-        LeftClick(editor.AutoColorButton(2));
-    } else if (step == QLatin1String("apply")) {
-        LeftClick(editor.ApplyButton());
-    } else if (step == QLatin1String("save")) {
-        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
-        LeftClick(editor.SaveButton());
-    } else if (step == QLatin1String("save cancel")) {
-        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), false);
-        LeftClick(editor.SaveButton());
-    } else {
-        QFAIL(qPrintable(step));
+    const bool cancel = step.endsWith(QLatin1String(" cancel"));
+    const QString what = step.section(QLatin1Char(' '), 0, 0);
+    QWidget* target = nullptr;
+    if (what == QLatin1String("pick")) {
+        frmColorPicker::SetNextAnswer(cancel ? std::optional<OleColor>() : RgbColor(1, 2, 3));
+        target = editor.Swatch(Frame::List, 2);
+    } else if (what == QLatin1String("font")) {
+        SetNextFontDialogAnswer(cancel ? std::optional<QFont>() : ChosenFont());
+        target = editor.FontBox(1);
+    } else if (what == QLatin1String("save")) {
+        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), !cancel);
+        target = editor.SaveButton();
+    } else if (what == QLatin1String("preview")) {
+        return editor.PreviewOption(6)->click();
+    } else if (what == QLatin1String("colorize")) {
+        target = editor.AutoColorButton(2);
+    } else if (what == QLatin1String("apply")) {
+        target = editor.ApplyButton();
     }
+    QVERIFY2(target, qPrintable(step));
+    if (step.endsWith(QLatin1String(" by keyboard")))
+        QTest::keyClick(target, what == QLatin1String("pick") ? Qt::Key_Space : Qt::Key_Return);
+    else
+        LeftClick(target);
 }
 
 int PendingAnswers()
@@ -110,318 +104,269 @@ private Q_SLOTS:
         ClearFontDialogAnswers();
         frmEditTheme::ClearNextActions();
     }
-    void dirtyFlag_data();
-    void dirtyFlag();
-    void previewSize_data();
-    void previewSize();
-    void save_data();
-    void save();
-    void exit_data();
-    void exit();
-    void colorize_data();
-    void colorize();
-    void questions_data();
-    void questions();
-    void proposedName_data();
-    void proposedName();
-};
 
-void tst_themeeditor::dirtyFlag_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<bool>("dirty");
-    QTest::addColumn<int>("applied");
-    QTest::newRow("opening") << QStringList{} << false << 0;
-    QTest::newRow("colour picked") << QStringList{"pick"} << true << 0;
-    QTest::newRow("colour picked from the keyboard") << QStringList{"pick by keyboard"} << true << 0;
-    QTest::newRow("picker cancelled") << QStringList{"pick cancel"} << false << 0;
-    QTest::newRow("font chosen") << QStringList{"font"} << true << 0;
-    QTest::newRow("font chosen from the keyboard") << QStringList{"font by keyboard"} << true << 0;
-    QTest::newRow("font dialog cancelled") << QStringList{"font cancel"} << false << 0;
-    QTest::newRow("preview size clicked") << QStringList{"preview"} << true << 0;
-    QTest::newRow("colorized") << QStringList{"colorize"} << true << 0;
-    QTest::newRow("Apply does not clear it") << QStringList{"pick", "apply"} << true << 1;
-    QTest::newRow("Apply does not set it") << QStringList{"apply"} << false << 1;
-    QTest::newRow("Save clears it") << QStringList{"font", "save"} << false << 1;
-    QTest::newRow("Save cancelled at the name") << QStringList{"font", "save cancel"} << true << 0;
-    QTest::newRow("dirty again after Save") << QStringList{"save", "pick"} << true << 1;
-}
-
-void tst_themeeditor::dirtyFlag()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(bool, dirty);
-    QFETCH(int, applied);
-    Fixture f;
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    QCOMPARE(editor.ThemeDirty(), false);
-    for (const QString& step : steps)
-        Step(editor, step);
-    QCOMPARE(editor.ThemeDirty(), dirty);
-    QCOMPARE(f.applied, applied);
-    QCOMPARE(PendingAnswers(), 0);
-    // The editor works on copies: the theme changes only on Apply or Save.
-    if (applied == 0)
-        QCOMPARE(f.theme, DefaultTheme());
-}
-
-void tst_themeeditor::previewSize_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QSize>("stored");
-    QTest::newRow("200 x 150") << QSize(200, 150) << 5 << QSize(240, 180);
-    QTest::newRow("40 x 30") << QSize(40, 30) << 0 << QSize(40, 30);
-    QTest::newRow("a short side wins") << QSize(1000, 31) << 1 << QSize(60, 45);
-    QTest::newRow("160 x 120") << QSize(160, 120) << 4 << QSize(160, 120);
-    QTest::newRow("241 x 180") << QSize(241, 180) << 5 << QSize(240, 180);
-    QTest::newRow("241 x 181") << QSize(241, 181) << 6 << QSize(320, 240);
-}
-
-void tst_themeeditor::previewSize()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, option);
-    QFETCH(QSize, stored);
-    Fixture f;
-    f.theme.PreviewWidth = size.width();
-    f.theme.PreviewHeight = size.height();
-    bool ran = false;
-    frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
-        ran = true;
-        for (int i = 0; i < 7; ++i)
-            QCOMPARE(editor.PreviewOption(i)->isChecked(), i == option);
-        QVERIFY(!editor.ThemeDirty());
-        LeftClick(editor.ApplyButton());
-    });
-    frmEditTheme::EditTheme(f.theme, f.settings, f.previous, f.ApplyHook(), nullptr);
-    QVERIFY(ran);
-    QCOMPARE(QSize(f.theme.PreviewWidth, f.theme.PreviewHeight), stored);
-    QCOMPARE(f.applied, 1);
-}
-
-void tst_themeeditor::save_data()
-{
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<QList<MessageAnswer>>("answer");  // to "Overwrite exiting theme?", if asked
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("a new name") << false << QList<MessageAnswer>{} << true;
-    QTest::newRow("overwrite: Yes") << true << QList<MessageAnswer>{MessageAnswer::Yes} << true;
-    QTest::newRow("overwrite: No keeps the editor dirty") << true << QList<MessageAnswer>{MessageAnswer::No} << false;
-    QTest::newRow("overwrite: Cancel") << true << QList<MessageAnswer>{MessageAnswer::Cancel} << false;
-    QTest::newRow("overwrite: box closed") << true << QList<MessageAnswer>{MessageAnswer::Closed} << false;
-}
-
-void tst_themeeditor::save()
-{
-    QFETCH(bool, exists);
-    QFETCH(QList<MessageAnswer>, answer);
-    QFETCH(bool, saved);
-    Fixture f;
-    f.settings.ThemeName = QStringLiteral("Old");
-    const QByteArray before("not a theme yet");
-    if (exists)
-        f.folder.createFile(QStringLiteral("Mine.rvltt"), before);
-    for (MessageAnswer a : answer)
-        frmMessageBox::SetNextAnswer(a);
-
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    Step(editor, QStringLiteral("pick"));
-    Step(editor, QStringLiteral("font"));
-    Step(editor, QStringLiteral("preview"));
-    Step(editor, QStringLiteral("save"));
-    QCOMPARE(PendingAnswers(), 0);
-    QCOMPARE(editor.ThemeDirty(), !saved);
-    QCOMPARE(f.settings.ThemeName, saved ? QStringLiteral("Mine") : QStringLiteral("Old"));
-    QCOMPARE(f.applied, saved ? 1 : 0);
-    if (!saved) {
-        QCOMPARE(f.theme, DefaultTheme());
-        QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), exists ? before : QByteArray());
-        return;
+    void dirtyFlag_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("dirty");
+        QTest::addColumn<int>("applied");
+        QTest::newRow("opening") << QStringList{} << false << 0;
+        QTest::newRow("colour picked") << QStringList{"pick"} << true << 0;
+        QTest::newRow("colour picked from the keyboard") << QStringList{"pick by keyboard"} << true << 0;
+        QTest::newRow("picker cancelled") << QStringList{"pick cancel"} << false << 0;
+        QTest::newRow("font chosen") << QStringList{"font"} << true << 0;
+        QTest::newRow("font chosen from the keyboard") << QStringList{"font by keyboard"} << true << 0;
+        QTest::newRow("font dialog cancelled") << QStringList{"font cancel"} << false << 0;
+        QTest::newRow("preview size clicked") << QStringList{"preview"} << true << 0;
+        QTest::newRow("colorized") << QStringList{"colorize"} << true << 0;
+        QTest::newRow("Apply does not clear it") << QStringList{"pick", "apply"} << true << 1;
+        QTest::newRow("Apply does not set it") << QStringList{"apply"} << false << 1;
+        QTest::newRow("Save clears it") << QStringList{"font", "save"} << false << 1;
+        QTest::newRow("Save cancelled at the name") << QStringList{"font", "save cancel"} << true << 0;
+        QTest::newRow("dirty again after Save") << QStringList{"save", "pick"} << true << 1;
+    }
+    void dirtyFlag()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, dirty);
+        QFETCH(int, applied);
+        Fixture f;
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        QCOMPARE(editor.ThemeDirty(), false);
+        for (const QString& step : steps)
+            Step(editor, step);
+        QCOMPARE(editor.ThemeDirty(), dirty);
+        QCOMPARE(f.applied, applied);
+        QCOMPARE(PendingAnswers(), 0);
+        // The editor works on copies: the theme changes only on Apply or Save.
+        if (applied == 0)
+            QCOMPARE(f.theme, DefaultTheme());
     }
 
-    Theme expected = DefaultTheme();
-    expected.ListHighlight = RgbColor(1, 2, 3);
-    expected.HeaderFont.Name = QStringLiteral("Liberation Serif");
-    expected.HeaderFont.SetSize(10.2);  // 102.5 tenths of a point, to even
-    expected.HeaderFont.SetBold(true);  // weight 600 reads as bold, and bold means 700
-    expected.HeaderFont.Italic = true;
-    expected.PreviewWidth = 320;
-    expected.PreviewHeight = 240;
-    Theme read;
-    QString error;
-    QVERIFY2(ReadThemeFile(f.ThemeFile(QStringLiteral("Mine")), read, &error), qPrintable(error));
-    for (const Theme* theme : {&read, &f.theme}) {
-        QCOMPARE(theme->HeaderFont.Name, expected.HeaderFont.Name);
-        QCOMPARE(theme->HeaderFont.Size(), expected.HeaderFont.Size());
-        QCOMPARE(theme->HeaderFont.Weight(), qint16(700));
-        QCOMPARE(theme->HeaderFont.Italic, true);
-        QCOMPARE(theme->ListHighlight, expected.ListHighlight);
-        QCOMPARE(theme->PreviewWidth, 320);
-        QCOMPARE(*theme, expected);
+    void previewSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QSize>("stored");
+        QTest::newRow("200 x 150") << QSize(200, 150) << 5 << QSize(240, 180);
+        QTest::newRow("40 x 30") << QSize(40, 30) << 0 << QSize(40, 30);
+        QTest::newRow("a short side wins") << QSize(1000, 31) << 1 << QSize(60, 45);
+        QTest::newRow("160 x 120") << QSize(160, 120) << 4 << QSize(160, 120);
+        QTest::newRow("241 x 180") << QSize(241, 180) << 5 << QSize(240, 180);
+        QTest::newRow("241 x 181") << QSize(241, 181) << 6 << QSize(320, 240);
     }
-}
-
-void tst_themeeditor::exit_data()
-{
-    QTest::addColumn<QString>("how");         // the Exit button or the window's close box
-    QTest::addColumn<QStringList>("changes");
-    QTest::addColumn<QList<MessageAnswer>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
-    QTest::addColumn<QString>("name");          // typed at the name prompt; "" cancels it
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("saved");
-    using A = MessageAnswer;
-    const QStringList dirty{"pick"};
-    QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<A>{} << "" << true << false;
-    QTest::newRow("Cancel stays") << "exit" << dirty << QList<A>{A::Cancel} << "" << false << false;
-    QTest::newRow("No closes unsaved") << "exit" << dirty << QList<A>{A::No} << "" << true << false;
-    QTest::newRow("question closed: closes") << "exit" << dirty << QList<A>{A::Closed} << "" << true << false;
-    QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<A>{A::Yes} << "Mine" << true << true;
-    QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<A>{A::Yes} << "" << false << false;
-    QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<A>{A::Yes, A::No} << "Taken" << false << false;
-    QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<A>{A::Cancel} << "" << false << false;
-    QTest::newRow("close box asks too") << "close" << dirty << QList<A>{A::Cancel} << "" << false << false;
-}
-
-void tst_themeeditor::exit()
-{
-    QFETCH(QString, how);
-    QFETCH(QStringList, changes);
-    QFETCH(QList<MessageAnswer>, answers);
-    QFETCH(QString, name);
-    QFETCH(bool, closed);
-    QFETCH(bool, saved);
-    Fixture f;
-    const QByteArray taken("someone else's theme");
-    f.folder.createFile(QStringLiteral("Taken.rvltt"), taken);
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    editor.show();
-    for (const QString& step : changes)
-        Step(editor, step);
-    for (MessageAnswer answer : answers)
-        frmMessageBox::SetNextAnswer(answer);
-    if (answers.value(0) == MessageAnswer::Yes)
-        frmInputBox::SetNextAnswer(name, !name.isEmpty());
-    if (how == QLatin1String("exit"))
-        LeftClick(editor.ExitButton());
-    else
-        editor.close();
-    QCOMPARE(PendingAnswers(), 0);
-    QCOMPARE(!editor.isVisible(), closed);
-    QCOMPARE(QFile::exists(f.ThemeFile(QStringLiteral("Mine"))), saved);
-    QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Taken"))), taken);
-}
-
-void tst_themeeditor::colorize_data()
-{
-    QTest::addColumn<bool>("rgbFace");
-    QTest::addColumn<OleColor>("face");
-    QTest::addColumn<QList<OleColor>>("derived");
-    const OleColor white = RgbColor(255, 255, 255);
-    // The palette's button face (system colour 15) is 200, 100, 50 below.
-    QTest::newRow("system colour face: the colour seen") << false << SystemColorRef(15)
-        << QList<OleColor>{white, RgbColor(250, 125, 62), RgbColor(255, 150, 75), RgbColor(150, 75, 38), RgbColor(100, 50, 25)};
-    QTest::newRow("picked RGB face") << true << RgbColor(128, 64, 32)
-        << QList<OleColor>{white, RgbColor(160, 80, 40), RgbColor(192, 96, 48), RgbColor(96, 48, 24), RgbColor(64, 32, 16)};
-}
-
-void tst_themeeditor::colorize()
-{
-    QFETCH(bool, rgbFace);
-    QFETCH(OleColor, face);
-    QFETCH(QList<OleColor>, derived);
-    Fixture f;
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    QPalette palette = editor.palette();
-    palette.setColor(QPalette::Active, QPalette::Button, QColor(200, 100, 50));
-    editor.setPalette(palette);
-    if (rgbFace) {
-        frmColorPicker::SetNextAnswer(face);
-        LeftClick(editor.Swatch(Frame::Window, 0));
+    void previewSize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, option);
+        QFETCH(QSize, stored);
+        Fixture f;
+        f.theme.PreviewWidth = size.width();
+        f.theme.PreviewHeight = size.height();
+        bool ran = false;
+        frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
+            ran = true;
+            for (int i = 0; i < 7; ++i)
+                QCOMPARE(editor.PreviewOption(i)->isChecked(), i == option);
+            QVERIFY(!editor.ThemeDirty());
+            LeftClick(editor.ApplyButton());
+        });
+        frmEditTheme::EditTheme(f.theme, f.settings, f.previous, f.ApplyHook(), nullptr);
+        QVERIFY(ran);
+        QCOMPARE(QSize(f.theme.PreviewWidth, f.theme.PreviewHeight), stored);
+        QCOMPARE(f.applied, 1);
     }
-    LeftClick(editor.AutoColorButton(2));
-    QCOMPARE(editor.Swatch(Frame::Window, 0)->BackColor(), face);
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(QString::number(editor.Swatch(Frame::Window, i + 1)->BackColor(), 16), QString::number(derived[i], 16));
-    // The other groups are left alone.
-    QCOMPARE(editor.Swatch(Frame::Button, 1)->BackColor(), SystemColorRef(18));
-}
 
-void tst_themeeditor::questions_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Save over an existing theme")
-        << "save" << "Theme Already Exists!\nOverwrite exiting theme?" << "Theme Exists...";
-    QTest::newRow("Exit with changes") << "exit" << "There are unsaved changes to the current theme!\nSave theme?"
-                                       << "Unsaved Changes...";
-}
+    void save_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<MessageAnswer>("answer");  // to "Overwrite exiting theme?", if asked
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("a new name") << false << MessageAnswer::OK << true;
+        QTest::newRow("overwrite: Yes") << true << MessageAnswer::Yes << true;
+        QTest::newRow("overwrite: No keeps the editor dirty") << true << MessageAnswer::No << false;
+        QTest::newRow("overwrite: Cancel") << true << MessageAnswer::Cancel << false;
+        QTest::newRow("overwrite: box closed") << true << MessageAnswer::Closed << false;
+    }
+    void save()
+    {
+        QFETCH(bool, exists);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, saved);
+        Fixture f;
+        f.settings.ThemeName = QStringLiteral("Old");
+        const QByteArray before("not a theme yet");
+        if (exists)
+            f.folder.createFile(QStringLiteral("Mine.rvltt"), before);
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        editor.show();
+        for (const char* step : {"pick", "font", "preview"})
+            Step(editor, QLatin1String(step));
+        ShownMessage shown;
+        if (exists)
+            ReadNextMessageBox(shown, answer);
+        Step(editor, QStringLiteral("save"));
+        QCOMPARE(PendingAnswers(), 0);
+        if (exists) {
+            QCOMPARE(shown.text, QStringLiteral("Theme Already Exists!\nOverwrite exiting theme?"));
+            QCOMPARE(shown.caption, QStringLiteral("Theme Exists..."));
+            QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+            QVERIFY(shown.icon);
+        }
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.ThemeDirty(), !saved);
+        QCOMPARE(f.settings.ThemeName, saved ? QStringLiteral("Mine") : QStringLiteral("Old"));
+        QCOMPARE(f.applied, saved ? 1 : 0);
+        if (!saved) {
+            QCOMPARE(f.theme, DefaultTheme());
+            QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), before);
+            return;
+        }
 
-// The real message box, read while it is open and answered with its own Cancel button.
-void tst_themeeditor::questions()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, text);
-    QFETCH(QString, caption);
-    Fixture f;
-    f.folder.createFile(QStringLiteral("Mine.rvltt"), "old");
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    editor.show();
-    Step(editor, QStringLiteral("pick"));
-    ShownMessage shown;
-    ReadNextMessageBox(shown, 1);  // Cancel
-    if (button == QLatin1String("save")) {
-        frmInputBox::SetNextAnswer(QStringLiteral("Mine"), true);
+        Theme expected = DefaultTheme();
+        expected.ListHighlight = RgbColor(1, 2, 3);
+        expected.HeaderFont.Name = QStringLiteral("Liberation Serif");
+        expected.HeaderFont.SetSize(10.2);  // 102.5 tenths of a point, to even
+        expected.HeaderFont.SetBold(true);  // weight 600 reads as bold, and bold means 700
+        expected.HeaderFont.Italic = true;
+        expected.PreviewWidth = 320;
+        expected.PreviewHeight = 240;
+        Theme read;
+        QString error;
+        QVERIFY2(ReadThemeFile(f.ThemeFile(QStringLiteral("Mine")), read, &error), qPrintable(error));
+        QCOMPARE(read.HeaderFont.Weight(), qint16(700));
+        QCOMPARE(read, expected);
+        QCOMPARE(f.theme, expected);
+    }
+
+    void exit_data()
+    {
+        QTest::addColumn<QString>("how");         // the Exit button or the window's close box
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QList<MessageAnswer>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
+        QTest::addColumn<QString>("name");          // typed at the name prompt; "" cancels it
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        using A = MessageAnswer;
+        const QStringList dirty{"pick"};
+        QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<A>{} << "" << true << false;
+        QTest::newRow("Cancel stays") << "exit" << dirty << QList<A>{A::Cancel} << "" << false << false;
+        QTest::newRow("No closes unsaved") << "exit" << dirty << QList<A>{A::No} << "" << true << false;
+        QTest::newRow("question closed: closes") << "exit" << dirty << QList<A>{A::Closed} << "" << true << false;
+        QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<A>{A::Yes} << "Mine" << true << true;
+        QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<A>{A::Yes} << "" << false << false;
+        QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<A>{A::Yes, A::No} << "Taken" << false << false;
+        QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<A>{A::Cancel} << "" << false << false;
+        QTest::newRow("close box asks too") << "close" << dirty << QList<A>{A::Cancel} << "" << false << false;
+    }
+    void exit()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, changes);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, name);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        Fixture f;
+        const QByteArray taken("someone else's theme");
+        f.folder.createFile(QStringLiteral("Taken.rvltt"), taken);
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        editor.show();
+        for (const QString& step : changes)
+            Step(editor, step);
+        ShownMessage shown;
+        if (!answers.isEmpty())
+            ReadNextMessageBox(shown, answers[0], answers.mid(1));
+        if (answers.value(0) == MessageAnswer::Yes)
+            frmInputBox::SetNextAnswer(name, !name.isEmpty());
+        if (how == QLatin1String("exit"))
+            LeftClick(editor.ExitButton());
+        else
+            editor.close();
+        QCOMPARE(PendingAnswers(), 0);
+        if (!answers.isEmpty()) {
+            QCOMPARE(shown.text, QStringLiteral("There are unsaved changes to the current theme!\nSave theme?"));
+            QCOMPARE(shown.caption, QStringLiteral("Unsaved Changes..."));
+            QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
+            QVERIFY(shown.icon);
+        }
+        QCOMPARE(!editor.isVisible(), closed);
+        if (!closed)
+            QVERIFY(editor.ThemeDirty());
+        QCOMPARE(QFile::exists(f.ThemeFile(QStringLiteral("Mine"))), saved);
+        QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Taken"))), taken);
+    }
+
+    void colorize_data()
+    {
+        QTest::addColumn<bool>("rgbFace");
+        QTest::addColumn<OleColor>("face");
+        QTest::addColumn<QList<OleColor>>("derived");
+        const OleColor white = RgbColor(255, 255, 255);
+        // The palette's button face (system colour 15) is 200, 100, 50 below.
+        QTest::newRow("system colour face: the colour seen") << false << SystemColorRef(15)
+            << QList<OleColor>{white, RgbColor(250, 125, 62), RgbColor(255, 150, 75), RgbColor(150, 75, 38), RgbColor(100, 50, 25)};
+        QTest::newRow("picked RGB face") << true << RgbColor(128, 64, 32)
+            << QList<OleColor>{white, RgbColor(160, 80, 40), RgbColor(192, 96, 48), RgbColor(96, 48, 24), RgbColor(64, 32, 16)};
+    }
+    void colorize()
+    {
+        QFETCH(bool, rgbFace);
+        QFETCH(OleColor, face);
+        QFETCH(QList<OleColor>, derived);
+        Fixture f;
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        QPalette palette = editor.palette();
+        palette.setColor(QPalette::Active, QPalette::Button, QColor(200, 100, 50));
+        editor.setPalette(palette);
+        if (rgbFace) {
+            frmColorPicker::SetNextAnswer(face);
+            LeftClick(editor.Swatch(Frame::Window, 0));
+        }
+        LeftClick(editor.AutoColorButton(2));
+        QCOMPARE(editor.Swatch(Frame::Window, 0)->BackColor(), face);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(QString::number(editor.Swatch(Frame::Window, i + 1)->BackColor(), 16), QString::number(derived[i], 16));
+        // The other groups are left alone.
+        QCOMPARE(editor.Swatch(Frame::Button, 1)->BackColor(), SystemColorRef(18));
+    }
+
+    void proposedName_data()
+    {
+        QTest::addColumn<QString>("themeName");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("the built-in theme") << "" << "New Theme";
+        QTest::newRow("a named theme") << "Midnight" << "Midnight";
+    }
+    // The real name prompt, read while it is open and cancelled: nothing is written.
+    void proposedName()
+    {
+        QFETCH(QString, themeName);
+        QFETCH(QString, proposed);
+        Fixture f;
+        f.settings.ThemeName = themeName;
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        QString shown;
+        QString caption;
+        QStringList labels;
+        WhenModalOpens<frmInputBox>([&](frmInputBox* box) {
+            shown = box->Input()->text();
+            caption = box->windowTitle();
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                labels << label->text();
+            // A file name cannot hold "?": typing it does nothing.
+            QTest::keyClicks(box->Input(), QStringLiteral("?"));
+            shown += box->Input()->text();
+            LeftClick(box->CancelButton());
+        });
         LeftClick(editor.SaveButton());
-    } else {
-        LeftClick(editor.ExitButton());
+        QCOMPARE(shown, proposed + proposed);
+        QCOMPARE(caption, QStringLiteral("Save Theme As..."));
+        QVERIFY(labels.contains(QStringLiteral("Title of this Theme:")));
+        QCOMPARE(f.settings.ThemeName, themeName);
+        QVERIFY(f.folder.listAll().isEmpty());
     }
-    QCOMPARE(shown.text, text);
-    QCOMPARE(shown.caption, caption);
-    QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
-    QVERIFY(shown.icon);
-    QVERIFY(editor.isVisible());
-    QVERIFY(editor.ThemeDirty());
-    QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), QByteArray("old"));
-}
-
-void tst_themeeditor::proposedName_data()
-{
-    QTest::addColumn<QString>("themeName");
-    QTest::addColumn<QString>("proposed");
-    QTest::newRow("the built-in theme") << "" << "New Theme";
-    QTest::newRow("a named theme") << "Midnight" << "Midnight";
-}
-
-// The real name prompt, read while it is open and cancelled: nothing is written.
-void tst_themeeditor::proposedName()
-{
-    QFETCH(QString, themeName);
-    QFETCH(QString, proposed);
-    Fixture f;
-    f.settings.ThemeName = themeName;
-    frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-    QString shown;
-    QString caption;
-    QStringList labels;
-    WhenModalOpens<frmInputBox>([&](frmInputBox* box) {
-        shown = box->Input()->text();
-        caption = box->windowTitle();
-        for (const QLabel* label : box->findChildren<QLabel*>())
-            labels << label->text();
-        // A file name cannot hold "?": typing it does nothing.
-        QTest::keyClicks(box->Input(), QStringLiteral("?"));
-        shown += box->Input()->text();
-        LeftClick(box->CancelButton());
-    });
-    LeftClick(editor.SaveButton());
-    QCOMPARE(shown, proposed + proposed);
-    QCOMPARE(caption, QStringLiteral("Save Theme As..."));
-    QVERIFY(labels.contains(QStringLiteral("Title of this Theme:")));
-    QCOMPARE(f.settings.ThemeName, themeName);
-    QVERIFY(f.folder.listAll().isEmpty());
-}
+};
 
 QTEST_MAIN(tst_themeeditor)
 #include "tst_themeeditor.moc"
