@@ -4,6 +4,8 @@
 
 #include "controls/ucAdvList.h"
 
+#include "WidgetClicks.h"
+
 #include <QtTest>
 
 // A list whose rows area holds exactly `slots` rows, with three 100 px columns.
@@ -27,8 +29,7 @@ inline QPoint SlotPoint(const ucAdvList& list, int slot)
 // A move with no button held; QTest moves the real cursor for those, which offscreen does not see.
 inline void Hover(QWidget& widget, const QPoint& pos)
 {
-    QMouseEvent move(QEvent::MouseMove, pos, widget.mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &move);
+    SendMouse(&widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
 }
 
 inline void Wheel(QWidget& widget, int delta)

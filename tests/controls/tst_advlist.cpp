@@ -21,517 +21,481 @@ QTimer* VerticalRepeater(ucAdvList& list)
 class TestAdvList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void scrollMaximumLeavesTwoEmptySlots();
-    void listIndexScrollsToTop();
-    void heldMoreButtonRepeats();
-    void leavingHeldButtonStopsRepeat();
-    void backPressPagesAndMarkerStaysOnTrack();
-    void headerClicksSortAscendingDescending();
-    void headerReleasedOutsideDoesNotSort();
-    void columnEdgeDragClamps();
-    void rightPressOnEdgeAutoSizes();
-    void horizontalBarOnlyWhenColumnsOverflow();
-    void sortArrowPixels();
-    void wheelNeedsFocusAndSetting();
-    void focusedListTakesTheWindowsWheel();
-    void headerClickReportsItsColumn_data();
-    void headerClickReportsItsColumn();
-    void reservedBarStripHoldsRows();
-    void noResizeEdgeUnderTheBar();
-    void pointerSelection();
-    void clickCarriesEarlierRow();
-    void colourRules();
-};
+    void scrollMaximumLeavesTwoEmptySlots()
+    {
+        ucAdvList list;
+        Prepare(list, 20, 25);
+        QCOMPARE(list.SlotCount(), 20);
+        QVERIFY(list.VerticalBar().Shown);
+        QCOMPARE(list.VerticalBar().Maximum, 7);
+        list.ScrollList(100);
+        QCOMPARE(list.VerticalBar().Value, 7);
 
-void TestAdvList::scrollMaximumLeavesTwoEmptySlots()
-{
-    ucAdvList list;
-    Prepare(list, 20, 25);
-    QCOMPARE(list.SlotCount(), 20);
-    QVERIFY(list.VerticalBar().Shown);
-    QCOMPARE(list.VerticalBar().Maximum, 7);
-    list.ScrollList(100);
-    QCOMPARE(list.VerticalBar().Value, 7);
+        QSignalSpy down(&list, &ucAdvList::MouseDown);
+        QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 17));
+        QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 18));
+        QCOMPARE(down.size(), 2);
+        QCOMPARE(down[0][1].toInt(), 24);  // the last row sits in slot 17
+        QCOMPARE(down[1][1].toInt(), -1);  // slots 18 and 19 are empty
+        QCOMPARE(list.ListIndex(), 24);
 
-    QSignalSpy down(&list, &ucAdvList::MouseDown);
-    QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 17));
-    QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 18));
-    QCOMPARE(down.size(), 2);
-    QCOMPARE(down[0][1].toInt(), 24);  // the last row sits in slot 17
-    QCOMPARE(down[1][1].toInt(), -1);  // slots 18 and 19 are empty
-    QCOMPARE(list.ListIndex(), 24);
+        list.ScrollList(-100);
+        QCOMPARE(list.VerticalBar().Value, 0);
+        // Twenty rows fit: no bar, no offset.
+        while (list.RowCount() > 20)
+            list.RemoveRow(0);
+        QVERIFY(!list.VerticalBar().Shown);
+        QCOMPARE(list.VerticalBar().Value, 0);
+    }
 
-    list.ScrollList(-100);
-    QCOMPARE(list.VerticalBar().Value, 0);
-    // Twenty rows fit: no bar, no offset.
-    while (list.RowCount() > 20)
-        list.RemoveRow(0);
-    QVERIFY(!list.VerticalBar().Shown);
-    QCOMPARE(list.VerticalBar().Value, 0);
-}
+    void listIndexScrollsToTop()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 30);
+        list.SetListIndex(12);
+        QCOMPARE(list.VerticalBar().Value, 12);
+        list.SetListIndex(1000);
+        QCOMPARE(list.ListIndex(), 29);
+        QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);
+        list.SetListIndex(-4);
+        QCOMPARE(list.ListIndex(), -1);
+        QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);  // the view stays
+        QCOMPARE(list.SelCount(), 0);
+    }
 
-void TestAdvList::listIndexScrollsToTop()
-{
-    ucAdvList list;
-    Prepare(list, 10, 30);
-    list.SetListIndex(12);
-    QCOMPARE(list.VerticalBar().Value, 12);
-    list.SetListIndex(1000);
-    QCOMPARE(list.ListIndex(), 29);
-    QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);
-    list.SetListIndex(-4);
-    QCOMPARE(list.ListIndex(), -1);
-    QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);  // the view stays
-    QCOMPARE(list.SelCount(), 0);
-}
+    void heldMoreButtonRepeats()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 100);
+        QTimer* timer = VerticalRepeater(list);
+        QVERIFY(timer);
+        const QPoint more = list.BarPieceRect(Qt::Vertical, 1).center();
 
-void TestAdvList::heldMoreButtonRepeats()
-{
-    ucAdvList list;
-    Prepare(list, 10, 100);
-    QTimer* timer = VerticalRepeater(list);
-    QVERIFY(timer);
-    const QPoint more = list.BarPieceRect(Qt::Vertical, 1).center();
+        // One row at once, the next after the long first interval, then one per short interval.
+        QTest::mousePress(&list, Qt::LeftButton, {}, more);
+        QCOMPARE(list.VerticalBar().Value, 1);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 300);
+        QTRY_COMPARE(list.VerticalBar().Value, 2);
+        QCOMPARE(timer->interval(), 75);
+        QTRY_COMPARE(list.VerticalBar().Value, 4);
+        QCOMPARE(timer->interval(), 75);
+        // Leaving the held button stops the repeat; coming back starts it again.
+        QTest::mouseMove(&list, more - QPoint(60, 0));
+        QVERIFY(!timer->isActive());
+        QTest::mouseMove(&list, more);
+        QVERIFY(timer->isActive());
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, more);
+        QVERIFY(!timer->isActive());
 
-    // One row at once, the next after the long first interval, then one per short interval.
-    QTest::mousePress(&list, Qt::LeftButton, {}, more);
-    QCOMPARE(list.VerticalBar().Value, 1);
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 300);
-    QTRY_COMPARE(list.VerticalBar().Value, 2);
-    QCOMPARE(timer->interval(), 75);
-    QTRY_COMPARE(list.VerticalBar().Value, 4);
-    QCOMPARE(timer->interval(), 75);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, more);
-    QVERIFY(!timer->isActive());
+        // A single click is one row.
+        const int before = list.VerticalBar().Value;
+        QTest::mouseClick(&list, Qt::LeftButton, {}, more);
+        QCOMPARE(list.VerticalBar().Value, before + 1);
+        QVERIFY(!timer->isActive());
+    }
 
-    // A single click is one row.
-    const int before = list.VerticalBar().Value;
-    QTest::mouseClick(&list, Qt::LeftButton, {}, more);
-    QCOMPARE(list.VerticalBar().Value, before + 1);
-    QVERIFY(!timer->isActive());
-}
+    void backPressPagesAndMarkerStaysOnTrack()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 1000);
+        const AdvListScrollBar& bar = list.VerticalBar();
+        const QRect less = list.BarPieceRect(Qt::Vertical, 0);
+        const QRect more = list.BarPieceRect(Qt::Vertical, 1);
+        const int track = more.top() - less.bottom() - 1;
+        QCOMPARE(bar.MarkerLength(), std::max(8, int(std::nearbyint(track * 0.1))));
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(more.center().x(), more.top() - 2));
+        QCOMPARE(bar.Value, list.SlotCount() - 1);
 
-void TestAdvList::leavingHeldButtonStopsRepeat()
-{
-    ucAdvList list;
-    Prepare(list, 10, 100);
-    QTimer* timer = VerticalRepeater(list);
-    const QRect more = list.BarPieceRect(Qt::Vertical, 1);
-    QTest::mousePress(&list, Qt::LeftButton, {}, more.center());
-    QTest::mouseMove(&list, more.center() - QPoint(60, 0));
-    QVERIFY(!timer->isActive());
-    QTest::mouseMove(&list, more.center());
-    QVERIFY(timer->isActive());
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, more.center());
-    QVERIFY(!timer->isActive());
-}
+        // Dragging the marker past the end gives the maximum; the marker never leaves the track.
+        const QPoint grab = list.BarPieceRect(Qt::Vertical, 3).center();
+        QTest::mousePress(&list, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(&list, grab + QPoint(0, 1000));
+        QCOMPARE(bar.Value, bar.Maximum);
+        QCOMPARE(bar.MarkerStart() + bar.MarkerLength(), more.top());
+        QTest::mouseMove(&list, grab + QPoint(0, -1000));
+        QCOMPARE(bar.Value, 0);
+        QCOMPARE(bar.MarkerStart(), less.bottom() + 1);
+        // Straying far sideways lets go of the marker.
+        QTest::mouseMove(&list, grab + QPoint(-80, 200));
+        QCOMPARE(bar.Value, 0);
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, grab);
+    }
 
-void TestAdvList::backPressPagesAndMarkerStaysOnTrack()
-{
-    ucAdvList list;
-    Prepare(list, 10, 1000);
-    const AdvListScrollBar& bar = list.VerticalBar();
-    const QRect less = list.BarPieceRect(Qt::Vertical, 0);
-    const QRect more = list.BarPieceRect(Qt::Vertical, 1);
-    const int track = more.top() - less.bottom() - 1;
-    QCOMPARE(bar.MarkerLength(), std::max(8, int(std::nearbyint(track * 0.1))));
-    QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(more.center().x(), more.top() - 2));
-    QCOMPARE(bar.Value, list.SlotCount() - 1);
+    void headerClicksSortAscendingDescending()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 0);
+        for (const char* name : {"b", "A", "a", "10", "9"})
+            list.AddRow(QString(name) + "\r\nx\r\n" + QString(name).toUpper());
+        QSignalSpy sorted(&list, &ucAdvList::Sorted);
+        const QPoint first = list.HeaderCellRect(0).center();
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(&list, Qt::LeftButton, {}, first);
+        QCOMPARE(sorted.size(), 3);
+        QCOMPARE(sorted[1][1].toBool(), true);
+        QCOMPARE(sorted[2][1].toBool(), false);
+        QCOMPARE(list.ListItem(0, 0), "10");
+        // Equal keys keep the order the descending sort left them in.
+        QCOMPARE(list.ListItem(0, 2), "a");
+        QCOMPARE(list.ListItem(0, 3), "A");
 
-    // Dragging the marker past the end gives the maximum; the marker never leaves the track.
-    const QPoint grab = list.BarPieceRect(Qt::Vertical, 3).center();
-    QTest::mousePress(&list, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(&list, grab + QPoint(0, 1000));
-    QCOMPARE(bar.Value, bar.Maximum);
-    QCOMPARE(bar.MarkerStart() + bar.MarkerLength(), more.top());
-    QTest::mouseMove(&list, grab + QPoint(0, -1000));
-    QCOMPARE(bar.Value, 0);
-    QCOMPARE(bar.MarkerStart(), less.bottom() + 1);
-    // Straying far sideways lets go of the marker.
-    QTest::mouseMove(&list, grab + QPoint(-80, 200));
-    QCOMPARE(bar.Value, 0);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, grab);
-}
+        QTest::mouseClick(&list, Qt::LeftButton, {}, list.HeaderCellRect(2).center());
+        QCOMPARE(sorted.size(), 4);
+        QCOMPARE(sorted[3][0].toInt(), 2);
+        QCOMPARE(sorted[3][1].toBool(), false);
 
-void TestAdvList::headerClicksSortAscendingDescending()
-{
-    ucAdvList list;
-    Prepare(list, 10, 0);
-    for (const char* name : {"b", "A", "a", "10", "9"})
-        list.AddRow(QString(name) + "\r\nx\r\n" + QString(name).toUpper());
-    QSignalSpy sorted(&list, &ucAdvList::Sorted);
-    const QPoint first = list.HeaderCellRect(0).center();
-    for (int i = 0; i < 3; ++i)
+        list.SetSortableColumns(false);
         QTest::mouseClick(&list, Qt::LeftButton, {}, first);
-    QCOMPARE(sorted.size(), 3);
-    QCOMPARE(sorted[1][1].toBool(), true);
-    QCOMPARE(sorted[2][1].toBool(), false);
-    QCOMPARE(list.ListItem(0, 0), "10");
-    // Equal keys keep the order the descending sort left them in.
-    QCOMPARE(list.ListItem(0, 2), "a");
-    QCOMPARE(list.ListItem(0, 3), "A");
+        QCOMPARE(sorted.size(), 4);
+    }
 
-    QTest::mouseClick(&list, Qt::LeftButton, {}, list.HeaderCellRect(2).center());
-    QCOMPARE(sorted.size(), 4);
-    QCOMPARE(sorted[3][0].toInt(), 2);
-    QCOMPARE(sorted[3][1].toBool(), false);
+    void columnEdgeDragClamps()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 5);
+        const QRect cell = list.HeaderCellRect(0);
+        const QPoint edge(cell.right() + 2, cell.center().y());
+        Hover(list, edge);
+        QCOMPARE(list.ResizeColumn(), 0);
+        QCOMPARE(list.cursor().shape(), Qt::SizeHorCursor);
+        QTest::mousePress(&list, Qt::LeftButton, {}, edge);
+        QTest::mouseMove(&list, edge + QPoint(-30, 0));
+        QCOMPARE(list.ColumnWidth(0), 70 * 15);
+        QTest::mouseMove(&list, edge + QPoint(-300, 0));
+        QCOMPARE(list.ColumnWidth(0), 50 * 15);
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, edge + QPoint(-300, 0));
 
-    list.SetSortableColumns(false);
-    QTest::mouseClick(&list, Qt::LeftButton, {}, first);
-    QCOMPARE(sorted.size(), 4);
-}
+        const QRect narrow = list.HeaderCellRect(0);
+        const QPoint edge2(narrow.right() + 1, narrow.center().y());
+        Hover(list, edge2);
+        QCOMPARE(list.ResizeColumn(), 0);
+        QTest::mousePress(&list, Qt::LeftButton, {}, edge2);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(&list, edge2 + QPoint(100 * step, 0));
+        QCOMPARE(list.ColumnWidth(0), 800 * 15);
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, edge2);
 
-void TestAdvList::headerReleasedOutsideDoesNotSort()
-{
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    QSignalSpy sorted(&list, &ucAdvList::Sorted);
-    const QRect cell = list.HeaderCellRect(1);
-    QTest::mousePress(&list, Qt::LeftButton, {}, cell.center());
-    QVERIFY(list.HeaderPressed());
-    QTest::mouseMove(&list, cell.center() + QPoint(0, 80));
-    QVERIFY(!list.HeaderPressed());
-    QTest::mouseMove(&list, cell.center());
-    QVERIFY(list.HeaderPressed());
-    QTest::mouseMove(&list, cell.center() + QPoint(0, 80));
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, cell.center() + QPoint(0, 80));
-    QCOMPARE(sorted.size(), 0);
-    QCOMPARE(list.PressedHeader(), -1);
-}
+        Hover(list, SlotPoint(list, 1));
+        QCOMPARE(list.ResizeColumn(), -1);
+        QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+    }
 
-void TestAdvList::columnEdgeDragClamps()
-{
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    const QRect cell = list.HeaderCellRect(0);
-    const QPoint edge(cell.right() + 2, cell.center().y());
-    Hover(list, edge);
-    QCOMPARE(list.ResizeColumn(), 0);
-    QCOMPARE(list.cursor().shape(), Qt::SizeHorCursor);
-    QTest::mousePress(&list, Qt::LeftButton, {}, edge);
-    QTest::mouseMove(&list, edge + QPoint(-30, 0));
-    QCOMPARE(list.ColumnWidth(0), 70 * 15);
-    QTest::mouseMove(&list, edge + QPoint(-300, 0));
-    QCOMPARE(list.ColumnWidth(0), 50 * 15);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, edge + QPoint(-300, 0));
+    void rightPressOnEdgeAutoSizes()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 0);
+        list.AddRow("i\r\n" + QString(10, 'W'));
+        list.AddRow("i\r\n" + QString(3, 'W'));
+        const QRect cell = list.HeaderCellRect(1);
+        const QPoint edge(cell.right(), cell.center().y());
+        Hover(list, edge);
+        QCOMPARE(list.ResizeColumn(), 1);
+        QTest::mouseClick(&list, Qt::RightButton, {}, edge);
+        const int widest = QFontMetrics(ToQFont(list.ListFont())).horizontalAdvance(QString(10, 'W'));
+        QCOMPARE(list.ColumnWidth(1), std::clamp(widest + 8, 50, 800) * 15);
 
-    const QRect narrow = list.HeaderCellRect(0);
-    const QPoint edge2(narrow.right() + 1, narrow.center().y());
-    Hover(list, edge2);
-    QCOMPARE(list.ResizeColumn(), 0);
-    QTest::mousePress(&list, Qt::LeftButton, {}, edge2);
-    for (int step = 1; step <= 10; ++step)
-        QTest::mouseMove(&list, edge2 + QPoint(100 * step, 0));
-    QCOMPARE(list.ColumnWidth(0), 800 * 15);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, edge2);
+        // A column of short texts still keeps its 50 px.
+        const QRect first = list.HeaderCellRect(0);
+        Hover(list, QPoint(first.right(), first.center().y()));
+        QTest::mouseClick(&list, Qt::RightButton, {}, QPoint(first.right(), first.center().y()));
+        QCOMPARE(list.ColumnWidth(0), 50 * 15);
+    }
 
-    Hover(list, SlotPoint(list, 1));
-    QCOMPARE(list.ResizeColumn(), -1);
-    QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
-}
+    void horizontalBarOnlyWhenColumnsOverflow()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 30);
+        QVERIFY(!list.HorizontalBar().Shown);  // 300 px of columns in 379 px of rows
+        list.ModifyColumn(2, "Rating", 1, 250);
+        QVERIFY(list.HorizontalBar().Shown);
+        QCOMPARE(list.HorizontalBar().Maximum, 450 - (400 - 21));
+        QTest::mouseClick(&list, Qt::LeftButton, {}, list.BarPieceRect(Qt::Horizontal, 1).center());
+        QCOMPARE(list.HorizontalBar().Value, 5);
+        QCOMPARE(list.HeaderCellRect(0).left(), 2 - 5);
+        list.ModifyColumn(2, "Rating", 1, 100);
+        QVERIFY(!list.HorizontalBar().Shown);
+        QCOMPARE(list.HorizontalBar().Value, 0);
+        QCOMPARE(list.HeaderCellRect(0).left(), 2);
 
-void TestAdvList::rightPressOnEdgeAutoSizes()
-{
-    ucAdvList list;
-    Prepare(list, 10, 0);
-    list.AddRow("i\r\n" + QString(10, 'W'));
-    list.AddRow("i\r\n" + QString(3, 'W'));
-    const QRect cell = list.HeaderCellRect(1);
-    const QPoint edge(cell.right(), cell.center().y());
-    Hover(list, edge);
-    QCOMPARE(list.ResizeColumn(), 1);
-    QTest::mouseClick(&list, Qt::RightButton, {}, edge);
-    const int widest = QFontMetrics(ToQFont(list.ListFont())).horizontalAdvance(QString(10, 'W'));
-    QCOMPARE(list.ColumnWidth(1), std::clamp(widest + 8, 50, 800) * 15);
+        // A hidden last column takes no room.
+        list.SetHideLastColumn(true);
+        QCOMPARE(list.AddColumn("Key", 0, 300), 3);
+        QVERIFY(!list.HorizontalBar().Shown);
+        QVERIFY(list.HeaderCellRect(3).isNull());
+        list.SetHideLastColumn(false);
+        QVERIFY(list.HorizontalBar().Shown);
+    }
 
-    // A column of short texts still keeps its 50 px.
-    const QRect first = list.HeaderCellRect(0);
-    Hover(list, QPoint(first.right(), first.center().y()));
-    QTest::mouseClick(&list, Qt::RightButton, {}, QPoint(first.right(), first.center().y()));
-    QCOMPARE(list.ColumnWidth(0), 50 * 15);
-}
+    void sortArrowPixels()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 5);
+        const QColor face(10, 20, 30), shadow(200, 0, 0), bright(0, 200, 0);
+        list.SetCustomColors(true);
+        list.SetColor(AdvListColor::HeaderFace, RgbColor(face.red(), face.green(), face.blue()));
+        list.SetColor(AdvListColor::HeaderShadow, RgbColor(shadow.red(), shadow.green(), shadow.blue()));
+        list.SetColor(AdvListColor::HeaderBrightHighlight, RgbColor(bright.red(), bright.green(), bright.blue()));
+        QVERIFY(list.SortArrowRect().isNull());
 
-void TestAdvList::horizontalBarOnlyWhenColumnsOverflow()
-{
-    ucAdvList list;
-    Prepare(list, 10, 30);
-    QVERIFY(!list.HorizontalBar().Shown);  // 300 px of columns in 379 px of rows
-    list.ModifyColumn(2, "Rating", 1, 250);
-    QVERIFY(list.HorizontalBar().Shown);
-    QCOMPARE(list.HorizontalBar().Maximum, 450 - (400 - 21));
-    QTest::mouseClick(&list, Qt::LeftButton, {}, list.BarPieceRect(Qt::Horizontal, 1).center());
-    QCOMPARE(list.HorizontalBar().Value, 5);
-    QCOMPARE(list.HeaderCellRect(0).left(), 2 - 5);
-    list.ModifyColumn(2, "Rating", 1, 100);
-    QVERIFY(!list.HorizontalBar().Shown);
-    QCOMPARE(list.HorizontalBar().Value, 0);
-    QCOMPARE(list.HeaderCellRect(0).left(), 2);
+        list.SortByColumn(2, true);
+        const QRect cell = list.HeaderCellRect(2);
+        const QPoint at(cell.left() + cell.width() - 15, 6);
+        QCOMPARE(list.SortArrowRect().topLeft(), at);
+        QImage image = list.grab().toImage();
+        for (int x = 3; x <= 10; ++x)
+            QCOMPARE(image.pixelColor(at + QPoint(x, 3)), shadow);
+        for (const QPoint p : {QPoint(3, 4), QPoint(6, 9), QPoint(5, 7)})
+            QCOMPARE(image.pixelColor(at + p), shadow);
+        for (const QPoint p : {QPoint(9, 4), QPoint(10, 4), QPoint(7, 9), QPoint(8, 8)})
+            QCOMPARE(image.pixelColor(at + p), bright);
+        for (const QPoint p : {QPoint(0, 0), QPoint(12, 12), QPoint(6, 5), QPoint(11, 4)})
+            QCOMPARE(image.pixelColor(at + p), face);
 
-    // A hidden last column takes no room.
-    list.SetHideLastColumn(true);
-    QCOMPARE(list.AddColumn("Key", 0, 300), 3);
-    QVERIFY(!list.HorizontalBar().Shown);
-    QVERIFY(list.HeaderCellRect(3).isNull());
-    list.SetHideLastColumn(false);
-    QVERIFY(list.HorizontalBar().Shown);
-}
+        list.SortByColumn(2, false);
+        image = list.grab().toImage();
+        for (int x = 4; x <= 10; ++x)
+            QCOMPARE(image.pixelColor(at + QPoint(x, 9)), bright);
+        for (const QPoint p : {QPoint(6, 3), QPoint(3, 9), QPoint(4, 7)})
+            QCOMPARE(image.pixelColor(at + p), shadow);
+        QCOMPARE(image.pixelColor(at + QPoint(6, 8)), face);
+    }
 
-void TestAdvList::sortArrowPixels()
-{
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    const QColor face(10, 20, 30), shadow(200, 0, 0), bright(0, 200, 0);
-    list.SetCustomColors(true);
-    list.SetColor(AdvListColor::HeaderFace, RgbColor(face.red(), face.green(), face.blue()));
-    list.SetColor(AdvListColor::HeaderShadow, RgbColor(shadow.red(), shadow.green(), shadow.blue()));
-    list.SetColor(AdvListColor::HeaderBrightHighlight, RgbColor(bright.red(), bright.green(), bright.blue()));
-    QVERIFY(list.SortArrowRect().isNull());
+    void wheelNeedsFocusAndSetting()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 100);
+        list.SetMouseWheelStep(-3);
+        QCOMPARE(list.MouseWheelStep(), 0);
+        list.SetMouseWheelStep(4);
 
-    list.SortByColumn(2, true);
-    const QRect cell = list.HeaderCellRect(2);
-    const QPoint at(cell.left() + cell.width() - 15, 6);
-    QCOMPARE(list.SortArrowRect().topLeft(), at);
-    QImage image = list.grab().toImage();
-    for (int x = 3; x <= 10; ++x)
-        QCOMPARE(image.pixelColor(at + QPoint(x, 3)), shadow);
-    for (const QPoint p : {QPoint(3, 4), QPoint(6, 9), QPoint(5, 7)})
-        QCOMPARE(image.pixelColor(at + p), shadow);
-    for (const QPoint p : {QPoint(9, 4), QPoint(10, 4), QPoint(7, 9), QPoint(8, 8)})
-        QCOMPARE(image.pixelColor(at + p), bright);
-    for (const QPoint p : {QPoint(0, 0), QPoint(12, 12), QPoint(6, 5), QPoint(11, 4)})
-        QCOMPARE(image.pixelColor(at + p), face);
+        list.clearFocus();
+        Wheel(list, -120);
+        QCOMPARE(list.VerticalBar().Value, 0);  // no focus
 
-    list.SortByColumn(2, false);
-    image = list.grab().toImage();
-    for (int x = 4; x <= 10; ++x)
-        QCOMPARE(image.pixelColor(at + QPoint(x, 9)), bright);
-    for (const QPoint p : {QPoint(6, 3), QPoint(3, 9), QPoint(4, 7)})
-        QCOMPARE(image.pixelColor(at + p), shadow);
-    QCOMPARE(image.pixelColor(at + QPoint(6, 8)), face);
-}
+        list.activateWindow();
+        list.setFocus();
+        QTRY_VERIFY(list.hasFocus());
+        Wheel(list, -120);
+        QCOMPARE(list.VerticalBar().Value, 4);
+        Wheel(list, -60);
+        Wheel(list, -60);
+        QCOMPARE(list.VerticalBar().Value, 8);
+        Wheel(list, 120);
+        QCOMPARE(list.VerticalBar().Value, 4);
 
-void TestAdvList::wheelNeedsFocusAndSetting()
-{
-    ucAdvList list;
-    Prepare(list, 10, 100);
-    list.SetMouseWheelStep(-3);
-    QCOMPARE(list.MouseWheelStep(), 0);
-    list.SetMouseWheelStep(4);
+        // Switching the wheel off counts from the next focus change.
+        list.SetMouseWheelEnabled(false);
+        Wheel(list, -120);
+        QCOMPARE(list.VerticalBar().Value, 8);
+        list.clearFocus();
+        list.setFocus();
+        QTRY_VERIFY(list.hasFocus());
+        Wheel(list, -120);
+        QCOMPARE(list.VerticalBar().Value, 8);
+    }
 
-    list.clearFocus();
-    Wheel(list, -120);
-    QCOMPARE(list.VerticalBar().Value, 0);  // no focus
+    void focusedListTakesTheWindowsWheel()
+    {
+        QWidget window;
+        auto* list = new ucAdvList(&window);
+        auto* panel = new QWidget(&window);
+        panel->setGeometry(420, 0, 100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Prepare(*list, 10, 100);
+        list->SetMouseWheelStep(3);
+        window.activateWindow();
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
 
-    list.activateWindow();
-    list.setFocus();
-    QTRY_VERIFY(list.hasFocus());
-    Wheel(list, -120);
-    QCOMPARE(list.VerticalBar().Value, 4);
-    Wheel(list, -60);
-    Wheel(list, -60);
-    QCOMPARE(list.VerticalBar().Value, 8);
-    Wheel(list, 120);
-    QCOMPARE(list.VerticalBar().Value, 4);
+        Wheel(*panel, -120);
+        QCOMPARE(list->VerticalBar().Value, 3);
+        Wheel(*list, -120);  // once, not again through the window
+        QCOMPARE(list->VerticalBar().Value, 6);
 
-    // Switching the wheel off counts from the next focus change.
-    list.SetMouseWheelEnabled(false);
-    Wheel(list, -120);
-    QCOMPARE(list.VerticalBar().Value, 8);
-    list.clearFocus();
-    list.setFocus();
-    QTRY_VERIFY(list.hasFocus());
-    Wheel(list, -120);
-    QCOMPARE(list.VerticalBar().Value, 8);
-}
+        QWidget other;  // another window keeps its wheel
+        Wheel(other, -120);
+        QCOMPARE(list->VerticalBar().Value, 6);
 
-void TestAdvList::focusedListTakesTheWindowsWheel()
-{
-    QWidget window;
-    auto* list = new ucAdvList(&window);
-    auto* panel = new QWidget(&window);
-    panel->setGeometry(420, 0, 100, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    Prepare(*list, 10, 100);
-    list->SetMouseWheelStep(3);
-    window.activateWindow();
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
+        list->SetMouseWheelEnabled(false);
+        panel->setFocusPolicy(Qt::StrongFocus);
+        panel->setFocus();
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
+        Wheel(*panel, -120);
+        QCOMPARE(list->VerticalBar().Value, 6);
+    }
 
-    Wheel(*panel, -120);
-    QCOMPARE(list->VerticalBar().Value, 3);
-    Wheel(*list, -120);  // once, not again through the window
-    QCOMPARE(list->VerticalBar().Value, 6);
+    void headerClickReportsItsColumn_data()
+    {
+        QTest::addColumn<bool>("sortable");
+        QTest::addColumn<bool>("releasedOutside");
+        QTest::newRow("sortable") << true << false;
+        QTest::newRow("sorting off") << false << false;
+        QTest::newRow("sortable, released off the cell") << true << true;
+    }
+    void headerClickReportsItsColumn()
+    {
+        QFETCH(bool, sortable);
+        QFETCH(bool, releasedOutside);
+        ucAdvList list;
+        Prepare(list, 10, 5);
+        list.SetSortableColumns(sortable);
+        QSignalSpy click(&list, &ucAdvList::Click);
+        QSignalSpy sorted(&list, &ucAdvList::Sorted);
+        QSignalSpy move(&list, &ucAdvList::MouseMove);
+        const QPoint header = list.HeaderCellRect(0).center();
+        QTest::mousePress(&list, Qt::LeftButton, {}, header);
+        QCOMPARE(list.HeaderPressed(), sortable);  // only a sortable header sinks
+        QTest::mouseMove(&list, header + QPoint(1, 0));
+        QCOMPARE(move.last()[0].toInt(), 0);
+        if (releasedOutside) {
+            // Straying off the cell raises it and coming back sinks it again; a release off it sorts nothing.
+            const QPoint away = header + QPoint(0, 80);
+            QTest::mouseMove(&list, away);
+            QVERIFY(!list.HeaderPressed());
+            QTest::mouseMove(&list, header);
+            QVERIFY(list.HeaderPressed());
+            QTest::mouseMove(&list, away);
+            QTest::mouseRelease(&list, Qt::LeftButton, {}, away);
+            QCOMPARE(sorted.size(), 0);
+            QCOMPARE(list.PressedHeader(), -1);
+            return;
+        }
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, header + QPoint(1, 0));
+        QCOMPARE(click.size(), 1);
+        QCOMPARE(click[0][0].toInt(), 0);
+        QCOMPARE(sorted.size(), sortable ? 1 : 0);
+    }
 
-    QWidget other;  // another window keeps its wheel
-    Wheel(other, -120);
-    QCOMPARE(list->VerticalBar().Value, 6);
+    // Without a bar its strip holds rows; with one, a column edge under the bar is no resize edge.
+    void barStrip()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 5);
+        QVERIFY(!list.VerticalBar().Shown);
+        QSignalSpy down(&list, &ucAdvList::MouseDown);
+        const QPoint inStrip(list.width() - 2 - 17 + 8, SlotPoint(list, 2).y());
+        QTest::mouseClick(&list, Qt::LeftButton, {}, inStrip);
+        QCOMPARE(down[0][1].toInt(), 2);
+        QCOMPARE(list.ListIndex(), 2);
 
-    list->SetMouseWheelEnabled(false);
-    panel->setFocusPolicy(Qt::StrongFocus);
-    panel->setFocus();
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
-    Wheel(*panel, -120);
-    QCOMPARE(list->VerticalBar().Value, 6);
-}
+        for (int r = 5; r < 50; ++r)
+            list.AddRow(QStringLiteral("row %1").arg(r));
+        // Column 2's right edge (302 px) lies under the vertical bar (296..312 px).
+        list.resize(315, list.height());
+        QVERIFY(list.VerticalBar().Shown);
+        const QRect bar = list.BarPieceRect(Qt::Vertical, 2);
+        QVERIFY(bar.left() < 302 && 302 < bar.right());
+        Hover(list, QPoint(302, 10));
+        QCOMPARE(list.ResizeColumn(), -1);
+        QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+        Hover(list, QPoint(102, 10));  // an edge clear of the bar still resizes
+        QCOMPARE(list.ResizeColumn(), 0);
+        QCOMPARE(list.cursor().shape(), Qt::SizeHorCursor);
+    }
 
-void TestAdvList::headerClickReportsItsColumn_data()
-{
-    QTest::addColumn<bool>("sortable");
-    QTest::newRow("sortable") << true;
-    QTest::newRow("sorting off") << false;
-}
+    void pointerSelection()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 8);
+        QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 1));
+        QTest::mouseClick(&list, Qt::LeftButton, Qt::ShiftModifier, SlotPoint(list, 4));
+        QCOMPARE(list.SelCount(), 4);
+        QCOMPARE(list.ListIndex(), 4);
+        QTest::mouseClick(&list, Qt::LeftButton, Qt::ControlModifier, SlotPoint(list, 2));
+        QVERIFY(!list.Selected(2));
+        QCOMPARE(list.SelCount(), 3);
 
-void TestAdvList::headerClickReportsItsColumn()
-{
-    QFETCH(bool, sortable);
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    list.SetSortableColumns(sortable);
-    QSignalSpy click(&list, &ucAdvList::Click);
-    QSignalSpy sorted(&list, &ucAdvList::Sorted);
-    QSignalSpy move(&list, &ucAdvList::MouseMove);
-    const QPoint header = list.HeaderCellRect(0).center();
-    QTest::mousePress(&list, Qt::LeftButton, {}, header);
-    QCOMPARE(list.HeaderPressed(), sortable);  // only a sortable header sinks
-    QTest::mouseMove(&list, header + QPoint(1, 0));
-    QCOMPARE(move.last()[0].toInt(), 0);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, header + QPoint(1, 0));
-    QCOMPARE(click.size(), 1);
-    QCOMPARE(click[0][0].toInt(), 0);
-    QCOMPARE(sorted.size(), sortable ? 1 : 0);
-}
+        // A left drag selects every row it passes over, keeping the current row.
+        QTest::mousePress(&list, Qt::LeftButton, {}, SlotPoint(list, 6));
+        QTest::mouseMove(&list, SlotPoint(list, 7));
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, SlotPoint(list, 7));
+        QCOMPARE(list.SelCount(), 2);
+        QVERIFY(list.Selected(6) && list.Selected(7));
+        QCOMPARE(list.ListIndex(), 6);
 
-void TestAdvList::reservedBarStripHoldsRows()
-{
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    QVERIFY(!list.VerticalBar().Shown);
-    QSignalSpy down(&list, &ucAdvList::MouseDown);
-    const QPoint inStrip(list.width() - 2 - 17 + 8, SlotPoint(list, 2).y());
-    QTest::mouseClick(&list, Qt::LeftButton, {}, inStrip);
-    QCOMPARE(down[0][1].toInt(), 2);
-    QCOMPARE(list.ListIndex(), 2);
-}
+        // A right press selects only with RightClickSelect, which needs MultiSelect off.
+        QTest::mouseClick(&list, Qt::RightButton, {}, SlotPoint(list, 0));
+        QVERIFY(!list.Selected(0));
+        list.SetMultiSelect(false);
+        list.SetRightClickSelect(true);
+        QTest::mouseClick(&list, Qt::RightButton, {}, SlotPoint(list, 0));
+        QCOMPARE(list.SelCount(), 1);
+        QVERIFY(list.Selected(0));
+    }
 
-void TestAdvList::noResizeEdgeUnderTheBar()
-{
-    ucAdvList list;
-    Prepare(list, 10, 50);
-    // Column 2's right edge (302 px) lies under the vertical bar (296..312 px).
-    list.resize(315, list.height());
-    QVERIFY(list.VerticalBar().Shown);
-    const QRect bar = list.BarPieceRect(Qt::Vertical, 2);
-    QVERIFY(bar.left() < 302 && 302 < bar.right());
-    Hover(list, QPoint(302, 10));
-    QCOMPARE(list.ResizeColumn(), -1);
-    QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
-    Hover(list, QPoint(102, 10));  // an edge clear of the bar still resizes
-    QCOMPARE(list.ResizeColumn(), 0);
-    QCOMPARE(list.cursor().shape(), Qt::SizeHorCursor);
-}
+    void clickCarriesEarlierRow()
+    {
+        ucAdvList list;
+        Prepare(list, 10, 5);
+        list.SetSortableColumns(false);
+        QSignalSpy click(&list, &ucAdvList::Click);
+        QSignalSpy doubleClick(&list, &ucAdvList::DoubleClick);
+        QSignalSpy up(&list, &ucAdvList::MouseUp);
 
-void TestAdvList::pointerSelection()
-{
-    ucAdvList list;
-    Prepare(list, 10, 8);
-    QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 1));
-    QTest::mouseClick(&list, Qt::LeftButton, Qt::ShiftModifier, SlotPoint(list, 4));
-    QCOMPARE(list.SelCount(), 4);
-    QCOMPARE(list.ListIndex(), 4);
-    QTest::mouseClick(&list, Qt::LeftButton, Qt::ControlModifier, SlotPoint(list, 2));
-    QVERIFY(!list.Selected(2));
-    QCOMPARE(list.SelCount(), 3);
+        QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 3));
+        QCOMPARE(click.size(), 1);
+        QCOMPARE(click[0][0].toInt(), -1);
+        QCOMPARE(click[0][1].toInt(), 3);
+        QCOMPARE(click[0][4].toFloat(), float(SlotPoint(list, 3).x() * 15));  // twips
 
-    // A left drag selects every row it passes over, keeping the current row.
-    QTest::mousePress(&list, Qt::LeftButton, {}, SlotPoint(list, 6));
-    QTest::mouseMove(&list, SlotPoint(list, 7));
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, SlotPoint(list, 7));
-    QCOMPARE(list.SelCount(), 2);
-    QVERIFY(list.Selected(6) && list.Selected(7));
-    QCOMPARE(list.ListIndex(), 6);
+        list.SetSortableColumns(true);
+        const QPoint header = list.HeaderCellRect(1).center();
+        QTest::mouseClick(&list, Qt::LeftButton, {}, header);
+        QCOMPARE(click.size(), 2);
+        QCOMPARE(click[1][0].toInt(), 1);
+        QCOMPARE(click[1][1].toInt(), 3);  // still the row clicked before
 
-    // A right press selects only with RightClickSelect, which needs MultiSelect off.
-    QTest::mouseClick(&list, Qt::RightButton, {}, SlotPoint(list, 0));
-    QVERIFY(!list.Selected(0));
-    list.SetMultiSelect(false);
-    list.SetRightClickSelect(true);
-    QTest::mouseClick(&list, Qt::RightButton, {}, SlotPoint(list, 0));
-    QCOMPARE(list.SelCount(), 1);
-    QVERIFY(list.Selected(0));
-}
+        QTest::mouseDClick(&list, Qt::LeftButton, {}, header);
+        QTest::mouseRelease(&list, Qt::LeftButton, {}, header);
+        QCOMPARE(doubleClick.size(), 1);
+        QCOMPARE(doubleClick[0][0].toInt(), 1);
+        QCOMPARE(doubleClick[0][1].toInt(), 3);
+        QCOMPARE(click.size(), 2);  // the release after a double click is no click
+        QCOMPARE(up.size(), 3);
 
-void TestAdvList::clickCarriesEarlierRow()
-{
-    ucAdvList list;
-    Prepare(list, 10, 5);
-    list.SetSortableColumns(false);
-    QSignalSpy click(&list, &ucAdvList::Click);
-    QSignalSpy doubleClick(&list, &ucAdvList::DoubleClick);
-    QSignalSpy up(&list, &ucAdvList::MouseUp);
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, list.height() - 4));  // below the rows
+        QCOMPARE(click.last()[0].toInt(), -1);
+        QCOMPARE(click.last()[1].toInt(), -1);
+    }
 
-    QTest::mouseClick(&list, Qt::LeftButton, {}, SlotPoint(list, 3));
-    QCOMPARE(click.size(), 1);
-    QCOMPARE(click[0][0].toInt(), -1);
-    QCOMPARE(click[0][1].toInt(), 3);
-    QCOMPARE(click[0][4].toFloat(), float(SlotPoint(list, 3).x() * 15));  // twips
+    void colourRules()
+    {
+        ucAdvList list;
+        const OleColor systemFace = list.Color(AdvListColor::ButtonFace);
+        list.SetColor(AdvListColor::ButtonFace, RgbColor(1, 2, 3));
+        QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);  // ignored without CustomColors
+        list.SetColorHeaderAsButton(true);
+        QVERIFY(!list.ColorHeaderAsButton());
 
-    list.SetSortableColumns(true);
-    const QPoint header = list.HeaderCellRect(1).center();
-    QTest::mouseClick(&list, Qt::LeftButton, {}, header);
-    QCOMPARE(click.size(), 2);
-    QCOMPARE(click[1][0].toInt(), 1);
-    QCOMPARE(click[1][1].toInt(), 3);  // still the row clicked before
+        list.SetCustomColors(true);
+        list.SetColor(AdvListColor::ButtonFace, RgbColor(1, 2, 3));
+        list.SetColor(AdvListColor::HeaderText, RgbColor(9, 9, 9));
+        list.SetColorHeaderAsButton(true);
+        QCOMPARE(list.Color(AdvListColor::HeaderFace), RgbColor(1, 2, 3));
+        QCOMPARE(list.Color(AdvListColor::HeaderText), list.Color(AdvListColor::ButtonText));
 
-    QTest::mouseDClick(&list, Qt::LeftButton, {}, header);
-    QTest::mouseRelease(&list, Qt::LeftButton, {}, header);
-    QCOMPARE(doubleClick.size(), 1);
-    QCOMPARE(doubleClick[0][0].toInt(), 1);
-    QCOMPARE(doubleClick[0][1].toInt(), 3);
-    QCOMPARE(click.size(), 2);  // the release after a double click is no click
-    QCOMPARE(up.size(), 3);
+        list.SetColorHeaderAsButton(false);
+        list.SetColor(AdvListColor::HeaderShadow, RgbColor(7, 7, 7));
+        list.SetCustomColors(false);
+        QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);
+        QCOMPARE(list.Color(AdvListColor::HeaderShadow), RgbColor(7, 7, 7));  // header colours stay
 
-    QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, list.height() - 4));  // below the rows
-    QCOMPARE(click.last()[0].toInt(), -1);
-    QCOMPARE(click.last()[1].toInt(), -1);
-}
-
-void TestAdvList::colourRules()
-{
-    ucAdvList list;
-    const OleColor systemFace = list.Color(AdvListColor::ButtonFace);
-    list.SetColor(AdvListColor::ButtonFace, RgbColor(1, 2, 3));
-    QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);  // ignored without CustomColors
-    list.SetColorHeaderAsButton(true);
-    QVERIFY(!list.ColorHeaderAsButton());
-
-    list.SetCustomColors(true);
-    list.SetColor(AdvListColor::ButtonFace, RgbColor(1, 2, 3));
-    list.SetColor(AdvListColor::HeaderText, RgbColor(9, 9, 9));
-    list.SetColorHeaderAsButton(true);
-    QCOMPARE(list.Color(AdvListColor::HeaderFace), RgbColor(1, 2, 3));
-    QCOMPARE(list.Color(AdvListColor::HeaderText), list.Color(AdvListColor::ButtonText));
-
-    list.SetColorHeaderAsButton(false);
-    list.SetColor(AdvListColor::HeaderShadow, RgbColor(7, 7, 7));
-    list.SetCustomColors(false);
-    QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);
-    QCOMPARE(list.Color(AdvListColor::HeaderShadow), RgbColor(7, 7, 7));  // header colours stay
-
-    // Settings go out and come back through the property bag.
-    AdvListProperties p = list.Properties();
-    p.CustomColors = true;
-    p.Colors[int(AdvListColor::Highlight)] = RgbColor(50, 60, 70);
-    p.MultiSelect = true;
-    p.RightClickSelect = true;
-    AdvListProperties read;
-    QVERIFY(ReadAdvListProperties(WriteAdvListProperties(p), read, nullptr));
-    list.ApplyProperties(read);
-    QCOMPARE(list.Color(AdvListColor::Highlight), RgbColor(50, 60, 70));
-    QVERIFY(!list.RightClickSelect());
-}
+        // Settings go out and come back through the property bag.
+        AdvListProperties p = list.Properties();
+        p.CustomColors = true;
+        p.Colors[int(AdvListColor::Highlight)] = RgbColor(50, 60, 70);
+        p.MultiSelect = true;
+        p.RightClickSelect = true;
+        AdvListProperties read;
+        QVERIFY(ReadAdvListProperties(WriteAdvListProperties(p), read, nullptr));
+        list.ApplyProperties(read);
+        QCOMPARE(list.Color(AdvListColor::Highlight), RgbColor(50, 60, 70));
+        QVERIFY(!list.RightClickSelect());
+    }
+};
 
 QTEST_MAIN(TestAdvList)
 #include "tst_advlist.moc"

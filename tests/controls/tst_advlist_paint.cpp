@@ -3,14 +3,12 @@
 
 #include "controls/ucAdvList.h"
 
-#include <QImage>
-#include <QtTest>
+#include "Pixels.h"
 
-#include <functional>
+#include <QtTest>
 
 namespace {
 using C = AdvListColor;
-using Where = std::function<QPoint(const ucAdvList&)>;
 
 OleColor Distinct(C which)
 {
@@ -18,11 +16,7 @@ OleColor Distinct(C which)
     return RgbColor(10 + 13 * i, 240 - 11 * i, 30 + 7 * i);
 }
 
-QRgb Rgb(C which)
-{
-    const OleColor c = Distinct(which);
-    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-}
+QRgb Rgb(C which) { return ::Rgb(Distinct(which)); }
 
 // 40 rows over three 200 px columns: both bars shown, row 1 selected, row 2 current, row 0 plain.
 void Prepare(ucAdvList& list)
@@ -46,132 +40,78 @@ void Prepare(ucAdvList& list)
 
 int SlotTop(const ucAdvList& list, int slot) { return list.RowsTop() + slot * list.RowPitch(); }
 
-QImage Render(ucAdvList& list)
-{
-    QImage image(list.size(), QImage::Format_RGB32);
-    list.render(&image);
-    return image;
-}
-
-int CountInRows(const QImage& image, int top, int bottom, QRgb colour)
-{
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
-}
 } // namespace
-Q_DECLARE_METATYPE(Where)
 
 class tst_advlist_paint : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void colourAt_data();
-    void colourAt();
-    void textColours();
-    void indexBorderOnTheCurrentRowOnly();
+    // The points are taken from a list laid out as the test's own will be.
+    void colourAt_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<AdvListColor>("colour");
+        ucAdvList l;
+        Prepare(l);
+        const int midX = l.width() / 2, midY = l.height() / 2;
+        const QRect h0 = l.HeaderCellRect(0), h1 = l.HeaderCellRect(1);
+        const QRect less = l.BarPieceRect(Qt::Vertical, 0), more = l.BarPieceRect(Qt::Vertical, 1);
+        auto add = [](const char* name, QPoint at, C colour) { QTest::newRow(name) << at << colour; };
+        // The control's own border is sunken.
+        add("border outer left", {0, midY}, C::ButtonDarkShadow);
+        add("border inner left", {1, midY}, C::ButtonShadow);
+        add("border outer right", {l.width() - 1, midY}, C::ButtonBrightHighlight);
+        add("border inner right", {l.width() - 2, midY}, C::ButtonHighlight);
+        add("border outer top", {midX, 0}, C::ButtonDarkShadow);
+        add("border outer bottom", {midX, l.height() - 1}, C::ButtonBrightHighlight);
+        // Header cells are raised.
+        add("header outer left", {h1.left(), 10}, C::HeaderHighlight);
+        add("header inner left", {h1.left() + 1, 10}, C::HeaderBrightHighlight);
+        add("header outer right", {h0.right(), 10}, C::HeaderDarkShadow);
+        add("header inner right", {h0.right() - 1, 10}, C::HeaderShadow);
+        add("header face", {h0.center().x(), 4}, C::HeaderFace);
+        // Rows: the selection bar, a plain row, below the text of a row.
+        add("selected row", {h0.right() - 3, SlotTop(l, 1) + 1}, C::Highlight);
+        add("plain row", {h0.right() - 3, SlotTop(l, 0) + 1}, C::ListBackground);
+        // Scroll bars: workspace behind the marker, button faces and their raised bevels, the corner.
+        add("workspace", {more.center().x(), more.top() - 3}, C::Workspace);
+        add("button face", less.topLeft() + QPoint(2, 2), C::ButtonFace);
+        add("button outer left", {less.left(), less.center().y()}, C::ButtonHighlight);
+        add("button inner left", {less.left() + 1, less.center().y()}, C::ButtonBrightHighlight);
+        add("button outer right", {less.right(), less.center().y()}, C::ButtonDarkShadow);
+        add("button inner right", {less.right() - 1, less.center().y()}, C::ButtonShadow);
+        add("corner square", {l.width() - 10, l.height() - 10}, C::ButtonFace);
+    }
+    void colourAt()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(AdvListColor, colour);
+        ucAdvList list;
+        Prepare(list);
+        QVERIFY(list.VerticalBar().Shown && list.HorizontalBar().Shown);
+        QCOMPARE(QColor(Render(list).pixel(at)), QColor(Rgb(colour)));
+    }
+
+    // A selected row's text is in the highlight text colour, a plain row's in the list text colour;
+    // the dotted index border's top line runs above the text of the current row only, in the list
+    // text colour.
+    void textAndIndexBorderColours()
+    {
+        ucAdvList list;
+        Prepare(list);
+        auto count = [&list](int top, int bottom, C colour) { return CountInRows(Render(list), top, bottom, Rgb(colour)); };
+        const int pitch = list.RowPitch(), row0 = SlotTop(list, 0), row1 = SlotTop(list, 1), row2 = SlotTop(list, 2);
+        QVERIFY(count(row1, row1 + pitch, C::HighlightText) > 0);
+        QCOMPARE(count(row1, row1 + pitch, C::ListText), 0);
+        QVERIFY(count(row0, row0 + pitch, C::ListText) > 0);
+        QCOMPARE(count(row0, row0 + pitch, C::HighlightText), 0);
+        QVERIFY(count(2, list.RowsTop(), C::HeaderText) > 0);
+
+        QVERIFY(count(row2 + 1, row2 + 2, C::ListText) > 60);
+        QCOMPARE(count(row0 + 1, row0 + 2, C::ListText), 0);
+        list.SetHideIndexBorder(true);
+        QCOMPARE(count(row2 + 1, row2 + 2, C::ListText), 0);
+    }
 };
-
-void tst_advlist_paint::colourAt_data()
-{
-    QTest::addColumn<Where>("where");
-    QTest::addColumn<AdvListColor>("colour");
-    auto add = [](const char* name, Where where, C colour) { QTest::newRow(name) << where << colour; };
-    // The control's own border is sunken.
-    add("border outer left", [](const ucAdvList& l) { return QPoint(0, l.height() / 2); }, C::ButtonDarkShadow);
-    add("border inner left", [](const ucAdvList& l) { return QPoint(1, l.height() / 2); }, C::ButtonShadow);
-    add("border outer right", [](const ucAdvList& l) { return QPoint(l.width() - 1, l.height() / 2); },
-        C::ButtonBrightHighlight);
-    add("border inner right", [](const ucAdvList& l) { return QPoint(l.width() - 2, l.height() / 2); },
-        C::ButtonHighlight);
-    add("border outer top", [](const ucAdvList& l) { return QPoint(l.width() / 2, 0); }, C::ButtonDarkShadow);
-    add("border outer bottom", [](const ucAdvList& l) { return QPoint(l.width() / 2, l.height() - 1); },
-        C::ButtonBrightHighlight);
-    // Header cells are raised.
-    add("header outer left", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(1).left(), 10); },
-        C::HeaderHighlight);
-    add("header inner left", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(1).left() + 1, 10); },
-        C::HeaderBrightHighlight);
-    add("header outer right", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(0).right(), 10); },
-        C::HeaderDarkShadow);
-    add("header inner right", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(0).right() - 1, 10); },
-        C::HeaderShadow);
-    add("header face", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(0).center().x(), 4); }, C::HeaderFace);
-    // Rows: the selection bar, a plain row, below the text of a row.
-    add("selected row", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(0).right() - 3, SlotTop(l, 1) + 1); },
-        C::Highlight);
-    add("plain row", [](const ucAdvList& l) { return QPoint(l.HeaderCellRect(0).right() - 3, SlotTop(l, 0) + 1); },
-        C::ListBackground);
-    // Scroll bars: workspace behind the marker, button faces and their raised bevels, the corner.
-    add("workspace", [](const ucAdvList& l) {
-        const QRect more = l.BarPieceRect(Qt::Vertical, 1);
-        return QPoint(more.center().x(), more.top() - 3);
-    }, C::Workspace);
-    add("button face", [](const ucAdvList& l) { return l.BarPieceRect(Qt::Vertical, 0).topLeft() + QPoint(2, 2); },
-        C::ButtonFace);
-    add("button outer left", [](const ucAdvList& l) {
-        const QRect less = l.BarPieceRect(Qt::Vertical, 0);
-        return QPoint(less.left(), less.center().y());
-    }, C::ButtonHighlight);
-    add("button inner left", [](const ucAdvList& l) {
-        const QRect less = l.BarPieceRect(Qt::Vertical, 0);
-        return QPoint(less.left() + 1, less.center().y());
-    }, C::ButtonBrightHighlight);
-    add("button outer right", [](const ucAdvList& l) {
-        const QRect less = l.BarPieceRect(Qt::Vertical, 0);
-        return QPoint(less.right(), less.center().y());
-    }, C::ButtonDarkShadow);
-    add("button inner right", [](const ucAdvList& l) {
-        const QRect less = l.BarPieceRect(Qt::Vertical, 0);
-        return QPoint(less.right() - 1, less.center().y());
-    }, C::ButtonShadow);
-    add("corner square", [](const ucAdvList& l) { return QPoint(l.width() - 10, l.height() - 10); }, C::ButtonFace);
-}
-
-void tst_advlist_paint::colourAt()
-{
-    QFETCH(Where, where);
-    QFETCH(AdvListColor, colour);
-    ucAdvList list;
-    Prepare(list);
-    QVERIFY(list.VerticalBar().Shown && list.HorizontalBar().Shown);
-    const QPoint at = where(list);
-    QCOMPARE(QColor(Render(list).pixel(at)), QColor(Rgb(colour)));
-}
-
-void tst_advlist_paint::textColours()
-{
-    ucAdvList list;
-    Prepare(list);
-    const QImage image = Render(list);
-    const int pitch = list.RowPitch();
-    // A selected row's text is in the highlight text colour, a plain row's in the list text colour.
-    QVERIFY(CountInRows(image, SlotTop(list, 1), SlotTop(list, 1) + pitch, Rgb(C::HighlightText)) > 0);
-    QCOMPARE(CountInRows(image, SlotTop(list, 1), SlotTop(list, 1) + pitch, Rgb(C::ListText)), 0);
-    QVERIFY(CountInRows(image, SlotTop(list, 0), SlotTop(list, 0) + pitch, Rgb(C::ListText)) > 0);
-    QCOMPARE(CountInRows(image, SlotTop(list, 0), SlotTop(list, 0) + pitch, Rgb(C::HighlightText)), 0);
-    QVERIFY(CountInRows(image, 2, list.RowsTop(), Rgb(C::HeaderText)) > 0);
-}
-
-void tst_advlist_paint::indexBorderOnTheCurrentRowOnly()
-{
-    ucAdvList list;
-    Prepare(list);
-    // The dotted border's top line runs above the text of the current row, in the list text colour.
-    auto borderPixels = [&list](int slot) {
-        const QImage image = Render(list);
-        const int y = SlotTop(list, slot) + 1;
-        int count = 0;
-        for (int x = 2; x < list.width() - 19; ++x)
-            count += image.pixel(x, y) == Rgb(C::ListText) ? 1 : 0;
-        return count;
-    };
-    QVERIFY(borderPixels(2) > 60);
-    QCOMPARE(borderPixels(0), 0);
-    list.SetHideIndexBorder(true);
-    QCOMPARE(borderPixels(2), 0);
-}
 
 QTEST_MAIN(tst_advlist_paint)
 #include "tst_advlist_paint.moc"
