@@ -42,7 +42,6 @@ private Q_SLOTS:
     // record's screenshot is found by the panel's lookup and decodes.
     void writesAFilledLibrary()
     {
-
         AppSettings settings;
         QVERIFY(LoadSettings(settings, DemoProgramFolder(m_folder.path())));
         QCOMPARE(settings.SimulatorPath, SimulatorIn(m_folder));

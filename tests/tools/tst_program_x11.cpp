@@ -105,9 +105,7 @@ private Q_SLOTS:
         QVERIFY(ModifiedAt(MediaDatabasePath(program)) > kOldFileTime);
         MediaTable saved;
         QVERIFY(LoadMediaDatabase(saved, program));
-        QCOMPARE(saved.MediaCount(), library.MediaCount());
-        for (qint32 i = 0; i < library.MediaCount(); ++i)
-            QCOMPARE(saved.MediaList[i], library.MediaList[i]);
+        QCOMPARE(saved.MediaList, library.MediaList);
     }
 };
 
