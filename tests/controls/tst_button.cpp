@@ -77,10 +77,7 @@ private Q_SLOTS:
         QTest::mousePress(&btn, button, Qt::ControlModifier, QPoint(10, 8));
         QCOMPARE(btn.IsPressed(), sinks);
         QCOMPARE(downs.size(), 1);
-        QCOMPARE(downs[0][0].toInt(), buttonCode);
-        QCOMPARE(downs[0][1].toInt(), 2);
-        QCOMPARE(downs[0][2].toFloat(), 10.0f);
-        QCOMPARE(downs[0][3].toFloat(), 8.0f);
+        QCOMPARE(downs[0], (QVariantList{buttonCode, 2, 10.0f, 8.0f}));  // button, Ctrl, X, Y
 
         QTest::mouseRelease(&btn, button, Qt::ControlModifier, QPoint(10, 8));
         QVERIFY(!btn.IsPressed());
