@@ -44,204 +44,192 @@ class tst_colorpicker : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { frmColorPicker::ClearNextAnswers(); }
-    void typing_data();
-    void typing();
-    void dragging_data();
-    void dragging();
-    void endings_data();
-    void endings();
-    void screenPick_data();
-    void screenPick();
-};
 
-void tst_colorpicker::typing_data()
-{
-    QTest::addColumn<bool>("rgbBox");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QStringList>("rgbTexts");
-    QTest::addColumn<QStringList>("hslTexts");
-    // The box typed in keeps what was typed; every other box is rewritten.
-    QTest::newRow("300 is out of range")
-        << true << 0 << "300" << QStringList{"300", "64", "32", "00", "40", "20"}
-        << QStringList{"106", "255", "32", "6A", "FF", "20"};
-    QTest::newRow("FF in hexadecimal") << true << 4 << "FF" << QStringList{"128", "255", "32", "80", "FF", "20"}
-                                       << QStringList{"67", "255", "144", "43", "FF", "90"};
-    QTest::newRow("lower-case f shows as F")
-        << true << 5 << "f" << QStringList{"128", "64", "15", "80", "40", "F"}
-        << QStringList{"18", "202", "72", "12", "CA", "48"};
-    QTest::newRow("letters and signs are dropped from decimal")
-        << true << 2 << "4a-2." << QStringList{"128", "64", "42", "80", "40", "2A"}
-        << QStringList{"11", "129", "86", "0B", "81", "56"};
-    QTest::newRow("g is not hexadecimal") << true << 3 << "gA" << QStringList{"10", "64", "32", "A", "40", "20"}
-                                          << QStringList{"102", "186", "38", "66", "BA", "26"};
-    QTest::newRow("luminance 0 is black, the HSL box keeps its text")
-        << false << 2 << "0" << QStringList{"0", "0", "0", "00", "00", "00"}
-        << QStringList{"14", "153", "0", "0E", "99", "00"};
-    QTest::newRow("hue in hexadecimal") << false << 3 << "55" << QStringList{"32", "128", "32", "20", "80", "20"}
-                                        << QStringList{"85", "153", "80", "55", "99", "50"};
-}
-
-void tst_colorpicker::typing()
-{
-    QFETCH(bool, rgbBox);
-    QFETCH(int, index);
-    QFETCH(QString, keys);
-    QFETCH(QStringList, rgbTexts);
-    QFETCH(QStringList, hslTexts);
-    PreviousColors previous;
-    frmColorPicker picker(previous);
-    OleColor colour = kBrown;
-    ChooseWhileOpen(picker, colour, [&](frmColorPicker* p) {
-        QLineEdit* box = rgbBox ? p->RgbBox(index) : p->HslBox(index);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, keys);
-        LeftClick(p->CancelButton());
-    });
-    QCOMPARE(Texts(picker, true), rgbTexts);
-    QCOMPARE(Texts(picker, false), hslTexts);
-    QCOMPARE(RgbToColor(picker.Rgb()), picker.CurrentSwatch()->BackColor());
-}
-
-void tst_colorpicker::dragging_data()
-{
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<QPointF>("to");
-    QTest::addColumn<HslTriple>("hsl");
-    QTest::addColumn<QString>("redrawn");  // the picture drawn coarsely while dragging and in full on release
-    QTest::addColumn<int>("markerLeft");
-    // From H 14, S 153, L 80.
-    QTest::newRow("hue") << "hue" << QPointF(201.4, 3) << HslTriple{100, 153, 80} << "luminance" << 196;
-    QTest::newRow("saturation") << "saturation" << QPointF(61, 19) << HslTriple{14, 30, 80} << "luminance" << 56;
-    QTest::newRow("luminance past the far edge") << "luminance" << QPointF(900, 10) << HslTriple{14, 153, 256}
-                                                 << "saturation" << 508;
-    QTest::newRow("field") << "field" << QPointF(50.5, 60) << HslTriple{14, 100, 120} << "saturation" << 46;
-}
-
-void tst_colorpicker::dragging()
-{
-    QFETCH(QString, bar);
-    QFETCH(QPointF, to);
-    QFETCH(HslTriple, hsl);
-    QFETCH(QString, redrawn);
-    QFETCH(int, markerLeft);
-    PreviousColors previous;
-    frmColorPicker picker(previous);
-    OleColor colour = kBrown;
-    ChooseWhileOpen(picker, colour, [&](frmColorPicker* p) {
-        ColorField* field = bar == QLatin1String("hue")          ? p->HueBar()
-                            : bar == QLatin1String("saturation") ? p->SaturationBar()
-                            : bar == QLatin1String("luminance")  ? p->LuminanceBar()
-                                                                 : p->Gradient();
-        ColorField* other = redrawn == QLatin1String("luminance") ? p->LuminanceBar() : p->SaturationBar();
-        auto drawn = [&](int step) {
-            QImage expected(other->Picture().size(), other->Picture().format());
-            if (other == p->LuminanceBar())
-                DrawLuminanceBar(expected, hsl, step);
-            else
-                DrawSaturationBar(expected, hsl, step);
-            return expected;
-        };
-        SendMouse(field, QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton);
-        SendMouse(field, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        const HslTriple got = p->Hsl();
-        QCOMPARE(QList<int>({got.Hue, got.Saturation, got.Luminance}), QList<int>({hsl.Hue, hsl.Saturation, hsl.Luminance}));
-        QCOMPARE(p->RgbBox(0)->text().toInt(), HslToRgb(hsl).Red);
-        QCOMPARE(field->MarkerRect().left(), markerLeft);
-        QVERIFY(drawn(16) != drawn(1));
-        QVERIFY(other->Picture() == drawn(16));
-        // A move with the right button held does nothing.
-        SendMouse(field, QEvent::MouseMove, QPointF(0, 0), Qt::NoButton, Qt::RightButton);
-        QCOMPARE(p->Hsl(), got);
-        SendMouse(field, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-        QVERIFY(other->Picture() == drawn(1));
-        LeftClick(p->CancelButton());
-    });
-}
-
-void tst_colorpicker::endings_data()
-{
-    QTest::addColumn<QString>("ending");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<OleColor>("colour");
-    QTest::addColumn<OleColor>("newestPrevious");
-    const OleColor white = RgbColor(255, 255, 255);
-    QTest::newRow("OK takes the pure red swatch") << "ok" << true << RgbColor(255, 0, 0) << RgbColor(255, 0, 0);
-    QTest::newRow("Cancel") << "cancel" << false << SystemColorRef(15) << white;
-    QTest::newRow("close box") << "close" << false << SystemColorRef(15) << white;
-}
-
-void tst_colorpicker::endings()
-{
-    QFETCH(QString, ending);
-    QFETCH(bool, result);
-    QFETCH(OleColor, colour);
-    QFETCH(OleColor, newestPrevious);
-    PreviousColors previous;
-    frmColorPicker picker(previous);
-    // A reference comes in: the picker works on its index bits, and Cancel must hand back the reference.
-    OleColor chosen = SystemColorRef(15);
-    const bool got = ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
-        QCOMPARE(p->OriginalSwatch()->BackColor(), RgbColor(15, 0, 0));
-        LeftClick(p->ScaleSwatch(1, 7));
-        QCOMPARE(p->CurrentSwatch()->BackColor(), RgbColor(255, 0, 0));
-        if (ending == QLatin1String("ok"))
-            LeftClick(p->OkayButton());
-        else if (ending == QLatin1String("cancel"))
+    void typing_data()
+    {
+        QTest::addColumn<bool>("rgbBox");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("rgbTexts");
+        QTest::addColumn<QStringList>("hslTexts");
+        // The box typed in keeps what was typed; every other box is rewritten.
+        QTest::newRow("300 is out of range")
+            << true << 0 << "300" << QStringList{"300", "64", "32", "00", "40", "20"}
+            << QStringList{"106", "255", "32", "6A", "FF", "20"};
+        QTest::newRow("FF in hexadecimal") << true << 4 << "FF" << QStringList{"128", "255", "32", "80", "FF", "20"}
+                                           << QStringList{"67", "255", "144", "43", "FF", "90"};
+        QTest::newRow("lower-case f shows as F")
+            << true << 5 << "f" << QStringList{"128", "64", "15", "80", "40", "F"}
+            << QStringList{"18", "202", "72", "12", "CA", "48"};
+        QTest::newRow("letters and signs are dropped from decimal")
+            << true << 2 << "4a-2." << QStringList{"128", "64", "42", "80", "40", "2A"}
+            << QStringList{"11", "129", "86", "0B", "81", "56"};
+        QTest::newRow("g is not hexadecimal") << true << 3 << "gA" << QStringList{"10", "64", "32", "A", "40", "20"}
+                                              << QStringList{"102", "186", "38", "66", "BA", "26"};
+        QTest::newRow("luminance 0 is black, the HSL box keeps its text")
+            << false << 2 << "0" << QStringList{"0", "0", "0", "00", "00", "00"}
+            << QStringList{"14", "153", "0", "0E", "99", "00"};
+        QTest::newRow("hue in hexadecimal") << false << 3 << "55" << QStringList{"32", "128", "32", "20", "80", "20"}
+                                            << QStringList{"85", "153", "80", "55", "99", "50"};
+    }
+    void typing()
+    {
+        QFETCH(bool, rgbBox);
+        QFETCH(int, index);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, rgbTexts);
+        QFETCH(QStringList, hslTexts);
+        PreviousColors previous;
+        frmColorPicker picker(previous);
+        OleColor colour = kBrown;
+        ChooseWhileOpen(picker, colour, [&](frmColorPicker* p) {
+            QLineEdit* box = rgbBox ? p->RgbBox(index) : p->HslBox(index);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, keys);
             LeftClick(p->CancelButton());
-        else
-            p->close();
-    });
-    QCOMPARE(got, result);
-    QCOMPARE(chosen, colour);
-    QCOMPARE(previous.At(0), newestPrevious);
-    QCOMPARE(picker.PreviousSwatch(0)->BackColor(), RgbColor(255, 255, 255));
+        });
+        QCOMPARE(Texts(picker, true), rgbTexts);
+        QCOMPARE(Texts(picker, false), hslTexts);
+        QCOMPARE(RgbToColor(picker.Rgb()), picker.CurrentSwatch()->BackColor());
+    }
 
-    // The next opening shows the list as the last OK left it, and the colour passed in as "Original".
-    frmColorPicker::SetNextAnswer(std::nullopt);
-    OleColor next = kBrown;
-    QVERIFY(!picker.ChooseColor(next, nullptr));
-    QCOMPARE(picker.PreviousSwatch(0)->BackColor(), newestPrevious);
-    QCOMPARE(picker.OriginalSwatch()->BackColor(), kBrown);
-    QCOMPARE(next, kBrown);
-}
+    void dragging_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<HslTriple>("hsl");
+        QTest::addColumn<QString>("redrawn");  // the picture drawn coarsely while dragging and in full on release
+        QTest::addColumn<int>("markerLeft");
+        // From H 14, S 153, L 80.
+        QTest::newRow("hue") << "hue" << QPointF(201.4, 3) << HslTriple{100, 153, 80} << "luminance" << 196;
+        QTest::newRow("saturation") << "saturation" << QPointF(61, 19) << HslTriple{14, 30, 80} << "luminance" << 56;
+        QTest::newRow("luminance past the far edge") << "luminance" << QPointF(900, 10) << HslTriple{14, 153, 256}
+                                                     << "saturation" << 508;
+        QTest::newRow("field") << "field" << QPointF(50.5, 60) << HslTriple{14, 100, 120} << "saturation" << 46;
+    }
+    void dragging()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QPointF, to);
+        QFETCH(HslTriple, hsl);
+        QFETCH(QString, redrawn);
+        QFETCH(int, markerLeft);
+        PreviousColors previous;
+        frmColorPicker picker(previous);
+        OleColor colour = kBrown;
+        ChooseWhileOpen(picker, colour, [&](frmColorPicker* p) {
+            ColorField* field = bar == QLatin1String("hue")          ? p->HueBar()
+                                : bar == QLatin1String("saturation") ? p->SaturationBar()
+                                : bar == QLatin1String("luminance")  ? p->LuminanceBar()
+                                                                     : p->Gradient();
+            ColorField* other = redrawn == QLatin1String("luminance") ? p->LuminanceBar() : p->SaturationBar();
+            auto drawn = [&](int step) {
+                QImage expected(other->Picture().size(), other->Picture().format());
+                if (other == p->LuminanceBar())
+                    DrawLuminanceBar(expected, hsl, step);
+                else
+                    DrawSaturationBar(expected, hsl, step);
+                return expected;
+            };
+            SendMouse(field, QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton);
+            SendMouse(field, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+            const HslTriple got = p->Hsl();
+            QCOMPARE(QList<int>({got.Hue, got.Saturation, got.Luminance}), QList<int>({hsl.Hue, hsl.Saturation, hsl.Luminance}));
+            QCOMPARE(p->RgbBox(0)->text().toInt(), HslToRgb(hsl).Red);
+            QCOMPARE(field->MarkerRect().left(), markerLeft);
+            QVERIFY(drawn(16) != drawn(1));
+            QVERIFY(other->Picture() == drawn(16));
+            // A move with the right button held does nothing.
+            SendMouse(field, QEvent::MouseMove, QPointF(0, 0), Qt::NoButton, Qt::RightButton);
+            QCOMPARE(p->Hsl(), got);
+            SendMouse(field, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+            QVERIFY(other->Picture() == drawn(1));
+            LeftClick(p->CancelButton());
+        });
+    }
 
-void tst_colorpicker::screenPick_data()
-{
-    QTest::addColumn<bool>("overOriginal");
-    QTest::addColumn<OleColor>("colour");
-    QTest::newRow("a pixel of the Original swatch") << true << kBrown;
-    QTest::newRow("off every screen: the colour stays") << false << RgbColor(255, 0, 0);
-}
+    void endings_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<OleColor>("colour");
+        QTest::addColumn<OleColor>("newestPrevious");
+        const OleColor white = RgbColor(255, 255, 255);
+        QTest::newRow("OK takes the pure red swatch") << "ok" << true << RgbColor(255, 0, 0) << RgbColor(255, 0, 0);
+        QTest::newRow("Cancel") << "cancel" << false << SystemColorRef(15) << white;
+        QTest::newRow("close box") << "close" << false << SystemColorRef(15) << white;
+    }
+    void endings()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, result);
+        QFETCH(OleColor, colour);
+        QFETCH(OleColor, newestPrevious);
+        PreviousColors previous;
+        frmColorPicker picker(previous);
+        // A reference comes in: the picker works on its index bits, and Cancel must hand back the reference.
+        OleColor chosen = SystemColorRef(15);
+        const bool got = ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
+            QCOMPARE(p->OriginalSwatch()->BackColor(), RgbColor(15, 0, 0));
+            LeftClick(p->ScaleSwatch(1, 7));
+            QCOMPARE(p->CurrentSwatch()->BackColor(), RgbColor(255, 0, 0));
+            if (ending == QLatin1String("ok"))
+                LeftClick(p->OkayButton());
+            else if (ending == QLatin1String("cancel"))
+                LeftClick(p->CancelButton());
+            else
+                p->close();
+        });
+        QCOMPARE(got, result);
+        QCOMPARE(chosen, colour);
+        QCOMPARE(previous.At(0), newestPrevious);
+        QCOMPARE(picker.PreviousSwatch(0)->BackColor(), RgbColor(255, 255, 255));
 
-void tst_colorpicker::screenPick()
-{
-    QFETCH(bool, overOriginal);
-    QFETCH(OleColor, colour);
-    PreviousColors previous;
-    frmColorPicker picker(previous);
-    OleColor chosen = kBrown;
-    ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
-        QVERIFY(QTest::qWaitForWindowExposed(p));
-        LeftClick(p->ScaleSwatch(1, 7));
-        QLabel* pipette = p->ScreenPicker();
-        QCOMPARE(pipette->toolTip(),
-                 QStringLiteral("Click and Drag... Release Mouse Button to Capture Color from Screen"));
-        const QPoint target = overOriginal ? p->OriginalSwatch()->mapToGlobal(QPoint(20, 15))
-                                           : QPoint(-50, -50);
-        SendMouse(pipette, QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton);
-        QCursor::setPos(target);
-        const QPointF local = pipette->mapFromGlobal(QPointF(target));
-        SendMouse(pipette, QEvent::MouseMove, local, Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(pipette->cursor().shape(), Qt::CrossCursor);
-        SendMouse(pipette, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(pipette->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(RgbToColor(p->Rgb()), colour);
-        QCOMPARE(p->CurrentSwatch()->BackColor(), colour);
-        LeftClick(p->CancelButton());
-    });
-}
+        // The next opening shows the list as the last OK left it, and the colour passed in as "Original".
+        frmColorPicker::SetNextAnswer(std::nullopt);
+        OleColor next = kBrown;
+        QVERIFY(!picker.ChooseColor(next, nullptr));
+        QCOMPARE(picker.PreviousSwatch(0)->BackColor(), newestPrevious);
+        QCOMPARE(picker.OriginalSwatch()->BackColor(), kBrown);
+        QCOMPARE(next, kBrown);
+    }
+
+    void screenPick_data()
+    {
+        QTest::addColumn<bool>("overOriginal");
+        QTest::addColumn<OleColor>("colour");
+        QTest::newRow("a pixel of the Original swatch") << true << kBrown;
+        QTest::newRow("off every screen: the colour stays") << false << RgbColor(255, 0, 0);
+    }
+    void screenPick()
+    {
+        QFETCH(bool, overOriginal);
+        QFETCH(OleColor, colour);
+        PreviousColors previous;
+        frmColorPicker picker(previous);
+        OleColor chosen = kBrown;
+        ChooseWhileOpen(picker, chosen, [&](frmColorPicker* p) {
+            QVERIFY(QTest::qWaitForWindowExposed(p));
+            LeftClick(p->ScaleSwatch(1, 7));
+            QLabel* pipette = p->ScreenPicker();
+            QCOMPARE(pipette->toolTip(),
+                     QStringLiteral("Click and Drag... Release Mouse Button to Capture Color from Screen"));
+            const QPoint target = overOriginal ? p->OriginalSwatch()->mapToGlobal(QPoint(20, 15))
+                                               : QPoint(-50, -50);
+            SendMouse(pipette, QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton);
+            QCursor::setPos(target);
+            const QPointF local = pipette->mapFromGlobal(QPointF(target));
+            SendMouse(pipette, QEvent::MouseMove, local, Qt::NoButton, Qt::LeftButton);
+            QCOMPARE(pipette->cursor().shape(), Qt::CrossCursor);
+            SendMouse(pipette, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+            QCOMPARE(pipette->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(RgbToColor(p->Rgb()), colour);
+            QCOMPARE(p->CurrentSwatch()->BackColor(), colour);
+            LeftClick(p->CancelButton());
+        });
+    }
+};
 
 QTEST_MAIN(tst_colorpicker)
 #include "tst_colorpicker.moc"
