@@ -1,9 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include "controls/ucAdvList.h"
+#include "controls/ucStatusBar.h"
 #include "library/MediaDatabase.h"
 #include "settings/SettingsFile.h"
 
+#include <QLabel>
 #include <QTest>
 
 ScreenMetrics TestScreen()
@@ -77,4 +79,24 @@ QStringList MainWindowFixture::ListTitles() const
     for (int row = 0; row < list->RowCount(); ++row)
         titles.append(list->ListItem(0, row));
     return titles;
+}
+
+QPoint MainWindowFixture::RowPoint(int row) const
+{
+    return QPoint(20, List()->RowsTop() + row * List()->RowPitch() + 2);
+}
+
+void MainWindowFixture::ClickRow(int row) const
+{
+    QTest::mouseClick(List(), Qt::LeftButton, {}, RowPoint(row));
+}
+
+void MainWindowFixture::ClickLabel(const QString& name) const
+{
+    QTest::mouseClick(Child<QLabel>(name), Qt::LeftButton);
+}
+
+QString MainWindowFixture::StatusText(int field) const
+{
+    return Child<ucStatusBar>(QStringLiteral("sbMain"))->FieldText(field);
 }

@@ -9,6 +9,7 @@
 #include "app/frmMain.h"
 #include "session/AppState.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -42,6 +43,13 @@ public:
     ucAdvList* List() const;
     // The titles (cell 0) of the list's rows, top to bottom.
     QStringList ListTitles() const;
+    // A point in the first cell of a row, and a left click there.
+    QPoint RowPoint(int row) const;
+    void ClickRow(int row) const;
+    // A left click on the label of that name: a menu title or a drop-down's entry.
+    void ClickLabel(const QString& name) const;
+    // The text of one field of the status bar.
+    QString StatusText(int field) const;
 
     TestFolder folder;
     QString simulatorFolder;  // what discovery finds; "" for none

@@ -19,12 +19,6 @@
 
 namespace {
 
-void ClickRow(MainWindowFixture& f, int row)
-{
-    ucAdvList* list = f.List();
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, list->RowsTop() + row * list->RowPitch() + 2));
-}
-
 QColor ColourOf(char code)
 {
     switch (code) {
@@ -60,170 +54,160 @@ class TestInfoPanel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { frmMessageBox::ClearNextAnswers(); }
-    void updateStoresOnlyWhenConfirmed_data();
-    void updateStoresOnlyWhenConfirmed();
-    void enterStoresExceptInNotes_data();
-    void enterStoresExceptInNotes();
-    void screenshotChoice_data();
-    void screenshotChoice();
-    void previewAtTheLargeSize();
-};
 
-void TestInfoPanel::updateStoresOnlyWhenConfirmed_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("answer");  // a MessageAnswer queued for the confirmation; -2: none is asked
-    QTest::addColumn<bool>("stored");
-    QTest::newRow("new title, no question") << "Renamed" << -2 << true;
-    QTest::newRow("empty title, Yes") << "" << 2 << true;
-    QTest::newRow("empty title, No") << "" << 3 << false;
-    QTest::newRow("empty title, Cancel") << "" << 1 << false;
-    QTest::newRow("empty title, closed") << "" << -1 << false;
-}
-
-void TestInfoPanel::updateStoresOnlyWhenConfirmed()
-{
-    QFETCH(QString, title);
-    QFETCH(int, answer);
-    QFETCH(bool, stored);
-    MainWindowFixture f;
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/b.tktrack"), "Beta", "Bo"),
-                     TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha", "Al")});
-    f.Open();
-    ClickRow(f, 1);  // "Beta", record 0
-    QCOMPARE(f.state.Selection.SelectedMediaIndex, 0);
-    auto* update = f.Child<ucTextButton>("btnUpdateInfo");
-    QVERIFY(!update->isEnabled());
-    f.Child<QLineEdit>("txtInfo0")->setText(title);
-    f.Child<QLineEdit>("txtInfo1")->setText(QStringLiteral("Bob"));
-    f.Child<QPlainTextEdit>("txtInfo3")->setPlainText(QStringLiteral("two\nlines"));
-    QVERIFY(update->isEnabled());
-    if (answer != -2)
-        frmMessageBox::SetNextAnswer(MessageAnswer(answer));
-    f.List()->SortByColumn(1, true);  // the row moved: it is found again by its key
-    QTest::mouseClick(update, Qt::LeftButton);
-    QCOMPARE(frmMessageBox::PendingAnswers(), 0);
-
-    const MediaRecord& record = f.state.Media.MediaList[0];
-    MediaTable onDisk;
-    QVERIFY(LoadMediaDatabase(onDisk, f.ProgramFolder()));
-    const int row = f.window->FindRowByKey(0);
-    if (stored) {
-        QCOMPARE(record.Title, title);
-        QCOMPARE(record.Author, QStringLiteral("Bob"));
-        QCOMPARE(record.Notes, QStringLiteral("two\r\nlines"));
-        QCOMPARE(onDisk.MediaList[0], record);
-        QCOMPARE(f.List()->ListItem(0, row), title);
-        QCOMPARE(f.List()->ListItem(1, row), QStringLiteral("Bob"));
+    void updateStoresOnlyWhenConfirmed_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("answer");  // a MessageAnswer queued for the confirmation; -2: none is asked
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("new title, no question") << "Renamed" << -2 << true;
+        QTest::newRow("empty title, Yes") << "" << 2 << true;
+        QTest::newRow("empty title, No") << "" << 3 << false;
+        QTest::newRow("empty title, Cancel") << "" << 1 << false;
+        QTest::newRow("empty title, closed") << "" << -1 << false;
+    }
+    void updateStoresOnlyWhenConfirmed()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, answer);
+        QFETCH(bool, stored);
+        MainWindowFixture f;
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/b.tktrack"), "Beta", "Bo"),
+                         TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha", "Al")});
+        f.Open();
+        f.ClickRow(1);  // "Beta", record 0
+        QCOMPARE(f.state.Selection.SelectedMediaIndex, 0);
+        auto* update = f.Child<ucTextButton>("btnUpdateInfo");
         QVERIFY(!update->isEnabled());
-        QVERIFY(f.List()->hasFocus());
-    } else {
-        QCOMPARE(record.Title, QStringLiteral("Beta"));
-        QCOMPARE(onDisk.MediaList[0].Title, QStringLiteral("Beta"));
-        QCOMPARE(f.List()->ListItem(0, row), QStringLiteral("Beta"));
+        f.Child<QLineEdit>("txtInfo0")->setText(title);
+        f.Child<QLineEdit>("txtInfo1")->setText(QStringLiteral("Bob"));
+        f.Child<QPlainTextEdit>("txtInfo3")->setPlainText(QStringLiteral("two\nlines"));
         QVERIFY(update->isEnabled());
+        if (answer != -2)
+            frmMessageBox::SetNextAnswer(MessageAnswer(answer));
+        f.List()->SortByColumn(1, true);  // the row moved: it is found again by its key
+        QTest::mouseClick(update, Qt::LeftButton);
+        QCOMPARE(frmMessageBox::PendingAnswers(), 0);
+
+        const MediaRecord& record = f.state.Media.MediaList[0];
+        MediaTable onDisk;
+        QVERIFY(LoadMediaDatabase(onDisk, f.ProgramFolder()));
+        const int row = f.window->FindRowByKey(0);
+        if (stored) {
+            QCOMPARE(record.Title, title);
+            QCOMPARE(record.Author, QStringLiteral("Bob"));
+            QCOMPARE(record.Notes, QStringLiteral("two\r\nlines"));
+            QCOMPARE(onDisk.MediaList[0], record);
+            QCOMPARE(f.List()->ListItem(0, row), title);
+            QCOMPARE(f.List()->ListItem(1, row), QStringLiteral("Bob"));
+            QVERIFY(!update->isEnabled());
+            QVERIFY(f.List()->hasFocus());
+        } else {
+            QCOMPARE(record.Title, QStringLiteral("Beta"));
+            QCOMPARE(onDisk.MediaList[0].Title, QStringLiteral("Beta"));
+            QCOMPARE(f.List()->ListItem(0, row), QStringLiteral("Beta"));
+            QVERIFY(update->isEnabled());
+        }
     }
-}
 
-void TestInfoPanel::enterStoresExceptInNotes_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<bool>("stored");
-    QTest::newRow("Title") << "txtInfo0" << true;
-    QTest::newRow("Rating") << "txtInfo2" << true;
-    QTest::newRow("Notes") << "txtInfo3" << false;
-}
-
-void TestInfoPanel::enterStoresExceptInNotes()
-{
-    QFETCH(QString, box);
-    QFETCH(bool, stored);
-    MainWindowFixture f;
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
-    f.Open();
-    ClickRow(f, 0);
-    QWidget* edit = f.Child<QWidget>(box);
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
-    QTest::keyClicks(edit, QStringLiteral("X"));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(f.Child<ucTextButton>("btnUpdateInfo")->isEnabled(), !stored);
-    const MediaRecord& record = f.state.Media.MediaList[0];
-    QCOMPARE(record.Title + record.Rating + record.Notes == QStringLiteral("Alpha"), !stored);
-    QCOMPARE(f.List()->hasFocus(), stored);
-}
-
-void TestInfoPanel::screenshotChoice_data()
-{
-    QTest::addColumn<QString>("record");     // relative to the test folder
-    QTest::addColumn<QString>("packTrack");
-    QTest::addColumn<QStringList>("pictures");
-    QTest::addColumn<QString>("shown");      // colour code, "-" for none
-    QTest::newRow("first by name beside the file")
-        << "m/loop.tktrack" << "" << QStringList{"m/loop2.jpg:g", "m/loop.bmp:r", "sim/Screenshots/loop.bmp:b"} << "r";
-    QTest::newRow("the simulator's folder when none beside")
-        << "m/loop.tktrack" << "" << QStringList{"m/other.bmp:r", "sim/Screenshots/loop_001.jpg:b"} << "b";
-    QTest::newRow("a ridden package by its track's name")
-        << "m/pack.tkpack" << "Tracks\\loop.tktrack" << QStringList{"m/pack.bmp:r", "m/loop.bmp:g"} << "g";
-    QTest::newRow("an unreadable picture is skipped")
-        << "m/loop.tktrack" << "" << QStringList{"m/loop.bmp:x", "m/loop2.jpg:g"} << "g";
-    QTest::newRow("nothing readable") << "m/loop.tktrack" << "" << QStringList{"m/loop.jpg:x"} << "-";
-}
-
-void TestInfoPanel::screenshotChoice()
-{
-    QFETCH(QString, record);
-    QFETCH(QString, packTrack);
-    QFETCH(QStringList, pictures);
-    QFETCH(QString, shown);
-    MainWindowFixture f;
-    f.simulatorFolder = f.folder.createDir(QStringLiteral("sim")) + QLatin1Char('/');
-    for (const QString& picture : pictures)
-        WritePicture(f.folder, picture);
-    MediaRecord r = TestRecord(f.folder.filePath(record), QStringLiteral("Loop"));
-    r.PackTrack = packTrack;
-    f.WriteDatabase({r});
-    frmMain& window = f.Open();
-    ClickRow(f, 0);
-    auto* thumbnail = f.Child<PictureBox>(QStringLiteral("pbPreview"));
-    const QImage drawn = thumbnail->grab().toImage();
-    if (shown == QLatin1String("-")) {
-        QVERIFY(!window.HasPreview());
-        QVERIFY(!thumbnail->Showing());
-        return;
+    void enterStoresExceptInNotes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("Title") << "txtInfo0" << true;
+        QTest::newRow("Rating") << "txtInfo2" << true;
+        QTest::newRow("Notes") << "txtInfo3" << false;
     }
-    QVERIFY(window.HasPreview());
-    const QColor expected = ColourOf(shown.at(0).toLatin1());
-    QVERIFY2(Near(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), expected),
-             qPrintable(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2).name()));
-}
+    void enterStoresExceptInNotes()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, stored);
+        MainWindowFixture f;
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
+        f.Open();
+        f.ClickRow(0);
+        QWidget* edit = f.Child<QWidget>(box);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        QTest::keyClicks(edit, QStringLiteral("X"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(f.Child<ucTextButton>("btnUpdateInfo")->isEnabled(), !stored);
+        const MediaRecord& record = f.state.Media.MediaList[0];
+        QCOMPARE(record.Title + record.Rating + record.Notes == QStringLiteral("Alpha"), !stored);
+        QCOMPARE(f.List()->hasFocus(), stored);
+    }
 
-void TestInfoPanel::previewAtTheLargeSize()
-{
-    MainWindowFixture f;
-    f.WriteSettings([](AppSettings& s, Theme&) {
-        s.LargeViewWidth = 400;
-        s.LargeViewHeight = 300;
-    });
-    WritePicture(f.folder, QStringLiteral("m/loop.bmp:r"));
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/loop.tktrack"), "Loop")});
-    f.Open();
-    ClickRow(f, 0);
-    QSize size;
-    QColor middle;
-    bool closed = false;
-    WhenModalOpens<frmPreview>([&](frmPreview* preview) {
-        size = preview->size();
-        const QImage drawn = preview->Picture()->grab().toImage();
-        middle = drawn.pixelColor(200, 150);
-        QTest::mouseClick(preview->Picture(), Qt::LeftButton);
-        closed = !preview->isVisible();
-    });
-    QTest::mouseClick(f.Child<PictureBox>(QStringLiteral("pbPreview")), Qt::LeftButton);
-    QCOMPARE(size, QSize(400, 300));
-    QVERIFY(Near(middle, ColourOf('r')));
-    QVERIFY(closed);
-}
+    void screenshotChoice_data()
+    {
+        QTest::addColumn<QString>("record");     // relative to the test folder
+        QTest::addColumn<QString>("packTrack");
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<QString>("shown");      // colour code, "-" for none
+        QTest::newRow("first by name beside the file")
+            << "m/loop.tktrack" << "" << QStringList{"m/loop2.jpg:g", "m/loop.bmp:r", "sim/Screenshots/loop.bmp:b"} << "r";
+        QTest::newRow("the simulator's folder when none beside")
+            << "m/loop.tktrack" << "" << QStringList{"m/other.bmp:r", "sim/Screenshots/loop_001.jpg:b"} << "b";
+        QTest::newRow("a ridden package by its track's name")
+            << "m/pack.tkpack" << "Tracks\\loop.tktrack" << QStringList{"m/pack.bmp:r", "m/loop.bmp:g"} << "g";
+        QTest::newRow("an unreadable picture is skipped")
+            << "m/loop.tktrack" << "" << QStringList{"m/loop.bmp:x", "m/loop2.jpg:g"} << "g";
+        QTest::newRow("nothing readable") << "m/loop.tktrack" << "" << QStringList{"m/loop.jpg:x"} << "-";
+    }
+    void screenshotChoice()
+    {
+        QFETCH(QString, record);
+        QFETCH(QString, packTrack);
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, shown);
+        MainWindowFixture f;
+        f.simulatorFolder = f.folder.createDir(QStringLiteral("sim")) + QLatin1Char('/');
+        for (const QString& picture : pictures)
+            WritePicture(f.folder, picture);
+        MediaRecord r = TestRecord(f.folder.filePath(record), QStringLiteral("Loop"));
+        r.PackTrack = packTrack;
+        f.WriteDatabase({r});
+        frmMain& window = f.Open();
+        f.ClickRow(0);
+        auto* thumbnail = f.Child<PictureBox>(QStringLiteral("pbPreview"));
+        const QImage drawn = thumbnail->grab().toImage();
+        if (shown == QLatin1String("-")) {
+            QVERIFY(!window.HasPreview());
+            QVERIFY(!thumbnail->Showing());
+            return;
+        }
+        QVERIFY(window.HasPreview());
+        const QColor expected = ColourOf(shown.at(0).toLatin1());
+        QVERIFY2(Near(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), expected),
+                 qPrintable(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2).name()));
+    }
+
+    void previewAtTheLargeSize()
+    {
+        MainWindowFixture f;
+        f.WriteSettings([](AppSettings& s, Theme&) {
+            s.LargeViewWidth = 400;
+            s.LargeViewHeight = 300;
+        });
+        WritePicture(f.folder, QStringLiteral("m/loop.bmp:r"));
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/loop.tktrack"), "Loop")});
+        f.Open();
+        f.ClickRow(0);
+        QSize size;
+        QColor middle;
+        bool closed = false;
+        WhenModalOpens<frmPreview>([&](frmPreview* preview) {
+            size = preview->size();
+            const QImage drawn = preview->Picture()->grab().toImage();
+            middle = drawn.pixelColor(200, 150);
+            QTest::mouseClick(preview->Picture(), Qt::LeftButton);
+            closed = !preview->isVisible();
+        });
+        QTest::mouseClick(f.Child<PictureBox>(QStringLiteral("pbPreview")), Qt::LeftButton);
+        QCOMPARE(size, QSize(400, 300));
+        QVERIFY(Near(middle, ColourOf('r')));
+        QVERIFY(closed);
+    }
+};
 
 QTEST_MAIN(TestInfoPanel)
 #include "tst_infopanel.moc"

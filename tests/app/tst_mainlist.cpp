@@ -5,10 +5,8 @@
 #include "MainWindowFixture.h"
 
 #include "controls/ucAdvList.h"
-#include "controls/ucStatusBar.h"
 #include "controls/ucTextButton.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -28,150 +26,131 @@ std::vector<MediaRecord> TenRecords(const MainWindowFixture& f)
     return records;
 }
 
-QString StatusCount(const MainWindowFixture& f)
-{
-    return f.Child<ucStatusBar>(QStringLiteral("sbMain"))->FieldText(1);
-}
-
 } // namespace
 
 class TestMainList : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void searchFiltersOnEveryKeystroke_data();
-    void searchFiltersOnEveryKeystroke();
-    void clearingReturnsToTrackNameOrder();
-    void countsOfAnEmptyDatabase();
-    void scanAddsRowsWhileTheWindowRuns();
-    void validationDropsRecords();
-};
+    void searchFiltersOnEveryKeystroke_data()
+    {
+        // The text typed one key at a time, and the rows (as record indices, in record order) after
+        // each keystroke.
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<QList<int>>>("rowsAfterEachKey");
+        const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        const QList<int> tracks{0, 1, 2, 3, 5, 6, 7, 8, 9};
+        QTest::newRow("letters, any case") << 10 << "LOO" << QList<QList<int>>{{0, 3, 6, 7, 8}, {0, 3, 8}, {0, 3, 8}};
+        // Every add date holds a 4; "4," only the counts 4,000 and 4,500; "4,5" only 4,500.
+        QTest::newRow("digits and separators") << 10 << "4,5" << QList<QList<int>>{all, {8, 9}, {9}};
+        QTest::newRow("digits match keys") << 10 << "8" << QList<QList<int>>{{8}};
+        // Every track's type cell says "Track" though no title does; the package's says "Pack".
+        QTest::newRow("type cell") << 10 << "track" << QList<QList<int>>{tracks, tracks, tracks, tracks, tracks};
+        QTest::newRow("author cell") << 10 << "anna" << QList<QList<int>>{all, {7}, {7}, {7}};
+        QTest::newRow("nothing matches") << 10 << "qx" << QList<QList<int>>{{9}, {}};
+        QTest::newRow("an empty database") << 0 << "a" << QList<QList<int>>{{}};
+    }
+    void searchFiltersOnEveryKeystroke()
+    {
+        QFETCH(int, records);
+        QFETCH(QString, typed);
+        QFETCH(QList<QList<int>>, rowsAfterEachKey);
+        MainWindowFixture f;
+        std::vector<MediaRecord> database = TenRecords(f);
+        database.resize(records);
+        f.WriteDatabase(database);
+        frmMain& window = f.Open();
+        QCOMPARE(f.StatusText(1), QStringLiteral("%1 of %1").arg(records));
+        QLineEdit* search = f.Child<QLineEdit>(QStringLiteral("txtSearch"));
+        const ucAdvList* list = f.List();
+        for (int k = 0; k < typed.size(); ++k) {
+            QTest::keyClick(search, typed[k].toLatin1());
+            QList<int> keys;
+            for (int row = 0; row < list->RowCount(); ++row)
+                keys.append(list->ListItem(7, row).toInt());
+            QCOMPARE(keys, rowsAfterEachKey[k]);
+            QCOMPARE(f.StatusText(1), QStringLiteral("%1 of %2").arg(keys.size()).arg(records));
+            QCOMPARE(f.state.Selection.SelectedRowIndex, -1);
+        }
+        // A record hidden by the search has no row; a shown one is found by its key.
+        const QList<int>& shown = rowsAfterEachKey.last();
+        for (qint32 key = 0; key < 10; ++key)
+            QCOMPARE(window.FindRowByKey(key), qint32(shown.indexOf(key)));
+    }
 
-void TestMainList::searchFiltersOnEveryKeystroke_data()
-{
-    // The text typed one key at a time, and the rows (as record indices, in record order) after
-    // each keystroke.
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QList<QList<int>>>("rowsAfterEachKey");
-    const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    const QList<int> tracks{0, 1, 2, 3, 5, 6, 7, 8, 9};
-    QTest::newRow("letters, any case") << "LOO" << QList<QList<int>>{{0, 3, 6, 7, 8}, {0, 3, 8}, {0, 3, 8}};
-    // Every add date holds a 4; "4," only the counts 4,000 and 4,500; "4,5" only 4,500.
-    QTest::newRow("digits and separators") << "4,5" << QList<QList<int>>{all, {8, 9}, {9}};
-    QTest::newRow("digits match keys") << "8" << QList<QList<int>>{{8}};
-    // Every track's type cell says "Track" though no title does; the package's says "Pack".
-    QTest::newRow("type cell") << "track" << QList<QList<int>>{tracks, tracks, tracks, tracks, tracks};
-    QTest::newRow("author cell") << "anna" << QList<QList<int>>{all, {7}, {7}, {7}};
-    QTest::newRow("nothing matches") << "qx" << QList<QList<int>>{{9}, {}};
-}
+    void clearingReturnsToTrackNameOrder()
+    {
+        MainWindowFixture f;
+        f.WriteDatabase(TenRecords(f));
+        f.Open();
+        ucAdvList* list = f.List();
+        list->SortByColumn(3, true);  // a header sort by "Ridden", descending
+        QTest::keyClicks(f.Child<QLineEdit>(QStringLiteral("txtSearch")), QStringLiteral("big"));
+        QCOMPARE(f.ListTitles(), (QStringList{"Big Drop", "Big Loop"}));
+        QTest::mouseClick(f.Child<ucTextButton>(QStringLiteral("btnClearSearch")), Qt::LeftButton);
+        QCOMPARE(f.Child<QLineEdit>(QStringLiteral("txtSearch"))->text(), QString());
+        QCOMPARE(f.ListTitles(), (QStringList{"Big Drop", "Big Loop", "Corkscrew", "Dropzone", "Helix", "Loop Master",
+                                              "Looping Star", "Quiet Ride", "Wild Mouse", "Zephyr"}));
+        QVERIFY(list->hasFocus());
+    }
 
-void TestMainList::searchFiltersOnEveryKeystroke()
-{
-    QFETCH(QString, typed);
-    QFETCH(QList<QList<int>>, rowsAfterEachKey);
-    MainWindowFixture f;
-    f.WriteDatabase(TenRecords(f));
-    frmMain& window = f.Open();
-    QLineEdit* search = f.Child<QLineEdit>(QStringLiteral("txtSearch"));
-    const ucAdvList* list = f.List();
-    for (int k = 0; k < typed.size(); ++k) {
-        QTest::keyClick(search, typed[k].toLatin1());
+    void scanAddsRowsWhileTheWindowRuns()
+    {
+        MainWindowFixture f;
+        const QString media = f.folder.createDir(QStringLiteral("media"));
+        f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media}; });
+        f.WriteDatabase({TestRecord(media + QStringLiteral("/known.tktrack"), "Known")});
+        f.folder.createFile(QStringLiteral("media/known.tktrack"));
+        f.folder.createFile(QStringLiteral("media/Loop_Master (by Anna).tktrack"));
+        f.folder.createFile(QStringLiteral("media/sub/John Smith - Big Drop.tkpack"));
+        f.folder.createFile(QStringLiteral("media/notes.txt"));
+        frmMain& window = f.Open();
+        // Start-up began a passive scan; the menu restarts it aggressively.
+        QCOMPARE(f.StatusText(0), QStringLiteral("Passive File Scan in Progress..."));
+        window.StartFileScan(true);
+        QCOMPARE(f.StatusText(0), QStringLiteral("Aggressive File Scan in Progress..."));
+        QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+        QTRY_VERIFY(!window.Timers().FileScanTimer().isActive());
+        QCOMPARE(f.StatusText(0), QString());
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(f.StatusText(1), QStringLiteral("3 of 3"));
+        // New rows are keyed by their records' indices; the text file was passed over.
+        QCOMPARE(f.state.Media.MediaCount(), 3);
         QList<int> keys;
-        for (int row = 0; row < list->RowCount(); ++row)
-            keys.append(list->ListItem(7, row).toInt());
-        QCOMPARE(keys, rowsAfterEachKey[k]);
-        QCOMPARE(StatusCount(f), QStringLiteral("%1 of 10").arg(keys.size()));
-        QCOMPARE(f.state.Selection.SelectedRowIndex, -1);
+        for (int row = 0; row < 3; ++row) {
+            const qint32 key = window.Rows().RecordOfRow(row);
+            QCOMPARE(f.List()->ListItem(0, row), f.state.Media.MediaList[key].Title);
+            keys.append(key);
+        }
+        std::sort(keys.begin(), keys.end());
+        QCOMPARE(keys, (QList<int>{0, 1, 2}));
     }
-    // A record hidden by the search has no row; a shown one is found by its key.
-    const QList<int>& shown = rowsAfterEachKey.last();
-    for (qint32 key = 0; key < 10; ++key)
-        QCOMPARE(window.FindRowByKey(key), qint32(shown.indexOf(key)));
-}
 
-void TestMainList::clearingReturnsToTrackNameOrder()
-{
-    MainWindowFixture f;
-    f.WriteDatabase(TenRecords(f));
-    f.Open();
-    ucAdvList* list = f.List();
-    list->SortByColumn(3, true);  // a header sort by "Ridden", descending
-    QTest::keyClicks(f.Child<QLineEdit>(QStringLiteral("txtSearch")), QStringLiteral("big"));
-    QCOMPARE(f.ListTitles(), (QStringList{"Big Drop", "Big Loop"}));
-    QTest::mouseClick(f.Child<ucTextButton>(QStringLiteral("btnClearSearch")), Qt::LeftButton);
-    QCOMPARE(f.Child<QLineEdit>(QStringLiteral("txtSearch"))->text(), QString());
-    QCOMPARE(f.ListTitles(), (QStringList{"Big Drop", "Big Loop", "Corkscrew", "Dropzone", "Helix", "Loop Master",
-                                          "Looping Star", "Quiet Ride", "Wild Mouse", "Zephyr"}));
-    QVERIFY(list->hasFocus());
-}
-
-void TestMainList::countsOfAnEmptyDatabase()
-{
-    MainWindowFixture f;
-    f.Open();
-    QCOMPARE(StatusCount(f), QStringLiteral("0 of 0"));
-    QTest::keyClicks(f.Child<QLineEdit>(QStringLiteral("txtSearch")), QStringLiteral("a"));
-    QCOMPARE(StatusCount(f), QStringLiteral("0 of 0"));
-}
-
-void TestMainList::scanAddsRowsWhileTheWindowRuns()
-{
-    MainWindowFixture f;
-    const QString media = f.folder.createDir(QStringLiteral("media"));
-    f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media}; });
-    f.WriteDatabase({TestRecord(media + QStringLiteral("/known.tktrack"), "Known")});
-    f.folder.createFile(QStringLiteral("media/known.tktrack"));
-    f.folder.createFile(QStringLiteral("media/Loop_Master (by Anna).tktrack"));
-    f.folder.createFile(QStringLiteral("media/sub/John Smith - Big Drop.tkpack"));
-    f.folder.createFile(QStringLiteral("media/notes.txt"));
-    frmMain& window = f.Open();
-    const ucStatusBar* status = f.Child<ucStatusBar>(QStringLiteral("sbMain"));
-    // Start-up began a passive scan; the menu restarts it aggressively.
-    QCOMPARE(status->FieldText(0), QStringLiteral("Passive File Scan in Progress..."));
-    window.StartFileScan(true);
-    QCOMPARE(status->FieldText(0), QStringLiteral("Aggressive File Scan in Progress..."));
-    QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
-    QTRY_VERIFY(!window.Timers().FileScanTimer().isActive());
-    QCOMPARE(status->FieldText(0), QString());
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(StatusCount(f), QStringLiteral("3 of 3"));
-    // New rows are keyed by their records' indices; the text file was passed over.
-    QCOMPARE(f.state.Media.MediaCount(), 3);
-    QList<int> keys;
-    for (int row = 0; row < 3; ++row) {
-        const qint32 key = window.Rows().RecordOfRow(row);
-        QCOMPARE(f.List()->ListItem(0, row), f.state.Media.MediaList[key].Title);
-        keys.append(key);
+    void validationDropsRecords()
+    {
+        MainWindowFixture f;
+        const QString media = f.folder.createDir(QStringLiteral("media"));
+        f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media + QLatin1Char('/')}; });
+        f.WriteDatabase({TestRecord(media + QStringLiteral("/gone.tktrack"), "Gone"),
+                         TestRecord(media + QStringLiteral("/kept.tktrack"), "Kept"),
+                         TestRecord(f.folder.filePath(QStringLiteral("elsewhere/out.tktrack")), "Outside")});
+        f.folder.createFile(QStringLiteral("media/kept.tktrack"));
+        f.folder.createFile(QStringLiteral("elsewhere/out.tktrack"));
+        f.Open();
+        // Select "Kept" (row 1 of Gone, Kept, Outside), then validate from the File menu.
+        f.ClickRow(1);
+        QCOMPARE(f.state.Selection.SelectedMediaIndex, 1);
+        f.ClickLabel(QStringLiteral("lblMenu0"));
+        f.ClickLabel(QStringLiteral("lblFileMenu0"));
+        QCOMPARE(f.state.Media.MediaCount(), 1);
+        QCOMPARE(f.ListTitles(), QStringList{"Kept"});
+        QCOMPARE(f.List()->ListItem(7, 0), QStringLiteral("0"));
+        QCOMPARE(f.StatusText(1), QStringLiteral("1 of 1"));
+        // The keys moved, so nothing stays selected.
+        QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
+        QVERIFY(!f.Child<QWidget>(QStringLiteral("lblMenu3"))->isEnabled());
     }
-    std::sort(keys.begin(), keys.end());
-    QCOMPARE(keys, (QList<int>{0, 1, 2}));
-}
-
-void TestMainList::validationDropsRecords()
-{
-    MainWindowFixture f;
-    const QString media = f.folder.createDir(QStringLiteral("media"));
-    f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media + QLatin1Char('/')}; });
-    f.WriteDatabase({TestRecord(media + QStringLiteral("/gone.tktrack"), "Gone"),
-                     TestRecord(media + QStringLiteral("/kept.tktrack"), "Kept"),
-                     TestRecord(f.folder.filePath(QStringLiteral("elsewhere/out.tktrack")), "Outside")});
-    f.folder.createFile(QStringLiteral("media/kept.tktrack"));
-    f.folder.createFile(QStringLiteral("elsewhere/out.tktrack"));
-    frmMain& window = f.Open();
-    // Select "Kept" (row 1 of Gone, Kept, Outside), then validate from the File menu.
-    ucAdvList* list = f.List();
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, list->RowsTop() + list->RowPitch() + 2));
-    QCOMPARE(f.state.Selection.SelectedMediaIndex, 1);
-    QTest::mouseClick(f.Child<QLabel>(QStringLiteral("lblMenu0")), Qt::LeftButton);
-    QTest::mouseClick(f.Child<QLabel>(QStringLiteral("lblFileMenu0")), Qt::LeftButton);
-    QCOMPARE(f.state.Media.MediaCount(), 1);
-    QCOMPARE(f.ListTitles(), QStringList{"Kept"});
-    QCOMPARE(list->ListItem(7, 0), QStringLiteral("0"));
-    QCOMPARE(StatusCount(f), QStringLiteral("1 of 1"));
-    // The keys moved, so nothing stays selected.
-    QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
-    QVERIFY(!f.Child<QWidget>(QStringLiteral("lblMenu3"))->isEnabled());
-    Q_UNUSED(window);
-}
+};
 
 QTEST_MAIN(TestMainList)
 #include "tst_mainlist.moc"

@@ -9,7 +9,6 @@
 #include "UrlCatcher.h"
 
 #include "controls/ucAdvList.h"
-#include "controls/ucStatusBar.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/StandardIcons.h"
 #include "dialogs/frmInfo.h"
@@ -64,13 +63,6 @@ struct RideScene {
     }
     QString media(const QString& name) const { return f.folder.filePath(QStringLiteral("media/") + name); }
     QByteArray database() const { return TestFolder::readFile(MediaDatabasePath(f.ProgramFolder())); }
-    QString status() const { return f.Child<ucStatusBar>(QStringLiteral("sbMain"))->FieldText(0); }
-    void pressRow(int row) const
-    {
-        ucAdvList* list = f.List();
-        QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(20, list->RowsTop() + row * list->RowPitch() + 2));
-    }
-    void menu(const char* name) const { QTest::mouseClick(f.Child<QLabel>(QLatin1String(name)), Qt::LeftButton); }
     QStringList rowCells(int row) const
     {
         QStringList cells;
@@ -130,7 +122,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(s.sim + QStringLiteral("TrakoraSimulator.exe")));
         if (setUp == QLatin1String("zlib missing"))
             s.f.window->Rides().ZlibAvailable = [] { return false; };
-        s.pressRow(0);
+        s.f.ClickRow(0);
         const MediaRecord recordBefore = s.f.state.Media.MediaList[0];
         const QStringList rowBefore = s.rowCells(0);
         const QByteArray databaseBefore = s.database();
@@ -147,7 +139,7 @@ private Q_SLOTS:
             expectedIcon = StandardIcon(icon, box->style()).pixmap(box->IconRect().size()).toImage();
             QTest::mouseClick(box->Button(0), Qt::LeftButton);
         });
-        s.menu("lblMenu3");
+        s.f.ClickLabel("lblMenu3");
 
         // The box shows the CR LF of the text as one line break.
         QCOMPARE(shownText, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -180,15 +172,13 @@ private Q_SLOTS:
                      TestRecord(track, QStringLiteral("Big Loop"), QString(), 999)});
         const int row = s.f.window->FindRowByKey(1);  // sorted by title: Another, Big Loop
         QCOMPARE(row, 1);
-        ucAdvList* list = s.f.List();
-        const QPoint inRow(20, list->RowsTop() + row * list->RowPitch() + 2);
-        QTest::mouseClick(list, Qt::LeftButton, {}, inRow);
+        s.f.ClickRow(row);
         if (way == QLatin1String("Ride!"))
-            s.menu("lblMenu3");
+            s.f.ClickLabel("lblMenu3");
         else if (way == QLatin1String("double-click"))
-            QTest::mouseDClick(list, Qt::LeftButton, {}, inRow);
+            QTest::mouseDClick(s.f.List(), Qt::LeftButton, {}, s.f.RowPoint(row));
         else
-            QTest::keyClick(list, Qt::Key_Return);
+            QTest::keyClick(s.f.List(), Qt::Key_Return);
 
         QCOMPARE(s.started, (QList<QStringList>{{s.sim + QStringLiteral("TrakoraSimulator.exe"), QStringLiteral("-s"), track}}));
         QCOMPARE(s.rowCells(row).mid(3, 2), (QStringList{"1,000", "03/14/2005 17:02:09"}));
@@ -197,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(LoadMediaDatabase(onDisk, s.f.ProgramFolder()));
         QCOMPARE(onDisk.MediaList[1].RideCount, 1000);
         QCOMPARE(onDisk.MediaList[1].RideDate, QStringLiteral("03/14/2005 17:02:09"));
-        QCOMPARE(s.status(), QStringLiteral("Riding Big Loop..."));
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Riding Big Loop..."));
     }
 
     // A record the search hides is still counted and saved; the list is not touched.
@@ -207,12 +197,12 @@ private Q_SLOTS:
         const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
         const QString other = media.createFile(QStringLiteral("Another.tktrack"), "other");
         RideScene s({TestRecord(other, QStringLiteral("Another")), TestRecord(track, QStringLiteral("Big Loop"))});
-        s.pressRow(1);
+        s.f.ClickRow(1);
         s.f.Child<QLineEdit>(QStringLiteral("txtSearch"))->setText(QStringLiteral("Another"));
         QCOMPARE(s.f.ListTitles(), QStringList{"Another"});
         const QStringList rowBefore = s.rowCells(0);
 
-        s.menu("lblMenu3");
+        s.f.ClickLabel("lblMenu3");
 
         QCOMPARE(s.f.window->FindRowByKey(1), -1);
         QCOMPARE(s.f.ListTitles(), QStringList{"Another"});
@@ -234,10 +224,10 @@ private Q_SLOTS:
         RideScene s({TestRecord(package, QStringLiteral("Pack Of Loops"))});
         QImage(40, 30, QImage::Format_RGB32).save(s.sim + QStringLiteral("Screenshots/Loop.bmp"));
         const QStringList filesBefore = s.f.folder.listAll();
-        s.pressRow(0);
+        s.f.ClickRow(0);
         QVERIFY(!s.f.window->HasPreview());
 
-        s.menu("lblMenu3");
+        s.f.ClickLabel("lblMenu3");
 
         QCOMPARE(s.f.state.Media.MediaList[0].PackTrack, QStringLiteral("tracks\\Loop.tktrack"));
         QCOMPARE(s.started.value(0).value(2), s.sim + QStringLiteral("Tracks/Loop.tktrack"));
@@ -245,7 +235,7 @@ private Q_SLOTS:
         s.simulatorWindow = 42;
         s.f.window->CheckApps();
         QVERIFY(s.f.window->SimulatorWasRunning());
-        QCOMPARE(s.status(), QStringLiteral("Riding Pack Of Loops..."));
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Riding Pack Of Loops..."));
 
         // The simulator closes while "Trakora Information..." is open: tmrCheckApps still ticks.
         s.simulatorWindow = 0;
@@ -257,16 +247,16 @@ private Q_SLOTS:
             cleanedUnderDialog = QTest::qWaitFor([&] { return !s.f.window->SimulatorWasRunning(); }, 5000);
             QTest::mouseClick(info->OkayButton(), Qt::LeftButton);
         });
-        s.menu("lblMenu1");
-        s.menu("lblViewMenu0");
+        s.f.ClickLabel("lblMenu1");
+        s.f.ClickLabel("lblViewMenu0");
 
         QVERIFY(cleanedUnderDialog);
         QCOMPARE(versions, (QStringList{"----", "----", "----"}));
         QCOMPARE(s.f.folder.listAll(), filesBefore);
-        QCOMPARE(s.status(), QStringLiteral("Ride over: 2 installed files removed."));
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Ride over: 2 installed files removed."));
         QVERIFY(s.f.window->HasPreview());
         s.f.window->CheckApps();
-        QCOMPARE(s.status(), QStringLiteral("Ride over: 2 installed files removed."));
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Ride over: 2 installed files removed."));
     }
 
     void toolsStartOnTheSelectedTrack_data()
@@ -283,12 +273,12 @@ private Q_SLOTS:
         TestFolder media;
         const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
         RideScene s({TestRecord(track, QStringLiteral("Big Loop"))});
-        s.pressRow(0);
-        s.menu(label.toLatin1().constData());
+        s.f.ClickRow(0);
+        s.f.ClickLabel(label);
         QCOMPARE(s.started, (QList<QStringList>{{s.sim + program, track}}));
 
         QVERIFY(QFile::remove(s.sim + program));
-        s.menu(label.toLatin1().constData());
+        s.f.ClickLabel(label);
         QCOMPARE(s.started.size(), 1);
     }
 
@@ -307,8 +297,8 @@ private Q_SLOTS:
         QFETCH(QUrl, address);
         UrlCatcher catcher;
         RideScene s({});
-        s.menu("lblMenu2");
-        s.menu(entry.toLatin1().constData());
+        s.f.ClickLabel("lblMenu2");
+        s.f.ClickLabel(entry);
         QCOMPARE(catcher.opened, QList<QUrl>{address});
     }
 };

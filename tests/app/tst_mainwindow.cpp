@@ -21,258 +21,239 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { frmMessageBox::ClearNextAnswers(); }
-    void firstStartAndShutdown();
-    void maximisedReopensMaximised();
-    void layoutNeverNegative_data();
-    void layoutNeverNegative();
-    void themeSizes();
-    void menuEnabledRules_data();
-    void menuEnabledRules();
-    void dropDownsFollowTheMouse();
-    void failedSaveKeepsTheWindowOpen();
-    void ctrlFSearches();
+
+    void firstStartAndShutdown()
+    {
+        MainWindowFixture f;
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/b.tktrack"), "Beta"),
+                         TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
+        frmMain& window = f.Open();
+
+        QCOMPARE(window.windowTitle(), QStringLiteral("Ridevault"));
+        QVERIFY(QDir(f.folder.filePath("Themes")).exists());
+        QCOMPARE(window.size(), QSize(640, 480));
+        QCOMPARE(window.pos(), QPoint((1280 - 640) / 2, (1024 - 480) / 2));
+        const ucAdvList* list = f.List();
+        QCOMPARE(list->ColumnCount(), 8);
+        QVERIFY(list->HideLastColumn());
+        const QList<int> widths{200, 100, 65, 65, 130, 50, 130};
+        for (int c = 0; c < 7; ++c)
+            QCOMPARE(list->ColumnWidth(c), widths[c] * 15);
+        // Filled and sorted by "Track Name"; nothing selected, the record commands off.
+        QCOMPARE(f.ListTitles(), (QStringList{"Alpha", "Beta"}));
+        QCOMPARE(f.StatusText(1), QStringLiteral("2 of 2"));
+        QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
+        QVERIFY(!f.Child<QLabel>("lblMenu3")->isEnabled());
+        QVERIFY(window.Timers().CheckAppsTimer().isActive());
+
+        // A user's column width and window rectangle come back at the next start.
+        f.state.Settings.ColumnWidths[1] = 999;  // stale: the list's own width is what is saved
+        window.resize(700, 500);
+        QVERIFY(f.Close());
+        AppSettings saved;
+        QVERIFY(LoadSettings(saved, f.ProgramFolder()));
+        QCOMPARE(saved.ColumnWidths[1], 100);
+        QCOMPARE(saved.WindowWidth, 700 * 15);
+        QCOMPARE(saved.WindowHeight, 500 * 15);
+        MediaTable table;
+        QVERIFY(LoadMediaDatabase(table, f.ProgramFolder()));
+        QCOMPARE(table.MediaCount(), 2);
+        f.Open();
+        QCOMPARE(f.window->size(), QSize(700, 500));
+    }
+
+    void maximisedReopensMaximised()
+    {
+        MainWindowFixture f;
+        f.WriteSettings([](AppSettings& s, Theme&) {
+            s.WindowLeft = 100 * 15;
+            s.WindowTop = 50 * 15;
+            s.WindowWidth = 500 * 15;
+            s.WindowHeight = 400 * 15;
+        });
+        f.Open();
+        QCOMPARE(f.window->pos(), QPoint(100, 50));
+        QCOMPARE(f.window->size(), QSize(500, 400));
+        f.window->showMaximized();
+        QTRY_VERIFY(f.window->isMaximized());
+        QVERIFY(f.Close());
+
+        f.Open();
+        QTRY_VERIFY(f.window->isMaximized());
+        // Restoring returns to the last normal rectangle: Qt holds it for the window, the settings
+        // keep it through the maximised run and write it again at the next close.
+        QCOMPARE(f.window->normalGeometry().size(), QSize(500, 400));
+        QVERIFY(f.Close());
+        AppSettings saved;
+        QVERIFY(LoadSettings(saved, f.ProgramFolder()));
+        QCOMPARE(saved.WindowState, 2);
+        QCOMPARE(QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
+                 QRect(100 * 15, 50 * 15, 500 * 15, 400 * 15));
+    }
+
+    void layoutNeverNegative_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("roomy") << QSize(900, 700);
+        QTest::newRow("narrow") << QSize(120, 700);
+        QTest::newRow("short") << QSize(900, 90);
+        QTest::newRow("tiny") << QSize(1, 1);
+    }
+    void layoutNeverNegative()
+    {
+        QFETCH(QSize, size);
+        MainWindowFixture f;
+        frmMain& window = f.Open();
+        window.resize(size);
+        QTRY_COMPARE(window.size(), size);
+        for (const QWidget* child : window.findChildren<QWidget*>()) {
+            QVERIFY2(child->width() >= 0 && child->height() >= 0, qPrintable(child->objectName()));
+        }
+        const ucAdvList* list = f.List();
+        const QWidget* search = f.Child<QWidget>("fmeSearchArea");
+        const ucStatusBar* status = f.Child<ucStatusBar>("sbMain");
+        if (size.height() >= 400) {
+            // 4 px below the search bar down to 4 px above the status bar.
+            QCOMPARE(list->y(), search->y() + search->height() + 4);
+            QCOMPARE(list->y() + list->height(), status->y() - 4);
+        } else {
+            QCOMPARE(list->height(), 0);
+        }
+        QCOMPARE(list->width(), std::max(size.width() - 8, 0));
+        QCOMPARE(status->y() + status->height(), size.height());
+        // "Folder" keeps 8 px to the right edge; "Ride!" ... "Folder" are 16 px apart.
+        const QLabel* folder = f.Child<QLabel>("lblMenu6");
+        const QLabel* terraform = f.Child<QLabel>("lblMenu5");
+        QCOMPARE(folder->x() + folder->width(), size.width() - 8);
+        QCOMPARE(terraform->x() + terraform->width() + 16, folder->x());
+    }
+
+    void themeSizes()
+    {
+        MainWindowFixture f;
+        f.WriteSettings([](AppSettings& s, Theme& t) {
+            t.PreviewWidth = 320;
+            t.PreviewHeight = 240;
+            s.ThemeName = QStringLiteral("Wide");
+            QVERIFY(QDir().mkpath(s.ThemePath));
+            QVERIFY(SaveTheme(t, s.ThemePath, s.ThemeName));
+        });
+        frmMain& window = f.Open();
+        const QWidget* preview = f.Child<QWidget>("pbPreview");
+        QCOMPARE(preview->size(), QSize(320, 240));
+        QCOMPARE(f.Child<QWidget>("fmePreviewBorder")->size(), QSize(324, 244));
+
+        // Applying the same theme again moves nothing.
+        QList<QRect> before;
+        const QList<QWidget*> children = window.findChildren<QWidget*>();
+        for (const QWidget* child : children)
+            before.append(child->geometry());
+        window.ApplyTheme();
+        for (int i = 0; i < children.size(); ++i)
+            QCOMPARE(children[i]->geometry(), before[i]);
+
+        // A larger menu font: a taller bar (line height + 8) and taller, wider drop-downs.
+        const QWidget* bar = f.Child<QWidget>("fmeMenuArea");
+        const QWidget* fileMenu = f.Child<QWidget>("fmeMenu0");
+        const QLabel* file = f.Child<QLabel>("lblMenu0");
+        const QSize barBefore = bar->size();
+        const QSize menuBefore = fileMenu->size();
+        f.state.CurrentTheme.MenuFont.SetSize(16);
+        window.ApplyTheme();
+        QVERIFY(bar->height() > barBefore.height());
+        QCOMPARE(bar->height(), file->height() + 8);
+        QVERIFY(fileMenu->height() > menuBefore.height());
+        QVERIFY(fileMenu->width() > menuBefore.width());
+        const QLabel* exit = f.Child<QLabel>("lblFileMenu3");
+        QCOMPARE(fileMenu->height(), exit->y() + exit->height() + 4);
+        QCOMPARE(fileMenu->width(), exit->width() + 16);
+    }
+
+    void menuEnabledRules_data()
+    {
+        QTest::addColumn<int>("selectedRow");  // -1: nothing clicked yet
+        QTest::addColumn<QString>("enabled");   // of "Ride!", "Edit", "Terraform", "Folder", the four boxes
+        QTest::newRow("nothing selected") << -1 << "00000000";
+        QTest::newRow("track") << 1 << "11111111";
+        QTest::newRow("package") << 0 << "10011111";
+    }
+    void menuEnabledRules()
+    {
+        QFETCH(int, selectedRow);
+        QFETCH(QString, enabled);
+        MainWindowFixture f;
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tkpack"), "A pack"),
+                         TestRecord(f.folder.filePath("m/b.tktrack"), "B track")});
+        f.Open();
+        if (selectedRow >= 0)
+            f.ClickRow(selectedRow);
+        QString actual;
+        for (int i = 3; i <= 6; ++i)
+            actual += f.Child<QWidget>(QStringLiteral("lblMenu%1").arg(i))->isEnabled() ? '1' : '0';
+        for (int i = 0; i < 4; ++i)
+            actual += f.Child<QWidget>(QStringLiteral("txtInfo%1").arg(i))->isEnabled() ? '1' : '0';
+        QCOMPARE(actual, enabled);
+    }
+
+    void dropDownsFollowTheMouseAndCtrlFSearches()
+    {
+        MainWindowFixture f;
+        frmMain& window = f.Open();
+        QLabel* file = f.Child<QLabel>("lblMenu0");
+        QLabel* help = f.Child<QLabel>("lblMenu2");
+        const QWidget* fileMenu = f.Child<QWidget>("fmeMenu0");
+        const QWidget* helpMenu = f.Child<QWidget>("fmeMenu2");
+
+        // Moving over a title does nothing while no drop-down is open.
+        QTest::mouseMove(help, QPoint(2, 2));
+        QCOMPARE(window.OpenMenuIndex(), -1);
+        QTest::mouseClick(file, Qt::LeftButton);
+        QCOMPARE(window.OpenMenuIndex(), 0);
+        QVERIFY(fileMenu->isVisible());
+        QCOMPARE(fileMenu->pos(), QPoint(file->x() - 4, f.Child<QWidget>("fmeMenuArea")->height() - 4));
+        QTest::mouseMove(help);
+        QCOMPARE(window.OpenMenuIndex(), 2);
+        QVERIFY(!fileMenu->isVisible());
+        QVERIFY(helpMenu->isVisible());
+        QTRY_VERIFY(helpMenu->hasFocus());
+        // Escape hands the focus to the list, which closes the drop-down.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(window.OpenMenuIndex(), -1);
+        QVERIFY(!helpMenu->isVisible());
+        QVERIFY(f.List()->hasFocus());
+
+        // An entry hides the drop-down before it acts: "Start Agressive File Scan".
+        QTest::mouseClick(file, Qt::LeftButton);
+        QTest::mouseClick(f.Child<QLabel>("lblFileMenu2"), Qt::LeftButton);
+        QVERIFY(!fileMenu->isVisible());
+        QCOMPARE(window.OpenMenuIndex(), -1);
+        QCOMPARE(window.Timers().FileScanTimer().interval(), 1);
+
+        // Ctrl+F goes to the search box.
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(f.Child<QLineEdit>("txtSearch")->hasFocus());
+    }
+
+    void failedSaveKeepsTheWindowOpen()
+    {
+        MainWindowFixture f;
+        f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
+        const QByteArray before = TestFolder::readFile(MediaDatabasePath(f.ProgramFolder()));
+        frmMain& window = f.Open();
+        // A folder where the settings file belongs: it cannot be written.
+        f.folder.createDir(kSettingsFileName);
+        frmMessageBox::SetNextAnswer(MessageAnswer::OK);
+        QVERIFY(!f.Close());
+        QCOMPARE(frmMessageBox::PendingAnswers(), 0);
+        QVERIFY(window.isVisible());
+        QCOMPARE(TestFolder::readFile(MediaDatabasePath(f.ProgramFolder())), before);
+
+        // Once the user made room, closing again saves and closes.
+        QVERIFY(QDir(f.folder.filePath(kSettingsFileName)).removeRecursively());
+        QVERIFY(f.Close());
+        QVERIFY(QFileInfo::exists(SettingsFilePath(f.ProgramFolder())));
+    }
 };
-
-void TestMainWindow::firstStartAndShutdown()
-{
-    MainWindowFixture f;
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/b.tktrack"), "Beta"),
-                     TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
-    frmMain& window = f.Open();
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("Ridevault"));
-    QVERIFY(QDir(f.folder.filePath("Themes")).exists());
-    QCOMPARE(window.size(), QSize(640, 480));
-    QCOMPARE(window.pos(), QPoint((1280 - 640) / 2, (1024 - 480) / 2));
-    const ucAdvList* list = f.List();
-    QCOMPARE(list->ColumnCount(), 8);
-    QVERIFY(list->HideLastColumn());
-    const QList<int> widths{200, 100, 65, 65, 130, 50, 130};
-    for (int c = 0; c < 7; ++c)
-        QCOMPARE(list->ColumnWidth(c), widths[c] * 15);
-    // Filled and sorted by "Track Name"; nothing selected, the record commands off.
-    QCOMPARE(f.ListTitles(), (QStringList{"Alpha", "Beta"}));
-    QCOMPARE(f.Child<ucStatusBar>("sbMain")->FieldText(1), QStringLiteral("2 of 2"));
-    QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
-    QVERIFY(!f.Child<QLabel>("lblMenu3")->isEnabled());
-    QVERIFY(window.Timers().CheckAppsTimer().isActive());
-
-    // A user's column width and window rectangle come back at the next start.
-    f.state.Settings.ColumnWidths[1] = 999;  // stale: the list's own width is what is saved
-    window.resize(700, 500);
-    QVERIFY(f.Close());
-    AppSettings saved;
-    QVERIFY(LoadSettings(saved, f.ProgramFolder()));
-    QCOMPARE(saved.ColumnWidths[1], 100);
-    QCOMPARE(saved.WindowWidth, 700 * 15);
-    QCOMPARE(saved.WindowHeight, 500 * 15);
-    MediaTable table;
-    QVERIFY(LoadMediaDatabase(table, f.ProgramFolder()));
-    QCOMPARE(table.MediaCount(), 2);
-    f.Open();
-    QCOMPARE(f.window->size(), QSize(700, 500));
-}
-
-void TestMainWindow::maximisedReopensMaximised()
-{
-    MainWindowFixture f;
-    f.WriteSettings([](AppSettings& s, Theme&) {
-        s.WindowLeft = 100 * 15;
-        s.WindowTop = 50 * 15;
-        s.WindowWidth = 500 * 15;
-        s.WindowHeight = 400 * 15;
-    });
-    f.Open();
-    QCOMPARE(f.window->pos(), QPoint(100, 50));
-    QCOMPARE(f.window->size(), QSize(500, 400));
-    f.window->showMaximized();
-    QTRY_VERIFY(f.window->isMaximized());
-    QVERIFY(f.Close());
-
-    f.Open();
-    QTRY_VERIFY(f.window->isMaximized());
-    // Restoring returns to the last normal rectangle: Qt holds it for the window, the settings
-    // keep it through the maximised run and write it again at the next close.
-    QCOMPARE(f.window->normalGeometry().size(), QSize(500, 400));
-    QVERIFY(f.Close());
-    AppSettings saved;
-    QVERIFY(LoadSettings(saved, f.ProgramFolder()));
-    QCOMPARE(saved.WindowState, 2);
-    QCOMPARE(QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
-             QRect(100 * 15, 50 * 15, 500 * 15, 400 * 15));
-}
-
-void TestMainWindow::layoutNeverNegative_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("roomy") << QSize(900, 700);
-    QTest::newRow("narrow") << QSize(120, 700);
-    QTest::newRow("short") << QSize(900, 90);
-    QTest::newRow("tiny") << QSize(1, 1);
-}
-
-void TestMainWindow::layoutNeverNegative()
-{
-    QFETCH(QSize, size);
-    MainWindowFixture f;
-    frmMain& window = f.Open();
-    window.resize(size);
-    QTRY_COMPARE(window.size(), size);
-    for (const QWidget* child : window.findChildren<QWidget*>()) {
-        QVERIFY2(child->width() >= 0 && child->height() >= 0, qPrintable(child->objectName()));
-    }
-    const ucAdvList* list = f.List();
-    const QWidget* search = f.Child<QWidget>("fmeSearchArea");
-    const ucStatusBar* status = f.Child<ucStatusBar>("sbMain");
-    if (size.height() >= 400) {
-        // 4 px below the search bar down to 4 px above the status bar.
-        QCOMPARE(list->y(), search->y() + search->height() + 4);
-        QCOMPARE(list->y() + list->height(), status->y() - 4);
-    } else {
-        QCOMPARE(list->height(), 0);
-    }
-    QCOMPARE(list->width(), std::max(size.width() - 8, 0));
-    QCOMPARE(status->y() + status->height(), size.height());
-    // "Folder" keeps 8 px to the right edge; "Ride!" ... "Folder" are 16 px apart.
-    const QLabel* folder = f.Child<QLabel>("lblMenu6");
-    const QLabel* terraform = f.Child<QLabel>("lblMenu5");
-    QCOMPARE(folder->x() + folder->width(), size.width() - 8);
-    QCOMPARE(terraform->x() + terraform->width() + 16, folder->x());
-}
-
-void TestMainWindow::themeSizes()
-{
-    MainWindowFixture f;
-    f.WriteSettings([](AppSettings& s, Theme& t) {
-        t.PreviewWidth = 320;
-        t.PreviewHeight = 240;
-        s.ThemeName = QStringLiteral("Wide");
-        QVERIFY(QDir().mkpath(s.ThemePath));
-        QVERIFY(SaveTheme(t, s.ThemePath, s.ThemeName));
-    });
-    frmMain& window = f.Open();
-    const QWidget* preview = f.Child<QWidget>("pbPreview");
-    QCOMPARE(preview->size(), QSize(320, 240));
-    QCOMPARE(f.Child<QWidget>("fmePreviewBorder")->size(), QSize(324, 244));
-
-    // Applying the same theme again moves nothing.
-    QList<QRect> before;
-    const QList<QWidget*> children = window.findChildren<QWidget*>();
-    for (const QWidget* child : children)
-        before.append(child->geometry());
-    window.ApplyTheme();
-    for (int i = 0; i < children.size(); ++i)
-        QCOMPARE(children[i]->geometry(), before[i]);
-
-    // A larger menu font: a taller bar (line height + 8) and taller, wider drop-downs.
-    const QWidget* bar = f.Child<QWidget>("fmeMenuArea");
-    const QWidget* fileMenu = f.Child<QWidget>("fmeMenu0");
-    const QLabel* file = f.Child<QLabel>("lblMenu0");
-    const QSize barBefore = bar->size();
-    const QSize menuBefore = fileMenu->size();
-    f.state.CurrentTheme.MenuFont.SetSize(16);
-    window.ApplyTheme();
-    QVERIFY(bar->height() > barBefore.height());
-    QCOMPARE(bar->height(), file->height() + 8);
-    QVERIFY(fileMenu->height() > menuBefore.height());
-    QVERIFY(fileMenu->width() > menuBefore.width());
-    const QLabel* exit = f.Child<QLabel>("lblFileMenu3");
-    QCOMPARE(fileMenu->height(), exit->y() + exit->height() + 4);
-    QCOMPARE(fileMenu->width(), exit->width() + 16);
-}
-
-void TestMainWindow::menuEnabledRules_data()
-{
-    QTest::addColumn<int>("selectedRow");  // -1: nothing clicked yet
-    QTest::addColumn<QString>("enabled");   // of "Ride!", "Edit", "Terraform", "Folder", the four boxes
-    QTest::newRow("nothing selected") << -1 << "00000000";
-    QTest::newRow("track") << 1 << "11111111";
-    QTest::newRow("package") << 0 << "10011111";
-}
-
-void TestMainWindow::menuEnabledRules()
-{
-    QFETCH(int, selectedRow);
-    QFETCH(QString, enabled);
-    MainWindowFixture f;
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tkpack"), "A pack"),
-                     TestRecord(f.folder.filePath("m/b.tktrack"), "B track")});
-    f.Open();
-    if (selectedRow >= 0) {
-        ucAdvList* list = f.List();
-        const QRect cell = list->HeaderCellRect(0);
-        QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(cell.center().x(), list->RowsTop() + selectedRow * list->RowPitch() + 2));
-    }
-    QString actual;
-    for (int i = 3; i <= 6; ++i)
-        actual += f.Child<QWidget>(QStringLiteral("lblMenu%1").arg(i))->isEnabled() ? '1' : '0';
-    for (int i = 0; i < 4; ++i)
-        actual += f.Child<QWidget>(QStringLiteral("txtInfo%1").arg(i))->isEnabled() ? '1' : '0';
-    QCOMPARE(actual, enabled);
-}
-
-void TestMainWindow::dropDownsFollowTheMouse()
-{
-    MainWindowFixture f;
-    frmMain& window = f.Open();
-    QLabel* file = f.Child<QLabel>("lblMenu0");
-    QLabel* help = f.Child<QLabel>("lblMenu2");
-    const QWidget* fileMenu = f.Child<QWidget>("fmeMenu0");
-    const QWidget* helpMenu = f.Child<QWidget>("fmeMenu2");
-
-    // Moving over a title does nothing while no drop-down is open.
-    QTest::mouseMove(help, QPoint(2, 2));
-    QCOMPARE(window.OpenMenuIndex(), -1);
-    QTest::mouseClick(file, Qt::LeftButton);
-    QCOMPARE(window.OpenMenuIndex(), 0);
-    QVERIFY(fileMenu->isVisible());
-    QCOMPARE(fileMenu->pos(), QPoint(file->x() - 4, f.Child<QWidget>("fmeMenuArea")->height() - 4));
-    QTest::mouseMove(help);
-    QCOMPARE(window.OpenMenuIndex(), 2);
-    QVERIFY(!fileMenu->isVisible());
-    QVERIFY(helpMenu->isVisible());
-    QTRY_VERIFY(helpMenu->hasFocus());
-    // Escape hands the focus to the list, which closes the drop-down.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(window.OpenMenuIndex(), -1);
-    QVERIFY(!helpMenu->isVisible());
-    QVERIFY(f.List()->hasFocus());
-
-    // An entry hides the drop-down before it acts: "Start Agressive File Scan".
-    QTest::mouseClick(file, Qt::LeftButton);
-    QTest::mouseClick(f.Child<QLabel>("lblFileMenu2"), Qt::LeftButton);
-    QVERIFY(!fileMenu->isVisible());
-    QCOMPARE(window.OpenMenuIndex(), -1);
-    QCOMPARE(window.Timers().FileScanTimer().interval(), 1);
-}
-
-void TestMainWindow::failedSaveKeepsTheWindowOpen()
-{
-    MainWindowFixture f;
-    f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
-    const QByteArray before = TestFolder::readFile(MediaDatabasePath(f.ProgramFolder()));
-    frmMain& window = f.Open();
-    // A folder where the settings file belongs: it cannot be written.
-    f.folder.createDir(kSettingsFileName);
-    frmMessageBox::SetNextAnswer(MessageAnswer::OK);
-    QVERIFY(!f.Close());
-    QCOMPARE(frmMessageBox::PendingAnswers(), 0);
-    QVERIFY(window.isVisible());
-    QCOMPARE(TestFolder::readFile(MediaDatabasePath(f.ProgramFolder())), before);
-
-    // Once the user made room, closing again saves and closes.
-    QVERIFY(QDir(f.folder.filePath(kSettingsFileName)).removeRecursively());
-    QVERIFY(f.Close());
-    QVERIFY(QFileInfo::exists(SettingsFilePath(f.ProgramFolder())));
-}
-
-void TestMainWindow::ctrlFSearches()
-{
-    MainWindowFixture f;
-    frmMain& window = f.Open();
-    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
-    QTRY_VERIFY(f.Child<QLineEdit>("txtSearch")->hasFocus());
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
