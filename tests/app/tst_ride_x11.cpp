@@ -3,7 +3,7 @@
 // installed track, the stand-in is closed, and within two monitor ticks the simulator folder is
 // byte for byte what it was, the installed-files list is gone, and the ride is in the saved database.
 
-#include "TestFolder.h"
+#include "MainWindowFixture.h"
 #include "RidevaultProcess.h"
 #include "X11Windows.h"
 
@@ -11,12 +11,10 @@
 #include "ride/FindWindowByTitle.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageWriter.h"
-#include "settings/DefaultSettings.h"
-#include "settings/SettingsFile.h"
 
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMap>
 #include <QProcess>
 #include <QTest>
@@ -50,43 +48,31 @@ class TestRideX11 : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") || QGuiApplication::platformName() != QLatin1String("xcb"))
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || QApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display (the test command starts Xvfb)");
     }
 
     void packageRideFromTheListIsCleanedUpAfterTheSimulatorCloses()
     {
-        TestFolder root;
-        const QString sim = root.createDir(QStringLiteral("sim")) + QLatin1Char('/');
+        MainWindowFixture root;
+        const QString sim = root.folder.createDir(QStringLiteral("sim")) + QLatin1Char('/');
         for (const char* folder : {"Data", "Objects", "Screenshots", "Tracks"})
-            root.createDir(QStringLiteral("sim/") + QLatin1String(folder));
-        root.createFile(QStringLiteral("sim/Tracks/Old Favourite.tktrack"), "the user's own track");
+            root.folder.createDir(QStringLiteral("sim/") + QLatin1String(folder));
+        root.folder.createFile(QStringLiteral("sim/Tracks/Old Favourite.tktrack"), "the user's own track");
         const QString simulator = sim + QStringLiteral("TrakoraSimulator.exe");
         QVERIFY(QFile::copy(QStringLiteral(RV_STANDIN_SIMULATOR), simulator));
         QVERIFY(QFile(simulator).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
-        const QString package = root.filePath(QStringLiteral("media/Night Loop.tkpack"));
-        root.createDir(QStringLiteral("media"));
+        const QString package = root.folder.createDir(QStringLiteral("media")) + QStringLiteral("/Night Loop.tkpack");
         QVERIFY(WritePackageFile(package, {{QStringLiteral("objects\\night\\"), QStringLiteral("lamp.obj"), "lamp"},
                                            {QStringLiteral("data\\"), QStringLiteral("night.sky"), "stars"},
                                            {QStringLiteral("tracks\\"), QStringLiteral("Night Loop.tktrack"), "loop"}}));
-        const QString program = root.createDir(QStringLiteral("program")) + QLatin1Char('/');
-        AppSettings settings;
-        Theme theme;
-        SetDefaultSettings(settings, theme, ScreenMetrics(), program, [] { return QString(); });
-        settings.SimulatorPath = sim;
-        settings.MediaPaths.clear();
-        QVERIFY(SaveSettings(settings, program));
-        MediaRecord record;
-        record.FilePath = package;
-        record.FileType = FileTypePackage;
-        record.TypeName = TypeNameOf(FileTypePackage);
-        record.AddDate = QStringLiteral("01/02/2005 03:04:05");
-        record.RideCount = 4;
-        record.Title = QStringLiteral("Night Loop");
-        MediaTable table;
-        table.Append(record);
-        QVERIFY(SaveMediaDatabase(table, program));
+        const QString program = root.ProgramFolder();
+        root.WriteSettings([&](AppSettings& settings, Theme&) {
+            settings.SimulatorPath = sim;
+            settings.MediaPaths.clear();
+        });
+        root.WriteDatabase({TestRecord(package, QStringLiteral("Night Loop"), QString(), 4)});
         const QMap<QString, QByteArray> before = Snapshot(sim);
 
         QProcess ridevault;
