@@ -153,12 +153,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, answer);
         QFETCH(bool, pressOkay);
-        QFETCH(bool, result);
-        QFETCH(QString, value);
         frmInputBox::SetNextAnswer(answer, pressOkay);
         QString text = QStringLiteral("Start");
-        QCOMPARE(frmInputBox::GetInput(text, QString(), QStringLiteral("Title:"), nullptr, false, false), result);
-        QCOMPARE(text, value);
+        QTEST(frmInputBox::GetInput(text, QString(), QStringLiteral("Title:"), nullptr, false, false), "result");
+        QTEST(text, "value");
         QCOMPARE(frmInputBox::PendingAnswers(), 0);
     }
 };

@@ -203,14 +203,10 @@ private Q_SLOTS:
         expected.ThemeName = QStringLiteral("Night");
         expected.SimulatorPath = QStringLiteral("/typed/sim");
         expected.MediaPaths = kMediaPaths;
-        QCOMPARE(f.settings.SimulatorPath, QStringLiteral("/typed/sim"));
-        QCOMPARE(f.settings.ThemeName, QStringLiteral("Night"));
-        QCOMPARE(f.settings.NameTrimSpaces, false);
-        QCOMPARE(f.settings.NameDashFilter, false);
+        QCOMPARE(f.settings, expected);
         // ColumnWidths(7) is never stored, so the file holds the rest.
         expected.ColumnWidths[7] = 0;
-        AppSettings file = f.FileSettings();
-        QCOMPARE(file, expected);
+        QCOMPARE(f.FileSettings(), expected);
         QCOMPARE(f.theme, NightTheme());
         QCOMPARE(f.applied, 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
