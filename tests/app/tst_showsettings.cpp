@@ -1,7 +1,8 @@
 // "View" -> "Settings...": the settings dialog opens modally over the main window on the program's
-// own settings, its "Editor" opens the theme editor over the dialog, a theme saved there shows on the
-// main window and in the dialog's theme list at once, and the information panel is filled again when
-// the dialog closes, whether by "OK" (saved) or "Cancel" (read back).
+// own settings, its "Editor" opens the theme editor over the dialog; Apply and Save there show the
+// edited theme on the main window, Save writes it and it is in the dialog's theme list at once; the
+// picker's previous colours outlive the editor; and the information panel is filled again when the
+// dialog closes, whether by "OK" (saved) or "Cancel" (read back).
 
 #include "MainWindowFixture.h"
 
@@ -16,6 +17,7 @@
 #include "dialogs/frmSettings.h"
 #include "settings/AppPaths.h"
 #include "settings/SettingsFile.h"
+#include "theme/ThemeFile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -44,6 +46,8 @@ private Q_SLOTS:
         QCOMPARE(f.state.Selection.SelectedMediaIndex, 0);
         f.Child<QLineEdit>("txtInfo0")->setText(QStringLiteral("not stored"));
 
+        frmMain& window = *f.window;
+        const OleColor forest = RgbColor(20, 120, 40);
         QWidget* dialogOwner = nullptr;
         QWidget* editorOwner = nullptr;
         QWidget* settingsDialog = nullptr;
@@ -53,8 +57,11 @@ private Q_SLOTS:
             settingsDialog = dialog;
             frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
                 editorOwner = editor.parentWidget();
-                frmColorPicker::SetNextAnswer(RgbColor(20, 120, 40));
+                frmColorPicker::SetNextAnswer(forest);
                 LeftClick(editor.Swatch(frmEditTheme::ColorFrame::Window, 0));
+                QVERIFY(window.palette().color(QPalette::Window) != QColor(20, 120, 40));
+                LeftClick(editor.ApplyButton());
+                QCOMPARE(window.palette().color(QPalette::Window), QColor(20, 120, 40));
                 frmInputBox::SetNextAnswer(QStringLiteral("Forest"), true);
                 LeftClick(editor.SaveButton());
                 LeftClick(editor.ExitButton());
@@ -72,12 +79,29 @@ private Q_SLOTS:
         QVERIFY(editorOwner);
         QCOMPARE(editorOwner, settingsDialog);
         QVERIFY2(offered.contains(QStringLiteral("Forest")), qPrintable(offered.join(QLatin1Char(','))));
-        QCOMPARE(f.window->palette().color(QPalette::Window), QColor(20, 120, 40));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(20, 120, 40));
+        QCOMPARE(f.state.CurrentTheme.WindowFace, forest);
+        Theme saved;
+        QVERIFY(LoadTheme(saved, f.state.Settings.ThemePath, QStringLiteral("Forest")));
+        QCOMPARE(saved, f.state.CurrentTheme);
         QCOMPARE(f.Child<QLineEdit>("txtInfo0")->text(), QStringLiteral("Beta"));
         QCOMPARE(f.state.Settings.NameDashFilter, !okay);
         AppSettings onDisk;
         QVERIFY(ReadSettingsFile(SettingsFilePath(f.ProgramFolder()), onDisk));
         QCOMPARE(onDisk.NameDashFilter, !okay);
+        QCOMPARE(onDisk.ThemeName, okay ? QStringLiteral("Forest") : QStringLiteral("Default"));
+
+        // The next editor's picker offers the colour confirmed in the last one.
+        frmEditTheme::SetNextAction([&](frmEditTheme& editor) {
+            frmColorPicker::SetNextAnswer(std::nullopt);
+            LeftClick(editor.Swatch(frmEditTheme::ColorFrame::List, 0));
+            const auto pickers = editor.findChildren<frmColorPicker*>();
+            QCOMPARE(pickers.size(), 1);
+            QCOMPARE(pickers[0]->PreviousSwatch(0)->BackColor(), forest);
+        });
+        window.EditTheme(&window);
+        QCOMPARE(frmEditTheme::PendingActions(), 0);
+        QCOMPARE(f.state.RecentColors.At(0), forest);
     }
 };
 
