@@ -5,6 +5,7 @@
 // and the simulator's window are stand-ins the test controls.
 
 #include "MainWindowFixture.h"
+#include "MessageBoxReader.h"
 #include "ModalDriver.h"
 #include "UrlCatcher.h"
 
@@ -128,24 +129,16 @@ private Q_SLOTS:
         const QByteArray databaseBefore = s.database();
         const QStringList simBefore = s.f.folder.listAll();
 
-        QString shownText, shownTitle;
-        QImage shownIcon, expectedIcon;
-        WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
-            shownText = box->MessageText();
-            shownTitle = box->windowTitle();
-            for (const QLabel* label : box->findChildren<QLabel*>())
-                if (label->geometry() == box->IconRect())
-                    shownIcon = label->pixmap().toImage();
-            expectedIcon = StandardIcon(icon, box->style()).pixmap(box->IconRect().size()).toImage();
-            QTest::mouseClick(box->Button(0), Qt::LeftButton);
-        });
+        ShownMessage shown;
+        ReadNextMessageBox(shown, MessageAnswer::OK);
         s.f.ClickLabel("lblMenu3");
 
         // The box shows the CR LF of the text as one line break.
-        QCOMPARE(shownText, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        QCOMPARE(shownTitle, title);
-        QVERIFY(!shownIcon.isNull());
-        QCOMPARE(shownIcon, expectedIcon);
+        QCOMPARE(shown.text, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(shown.caption, title);
+        QCOMPARE(shown.buttons, QList<int>{0});  // OK
+        QVERIFY(!shown.iconImage.isNull());
+        QCOMPARE(shown.iconImage, StandardIcon(icon, QApplication::style()).pixmap(shown.iconImage.size()).toImage());
         QVERIFY(s.f.state.Media.MediaList[0] == recordBefore);
         QCOMPARE(s.rowCells(0), rowBefore);
         QCOMPARE(s.database(), databaseBefore);

@@ -8,6 +8,7 @@
 #include "controls/ucTextButton.h"
 #include "dialogs/frmMessageBox.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -17,6 +18,7 @@ struct ShownMessage {
     QString caption;
     QList<int> buttons;  // answer indices, left to right
     bool icon = false;
+    QImage iconImage;
 };
 
 // `shown` is filled when the box opens; `press` is then given with the box's own button, or with its
@@ -24,7 +26,8 @@ struct ShownMessage {
 inline void ReadNextMessageBox(ShownMessage& shown, MessageAnswer press, const QList<MessageAnswer>& later = {})
 {
     WhenModalOpens<frmMessageBox>([&shown, press, later](frmMessageBox* box) {
-        shown = {box->MessageText(), box->windowTitle(), box->VisibleButtonsLeftToRight(), box->HasIcon()};
+        shown = {box->MessageText(), box->windowTitle(), box->VisibleButtonsLeftToRight(), box->HasIcon(),
+                 box->IconImage()};
         for (MessageAnswer answer : later)
             frmMessageBox::SetNextAnswer(answer);
         if (press == MessageAnswer::Closed)

@@ -142,7 +142,7 @@ private Q_SLOTS:
         }
     }
 
-    void largeViewSize_data()
+    void okayWritesEverySetting_data()
     {
         QTest::addColumn<QSize>("stored");
         QTest::addColumn<int>("selected");
@@ -154,9 +154,12 @@ private Q_SLOTS:
         QTest::newRow("320 x 240 exactly") << QSize(320, 240) << 0 << -1 << QSize(320, 240);
         QTest::newRow("wider than all, 1024 high") << QSize(5000, 1024) << 4 << -1 << QSize(1280, 1024);
         QTest::newRow("800 x 600 chosen") << QSize(640, 480) << 1 << 2 << QSize(800, 600);
+        QTest::newRow("1024 x 768 chosen") << QSize(320, 240) << 0 << 3 << QSize(1024, 768);
         QTest::newRow("1600 x 1200 chosen") << QSize(320, 240) << 0 << 5 << QSize(1600, 1200);
     }
-    void largeViewSize()
+    // The large-preview option shown for the stored size, and what "OK" writes into the settings and
+    // the file from every control; it also loads and applies the chosen theme.
+    void okayWritesEverySetting()
     {
         QFETCH(QSize, stored);
         QFETCH(int, selected);
@@ -167,26 +170,14 @@ private Q_SLOTS:
         f.settings.LargeViewHeight = stored.height();
         frmSettings dialog(f.settings, f.theme, f.Context());
         QCOMPARE(CheckedOption(dialog), selected);
-        if (chosen < 0) {
+        if (chosen < 0)
             QCOMPARE(dialog.LargeViewSizeOptionButton(selected)->text(),
                      QStringLiteral("%1 x %2").arg(saved.width()).arg(saved.height()));
-        }
-        if (chosen >= 0)
+        else
             QTest::mouseClick(dialog.LargeViewSizeOptionButton(chosen), Qt::LeftButton);
-        LeftClick(dialog.OkayButton());
-        QCOMPARE(QSize(f.settings.LargeViewWidth, f.settings.LargeViewHeight), saved);
-        const AppSettings file = f.FileSettings();
-        QCOMPARE(QSize(file.LargeViewWidth, file.LargeViewHeight), saved);
-    }
-
-    void okayWritesEverySettingAndAppliesTheTheme()
-    {
-        Fixture f;
-        frmSettings dialog(f.settings, f.theme, f.Context());
         QCOMPARE(dialog.NameSchemeCheck(3)->text(), QStringLiteral("Use Filename Filter:  TITLE [*] (AUTHOR)"));
         dialog.NameSchemeCheck(1)->setChecked(false);
         dialog.NameSchemeCheck(4)->setChecked(false);
-        QTest::mouseClick(dialog.LargeViewSizeOptionButton(3), Qt::LeftButton);
         dialog.ThemeList()->setCurrentRow(1);
         // Typed without a final separator, and stored so.
         dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim"));
@@ -198,8 +189,8 @@ private Q_SLOTS:
         expected.NameAutoFormat = true;
         expected.NameBracketFilter = true;
         expected.NameDashFilter = false;
-        expected.LargeViewWidth = 1024;
-        expected.LargeViewHeight = 768;
+        expected.LargeViewWidth = saved.width();
+        expected.LargeViewHeight = saved.height();
         expected.ThemeName = QStringLiteral("Night");
         expected.SimulatorPath = QStringLiteral("/typed/sim");
         expected.MediaPaths = kMediaPaths;
