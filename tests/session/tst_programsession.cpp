@@ -16,12 +16,12 @@ namespace {
 
 const ScreenMetrics kScreen{1024, 768, 15.0, 15.0};
 
-QString NoSimulator() { return QString(); }
-
-AppState StateIn(const TestFolder& folder)
+// The state start-up loads from the folder.
+AppState LoadedFrom(const TestFolder& folder)
 {
     AppState state;
     state.ProgramFolder = folder.path();  // without a separator, as a user might give it
+    LoadProgramState(state, kScreen, [] { return QString(); });
     return state;
 }
 
@@ -33,16 +33,13 @@ private Q_SLOTS:
     void firstStartUsesDefaults();
     void savedSettingsAndTheme_data();
     void savedSettingsAndTheme();
-    void shutdownSavesDatabaseWidthsAndSettings();
-    void failedSavesAreReported();
+    void shutdownSavesAndReportsWhatFailed();
 };
 
 void TestProgramSession::firstStartUsesDefaults()
 {
     TestFolder folder;
-    AppState state = StateIn(folder);
-    LoadProgramState(state, kScreen, NoSimulator);
-
+    AppState state = LoadedFrom(folder);
     QVERIFY(QDir(folder.filePath("Themes")).exists());
     QCOMPARE(state.ProgramFolder, folder.path() + QDir::separator());
     // 640 x 480 pixels centred on a 1024 x 768 screen, in twips.
@@ -96,19 +93,20 @@ void TestProgramSession::savedSettingsAndTheme()
     else
         folder.createFile("Ridevault.rvltdat", settingsBytes.toLatin1());
 
-    AppState state = StateIn(folder);
-    LoadProgramState(state, kScreen, NoSimulator);
+    const AppState state = LoadedFrom(folder);
     QCOMPARE(state.Settings.WindowState == 2, expectSettingsLoaded);
     QCOMPARE(state.Settings.ThemePath, ThemesFolderPath(state.ProgramFolder));
     QCOMPARE(state.CurrentTheme, expectSavedTheme ? dark : DefaultTheme());
     QCOMPARE(state.Settings.ThemeName, expectThemeName);
 }
 
-void TestProgramSession::shutdownSavesDatabaseWidthsAndSettings()
+// Shutdown saves the database, the list's column widths and the settings. A folder standing where a
+// file should be makes that save fail, as a full disk would: it is reported, and the other save still
+// happens.
+void TestProgramSession::shutdownSavesAndReportsWhatFailed()
 {
     TestFolder folder;
-    AppState state = StateIn(folder);
-    LoadProgramState(state, kScreen, NoSimulator);
+    AppState state = LoadedFrom(folder);
     state.Settings.ColumnWidths[7] = 77;
     MediaRecord r;
     r.FilePath = "/m/a.tktrack";
@@ -126,22 +124,15 @@ void TestProgramSession::shutdownSavesDatabaseWidthsAndSettings()
     MediaTable table;
     QVERIFY(LoadMediaDatabase(table, state.ProgramFolder));
     QCOMPARE(table.MediaList, state.Media.MediaList);
-}
 
-void TestProgramSession::failedSavesAreReported()
-{
-    // A folder standing where a file should be makes that save fail, as a full disk would; the
-    // other save still happens.
-    TestFolder folder;
-    AppState state = StateIn(folder);
-    LoadProgramState(state, kScreen, NoSimulator);
+    QVERIFY(QFile::remove(MediaDatabasePath(state.ProgramFolder)));
     folder.createDir("Ridevault.rvltdb");
+    QVERIFY(QFile::remove(SettingsFilePath(state.ProgramFolder)));
     QCOMPARE(SaveProgramState(state, {}), QStringList{MediaDatabasePath(state.ProgramFolder)});
     QVERIFY(QFile::exists(SettingsFilePath(state.ProgramFolder)));
 
-    folder.createDir("Ridevault.rvltdat.x");
-    QDir(folder.path()).remove("Ridevault.rvltdat");
-    QDir(folder.path()).rename("Ridevault.rvltdat.x", "Ridevault.rvltdat");
+    QVERIFY(QFile::remove(SettingsFilePath(state.ProgramFolder)));
+    folder.createDir("Ridevault.rvltdat");
     QCOMPARE(SaveProgramState(state, {}).size(), 2);
 }
 
