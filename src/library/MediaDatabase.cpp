@@ -1,5 +1,6 @@
 #include "library/MediaDatabase.h"
 
+#include "platform/NarrowText.h"
 #include "platform/ProgramFolder.h"
 #include "recordio/BinaryFileIO.h"
 #include "recordio/DamagedCopy.h"
@@ -16,7 +17,33 @@ namespace {
 // The smallest possible record: eight empty texts and two numbers.
 constexpr qint64 kMinRecordBytes = 8 * 4 + 2 * 4;
 
-DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, QString* error)
+// One text field read record after record. A text that repeats the field's last non-empty one
+// (the add date of every file one scan found in the same second, a rating, an author's name) shares
+// that string instead of decoding it again: fewer allocations and less memory for a large library.
+// Strings share their text only until one of them is changed, so an edit of one record stays its own.
+class RepeatedText {
+public:
+    QString Read(BinaryFileIO& io, qint32& pos)
+    {
+        const QByteArrayView bytes = io.ReadStringBytes(pos);
+        if (bytes.isEmpty())
+            return {};
+        if (bytes != m_bytes) {
+            m_bytes = bytes;
+            m_text = FromNarrowText(bytes.data(), bytes.size());
+        }
+        return m_text;
+    }
+
+private:
+    QByteArrayView m_bytes;  // inside the loaded buffer, which outlives every read
+    QString m_text;
+};
+
+// Decodes the whole file into `out`, or leaves `out` as it was. With `pathHashes`, each record's
+// path is hashed for the table's index as it is decoded, while it is still in the cache.
+DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, std::vector<quint32>* pathHashes,
+                        QString* error)
 {
     auto fail = [error](DatabaseRead why, const char* text) {
         if (error)
@@ -35,24 +62,36 @@ DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, QString
         const qint32 count = io.ReadLong(pos);
         if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
             return fail(DatabaseRead::Damaged, "damaged database: impossible record count");
-        std::vector<MediaRecord> records(count);
-        for (MediaRecord& r : records) {
-            r.FilePath = io.ReadString(pos);
+        // Each record is made where it will stay and filled at once, so the table's memory is
+        // written in one pass (the count is bounded by the file's size above).
+        std::vector<MediaRecord> records;
+        records.reserve(count);
+        std::vector<quint32> hashes;
+        if (pathHashes)
+            hashes.reserve(count);
+        RepeatedText filePath, addDate, rideDate, packTrack, title, author, rating, notes;
+        for (qint32 i = 0; i < count; ++i) {
+            MediaRecord& r = records.emplace_back();
+            r.FilePath = filePath.Read(io, pos);
+            if (pathHashes)
+                hashes.push_back(PathIndex::HashOf(r.FilePath));
             r.FileType = io.ReadLong(pos);
-            r.AddDate = io.ReadString(pos);
+            r.AddDate = addDate.Read(io, pos);
             r.RideCount = io.ReadLong(pos);
-            r.RideDate = io.ReadString(pos);
-            r.PackTrack = io.ReadString(pos);
-            r.Title = io.ReadString(pos);
-            r.Author = io.ReadString(pos);
-            r.Rating = io.ReadString(pos);
-            r.Notes = io.ReadString(pos);
+            r.RideDate = rideDate.Read(io, pos);
+            r.PackTrack = packTrack.Read(io, pos);
+            r.Title = title.Read(io, pos);
+            r.Author = author.Read(io, pos);
+            r.Rating = rating.Read(io, pos);
+            r.Notes = notes.Read(io, pos);
             r.TypeName = TypeNameOf(r.FileType);
         }
         // The loaded buffer carries one extra zero byte behind the file; a read into it is damage.
         if (pos > io.FileBufferLength())
             return fail(DatabaseRead::Damaged, "damaged database: ends inside a record");
         out = std::move(records);
+        if (pathHashes)
+            *pathHashes = std::move(hashes);
         return DatabaseRead::Loaded;
     } catch (const RecordReadError&) {
         return fail(DatabaseRead::Damaged, "damaged database: ends inside a record");
@@ -109,9 +148,13 @@ bool LoadMediaDatabase(MediaTable& table, const QString& programFolder)
 {
     const QString path = MediaDatabasePath(programFolder);
     std::vector<MediaRecord> records;
-    switch (ReadMediaDatabaseFile(path, records)) {
+    std::vector<quint32> pathHashes;
+    const DatabaseRead read = ReadRecordFile(path, DatabaseRead::Missing, nullptr, [&](BinaryFileIO& io) {
+        return DecodeInto(io, records, &pathHashes, nullptr);
+    });
+    switch (read) {
     case DatabaseRead::Loaded:
-        table.Replace(std::move(records));
+        table.Replace(std::move(records), pathHashes);
         return true;
     case DatabaseRead::Missing:
         return false;
@@ -133,12 +176,12 @@ bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder)
 DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRecord>& records, QString* error)
 {
     return ReadRecordFile(filePath, DatabaseRead::Missing, error,
-                          [&](BinaryFileIO& io) { return DecodeInto(io, records, error); });
+                          [&](BinaryFileIO& io) { return DecodeInto(io, records, nullptr, error); });
 }
 
 DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>& records, QString* error)
 {
-    return DecodeRecordBytes(bytes, [&](BinaryFileIO& io) { return DecodeInto(io, records, error); });
+    return DecodeRecordBytes(bytes, [&](BinaryFileIO& io) { return DecodeInto(io, records, nullptr, error); });
 }
 
 QByteArray EncodeMediaDatabase(const MediaTable& table)

@@ -14,18 +14,9 @@ QString TypeNameOf(qint32 fileType)
     }
 }
 
-void MediaTable::IndexPath(const QString& path) { ++m_pathCount[CaseInsensitiveKey{path}]; }
-
-void MediaTable::UnindexPath(const QString& path)
-{
-    const auto it = m_pathCount.find(CaseInsensitiveKey{path});
-    if (it != m_pathCount.end() && --it.value() <= 0)
-        m_pathCount.erase(it);
-}
-
 void MediaTable::Append(MediaRecord record)
 {
-    IndexPath(record.FilePath);
+    m_paths.Insert(record.FilePath, MediaCount());
     MediaList.push_back(std::move(record));
 }
 
@@ -35,42 +26,43 @@ void MediaTable::Replace(std::vector<MediaRecord> records)
     RebuildPathIndex();
 }
 
+void MediaTable::Replace(std::vector<MediaRecord> records, const std::vector<quint32>& pathHashes)
+{
+    MediaList = std::move(records);
+    m_paths.IndexAll(pathHashes);
+}
+
 void MediaTable::RemoveMediaRecord(qint32 index)
 {
-    if (index < 0 || index >= MediaCount())
-        return;
-    UnindexPath(MediaList[index].FilePath);
-    MediaList.erase(MediaList.begin() + index);
+    if (index >= 0 && index < MediaCount())
+        RemoveMediaRecords({index});
 }
 
 void MediaTable::RemoveMediaRecords(const std::vector<qint32>& indices)
 {
-    std::vector<bool> drop(MediaList.size(), false);
+    constexpr qint32 kDropped = -1;
+    std::vector<qint32> newNumber(MediaList.size(), 0);
     for (qint32 i : indices)
         if (i >= 0 && i < MediaCount())
-            drop[i] = true;
+            newNumber[i] = kDropped;
     qint32 kept = 0;
     for (qint32 i = 0; i < MediaCount(); ++i) {
-        if (drop[i]) {
-            UnindexPath(MediaList[i].FilePath);
+        if (newNumber[i] == kDropped)
             continue;
-        }
         if (kept != i)
             MediaList[kept] = std::move(MediaList[i]);
-        ++kept;
+        newNumber[i] = kept++;
     }
     MediaList.resize(kept);
+    m_paths.Renumber(newNumber);
 }
 
 bool MediaTable::ContainsPath(const QString& path) const
 {
-    return m_pathCount.contains(CaseInsensitiveKey{path});
+    return m_paths.Contains(path, [this](qint32 record) { return QStringView(MediaList[record].FilePath); });
 }
 
 void MediaTable::RebuildPathIndex()
 {
-    m_pathCount.clear();
-    m_pathCount.reserve(MediaList.size());
-    for (const MediaRecord& r : MediaList)
-        IndexPath(r.FilePath);
+    m_paths.IndexAll(MediaCount(), [this](qint32 record) { return QStringView(MediaList[record].FilePath); });
 }

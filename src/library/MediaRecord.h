@@ -1,9 +1,8 @@
 #pragma once
 // One catalogued track or package file, and the table of all of them.
 
-#include "library/CaseInsensitiveKey.h"
+#include "library/PathIndex.h"
 
-#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -44,9 +43,9 @@ QString TypeNameOf(qint32 fileType);
 
 // MediaList/MediaCount: every known record, addressed by its index from 0.
 //
-// Beside the records the table keeps a case-insensitive index of their paths so that "is this
-// file already known?" costs the same with 100,000 records as with ten. Records are added and
-// removed through the table; code that changes a record's FilePath in place calls
+// Beside the records the table keeps a case-insensitive index of their paths (PathIndex), so that
+// "is this file already known?" costs the same with 100,000 records as with ten. Records are added
+// and removed through the table; code that changes a record's FilePath in place calls
 // RebuildPathIndex() afterwards.
 class MediaTable {
 public:
@@ -58,6 +57,8 @@ public:
     void Append(MediaRecord record);
     // Replaces every record (after a load), re-indexing them.
     void Replace(std::vector<MediaRecord> records);
+    // The same with each record's PathIndex::HashOf(FilePath) already known, in record order.
+    void Replace(std::vector<MediaRecord> records, const std::vector<quint32>& pathHashes);
     // Removes the record at index; later records move one slot down. Out-of-range does nothing.
     void RemoveMediaRecord(qint32 index);
     // Removes every record whose index is in `indices` in one pass (validation drops many at once).
@@ -68,10 +69,5 @@ public:
     void RebuildPathIndex();
 
 private:
-    void IndexPath(const QString& path);
-    void UnindexPath(const QString& path);
-
-    // Path, compared ignoring letter case (shared with the record, never copied) -> number of
-    // records with it.
-    QHash<CaseInsensitiveKey, qint32> m_pathCount;
+    PathIndex m_paths;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <bit>
 #include <cstring>
@@ -35,7 +36,9 @@ bool BinaryFileIO::LoadBuffer(const QString& path)
     const qint64 size = file.size();
     if (size < 0 || size >= std::numeric_limits<qint32>::max())
         return false;
-    QByteArray bytes(size + 1, '\0');
+    // The file's bytes land in the buffer as they are read; only the zero byte behind them is set.
+    QByteArray bytes(size + 1, Qt::Uninitialized);
+    bytes.data()[size] = '\0';
     if (file.read(bytes.data(), size) != size)
         return false;
     m_buffer = std::move(bytes);
@@ -47,8 +50,9 @@ void BinaryFileIO::LoadBytes(QByteArrayView bytes)
 {
     ClearBuffer();
     const qsizetype size = std::min<qsizetype>(bytes.size(), std::numeric_limits<qint32>::max() - 1);
-    m_buffer = QByteArray(size + 1, '\0');
+    m_buffer = QByteArray(size + 1, Qt::Uninitialized);
     std::memcpy(m_buffer.data(), bytes.data(), size);
+    m_buffer.data()[size] = '\0';
     m_fileBufferLength = static_cast<qint32>(size);
 }
 
@@ -92,20 +96,15 @@ char* BinaryFileIO::Put(qint32& position, qint32 count)
 
 void BinaryFileIO::StoreLong(char* at, quint32 bits) const
 {
-    for (int i = 0; i < 4; ++i) {
-        const int shift = m_bigEndian ? 8 * (3 - i) : 8 * i;
-        at[i] = static_cast<char>((bits >> shift) & 0xFF);
-    }
+    if (m_bigEndian)
+        qToBigEndian(bits, at);
+    else
+        qToLittleEndian(bits, at);
 }
 
 quint32 BinaryFileIO::FetchLong(const char* at) const
 {
-    quint32 bits = 0;
-    for (int i = 0; i < 4; ++i) {
-        const int shift = m_bigEndian ? 8 * (3 - i) : 8 * i;
-        bits |= quint32(static_cast<unsigned char>(at[i])) << shift;
-    }
-    return bits;
+    return m_bigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
 }
 
 bool BinaryFileIO::ReadBoolean(qint32& position) { return ReadByte(position) != 0; }
@@ -132,13 +131,27 @@ QString BinaryFileIO::ReadChars(qint32& position, qint32 count)
     return FromNarrowText(Take(position, count), count);
 }
 
+QByteArrayView BinaryFileIO::ReadStringBytes(qint32& position)
+{
+    // The hottest read of every load: the count and the text are checked against the end together,
+    // and the position moves only when both are there.
+    const qint64 size = m_buffer.size();
+    if (position < 0 || qint64(position) + 4 > size)
+        throw RecordReadError("read past the end of the file");
+    const char* at = m_buffer.constData() + position;
+    const qint32 count = static_cast<qint32>(FetchLong(at));
+    if (count < 0)
+        throw RecordReadError("negative text length");
+    if (qint64(position) + 4 + count > size)
+        throw RecordReadError("read past the end of the file");
+    position += 4 + count;
+    return QByteArrayView(at + 4, count);
+}
+
 QString BinaryFileIO::ReadString(qint32& position)
 {
-    qint32 at = position;
-    const qint32 count = ReadLong(at);
-    QString text = ReadChars(at, count);
-    position = at;
-    return text;
+    const QByteArrayView bytes = ReadStringBytes(position);
+    return FromNarrowText(bytes.data(), bytes.size());
 }
 
 QString BinaryFileIO::ReadTag(qint32& position)

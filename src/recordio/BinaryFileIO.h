@@ -48,6 +48,8 @@ public:
     float ReadSingle(qint32& position);
     QString ReadChars(qint32& position, qint32 count);
     QString ReadString(qint32& position);
+    // The stored bytes of a text that ReadString would decode, checked and skipped the same way.
+    QByteArrayView ReadStringBytes(qint32& position);
     QString ReadTag(qint32& position);
     // Raw bytes (for compressed package entries); bounds-checked like every read.
     QByteArrayView ReadBytes(qint32& position, qint32 count);

@@ -1,6 +1,8 @@
 // Record creation: refusals, type and date stamp, and the title/author derivation rules.
 
 #include "library/AddMediaRecord.h"
+#include "library/MediaDatabase.h"
+#include "TestFolder.h"
 
 #include <QTest>
 
@@ -127,12 +129,21 @@ void TestAddMediaRecord::indexIgnoresLetterCaseInAnyScript()
     QVERIFY(AddMediaRecord(table, stored, kAllOn));
     QCOMPARE(table.ContainsPath(asked), known);
     QCOMPARE(AddMediaRecord(table, asked, kAllOn), !known);
-    // A load rebuilds the index from the records.
-    MediaTable loaded;
-    loaded.Replace(table.MediaList);
-    QVERIFY(loaded.ContainsPath(stored) && loaded.ContainsPath(asked));
-    loaded.RemoveMediaRecord(50);
-    QVERIFY(!loaded.ContainsPath(stored));
+    // A load indexes the records afresh, from the file as the program loads it and from records
+    // in memory; a removal renumbers the records behind it without losing their paths.
+    TestFolder dir;
+    QVERIFY(SaveMediaDatabase(table, dir.path()));
+    MediaTable fromFile, fromRecords;
+    QVERIFY(LoadMediaDatabase(fromFile, dir.path()));
+    fromRecords.Replace(table.MediaList);
+    for (MediaTable* loaded : {&fromFile, &fromRecords}) {
+        QVERIFY(loaded->ContainsPath(stored) && loaded->ContainsPath(asked));
+        loaded->RemoveMediaRecord(10);
+        QVERIFY(loaded->ContainsPath(asked));
+        QVERIFY(!loaded->ContainsPath(QStringLiteral("/media/other 10.tktrack")));
+        loaded->RemoveMediaRecord(49);
+        QVERIFY(!loaded->ContainsPath(stored));
+    }
 }
 
 void TestAddMediaRecord::typesByExtensionAndStampsDate_data()
