@@ -28,18 +28,8 @@ Theme DistinctTheme()
 class tst_colorgroup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void groupsOfTheTheme()
-    {
-        const Theme t = DistinctTheme();
-        QCOMPARE(t.WindowGroup(), (ColorGroup{t.WindowFace, t.WindowText, t.WindowHighlight, t.WindowBrightHighlight,
-                                              t.WindowShadow, t.WindowDarkShadow}));
-        QCOMPARE(t.ButtonGroup(), (ColorGroup{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
-                                              t.ButtonShadow, t.ButtonDarkShadow}));
-        QCOMPARE(t.HeaderGroup(), (ColorGroup{t.HeaderFace, t.HeaderText, t.HeaderHighlight, t.HeaderBrightHighlight,
-                                              t.HeaderShadow, t.HeaderDarkShadow}));
-    }
-
-    void frameAndButtonTakeAGroup()
+    // The main window gives its list's buttons the window group, so the list reads all six of it.
+    void groupsReachTheirControls()
     {
         const Theme t = DistinctTheme();
         ucFrame frame;
@@ -55,29 +45,21 @@ private Q_SLOTS:
                                   button.ColorBrightHighlight(), button.ColorShadow(), button.ColorDarkShadow()}),
                  (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight, t.ButtonShadow,
                                   t.ButtonDarkShadow}));
-    }
 
-    void listTakesButtonAndHeaderGroups()
-    {
-        const Theme t = DistinctTheme();
         ucAdvList list;
         const OleColor systemFace = list.Color(AdvListColor::ButtonFace);
-        list.SetButtonColors(t.ButtonGroup());
+        list.SetButtonColors(t.WindowGroup());
         QCOMPARE(list.Color(AdvListColor::ButtonFace), systemFace);  // ignored without CustomColors
-
         list.SetCustomColors(true);
-        list.SetButtonColors(t.ButtonGroup());
+        list.SetButtonColors(t.WindowGroup());
         list.SetHeaderColors(t.HeaderGroup());
-        using C = AdvListColor;
-        const QList<C> order{C::ButtonFace, C::ButtonText, C::ButtonHighlight, C::ButtonBrightHighlight, C::ButtonShadow,
-                             C::ButtonDarkShadow, C::HeaderFace, C::HeaderText, C::HeaderHighlight,
-                             C::HeaderBrightHighlight, C::HeaderShadow, C::HeaderDarkShadow};
         QList<OleColor> got;
-        for (C which : order)
-            got.append(list.Color(which));
-        QCOMPARE(got, (QList<OleColor>{t.ButtonFace, t.ButtonText, t.ButtonHighlight, t.ButtonBrightHighlight,
-                                       t.ButtonShadow, t.ButtonDarkShadow, t.HeaderFace, t.HeaderText, t.HeaderHighlight,
-                                       t.HeaderBrightHighlight, t.HeaderShadow, t.HeaderDarkShadow}));
+        for (int i = int(AdvListColor::ButtonFace); i < kAdvListColorCount; ++i)
+            got.append(list.Color(AdvListColor(i)));
+        // In the list's own order: face, text, shadow, dark shadow, highlight, bright highlight.
+        QCOMPARE(got, (QList<OleColor>{t.WindowFace, t.WindowText, t.WindowShadow, t.WindowDarkShadow,
+                                       t.WindowHighlight, t.WindowBrightHighlight, t.HeaderFace, t.HeaderText,
+                                       t.HeaderShadow, t.HeaderDarkShadow, t.HeaderHighlight, t.HeaderBrightHighlight}));
     }
 };
 
