@@ -61,8 +61,6 @@ private Q_SLOTS:
         ucTabContainer container;
         container.resize(50, 40);
         container.SetCOLOR_BACKGROUND(background);
-        QCOMPARE(container.COLOR_HIGHLIGHT(), highlight);
-        QCOMPARE(container.Color_ShadowDark(), shadowDark);
         const QImage image = Render(container);
         QCOMPARE(image.pixel(0, 20), Rgb(highlight));
         QCOMPARE(image.pixel(49, 20), Rgb(shadowDark));
