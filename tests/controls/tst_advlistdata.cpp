@@ -129,19 +129,6 @@ private Q_SLOTS:
         }
     }
 
-    void headerClicksCycleDirection()
-    {
-        AdvListData data = TableOf({"a"});
-        QList<bool> directions;
-        for (const int column : {1, 1, 1, 0, 0}) {
-            bool descending = true;
-            QCOMPARE(data.HeaderClickSort(column, &descending), column);
-            data.SortByColumn(column, descending);
-            directions << descending;
-        }
-        QCOMPARE(directions, (QList<bool>{false, true, false, false, true}));
-    }
-
     void addRowSplitsAtCrLf_data()
     {
         QTest::addColumn<QString>("captions");
