@@ -4,7 +4,7 @@
 #include "Gallery.h"
 #include "ThemeEditorGallery.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QTest>
@@ -16,11 +16,17 @@ private Q_SLOTS:
     {
         const GalleryShots shots = RenderGallery();
         QHash<QString, QImage> byName;
+        int listStates = 0;  // the list's states share one size
         for (const auto& [name, image] : shots) {
             QVERIFY2(!image.isNull(), qPrintable(name));
             QVERIFY2(!byName.contains(name), qPrintable(name));
             byName.insert(name, image);
+            if (name.startsWith(QLatin1String("advlist_"))) {
+                QCOMPARE(image.size(), QSize(560, 260));
+                ++listStates;
+            }
         }
+        QCOMPARE(listStates, 14);
         for (const char* name : {"frame_styles", "textbutton_states", "statusbar_two_fields", "tabs_four",
                                  "dib_stretched", "messagebox_icon0_application", "messagebox_icon1_warning",
                                  "messagebox_icon2_question", "messagebox_icon3_error", "messagebox_icon4_information",
@@ -63,6 +69,20 @@ private Q_SLOTS:
             }
             QVERIFY2(colours.size() > 2, qPrintable(it->first));
         }
+
+        // The dark list: list background inside the rows, header face in the first header cell, the
+        // workspace colour on the vertical bar's back when filled.
+        const QImage list = byName.value(QStringLiteral("advlist_dark_filled"));
+        QCOMPARE(list.pixelColor(300, 240), QColor(30, 30, 34));
+        QCOMPARE(list.pixelColor(120, 5), QColor(74, 58, 40));
+        QCOMPARE(list.pixelColor(548, 120).rgb(), QColor(48, 48, 54).rgb());
+        QVERIFY(byName.value(QStringLiteral("advlist_dark_empty")).pixelColor(548, 120) != QColor(48, 48, 54));
+        // The second header cell starts at 152 px: raised (outer top-left in the header highlight)
+        // when released, sunken (outer top-left in the header dark shadow) while pressed.
+        QCOMPARE(list.pixelColor(152, 10), QColor(104, 84, 60));
+        const QImage pressed = byName.value(QStringLiteral("advlist_dark_pressed_header"));
+        QCOMPARE(pressed.pixelColor(152, 10), QColor(20, 14, 8));
+        QCOMPARE(pressed.pixelColor(153, 10), QColor(42, 32, 20));
     }
 };
 
