@@ -242,70 +242,52 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(at + QPoint(6, 8)), face);
     }
 
+    // The focused list takes its window's wheel as well as its own, once; another window keeps its
+    // wheel, and a list without the focus takes none.
     void wheelNeedsFocusAndSetting()
-    {
-        ucAdvList list;
-        Prepare(list, 10, 100);
-        list.SetMouseWheelStep(-3);
-        QCOMPARE(list.MouseWheelStep(), 0);
-        list.SetMouseWheelStep(4);
-
-        list.clearFocus();
-        Wheel(list, -120);
-        QCOMPARE(list.VerticalBar().Value, 0);  // no focus
-
-        list.activateWindow();
-        list.setFocus();
-        QTRY_VERIFY(list.hasFocus());
-        Wheel(list, -120);
-        QCOMPARE(list.VerticalBar().Value, 4);
-        Wheel(list, -60);
-        Wheel(list, -60);
-        QCOMPARE(list.VerticalBar().Value, 8);
-        Wheel(list, 120);
-        QCOMPARE(list.VerticalBar().Value, 4);
-
-        // Switching the wheel off counts from the next focus change.
-        list.SetMouseWheelEnabled(false);
-        Wheel(list, -120);
-        QCOMPARE(list.VerticalBar().Value, 8);
-        list.clearFocus();
-        list.setFocus();
-        QTRY_VERIFY(list.hasFocus());
-        Wheel(list, -120);
-        QCOMPARE(list.VerticalBar().Value, 8);
-    }
-
-    void focusedListTakesTheWindowsWheel()
     {
         QWidget window;
         auto* list = new ucAdvList(&window);
         auto* panel = new QWidget(&window);
         panel->setGeometry(420, 0, 100, 100);
+        panel->setFocusPolicy(Qt::StrongFocus);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         Prepare(*list, 10, 100);
-        list->SetMouseWheelStep(3);
+        list->SetMouseWheelStep(-3);
+        QCOMPARE(list->MouseWheelStep(), 0);
+        list->SetMouseWheelStep(4);
         window.activateWindow();
+        panel->setFocus();
+        QTRY_VERIFY(panel->hasFocus());
+        Wheel(*list, -120);
+        QCOMPARE(list->VerticalBar().Value, 0);
+
         list->setFocus();
         QTRY_VERIFY(list->hasFocus());
-
+        Wheel(*list, -120);
+        QCOMPARE(list->VerticalBar().Value, 4);
+        Wheel(*list, -60);
+        Wheel(*list, -60);
+        QCOMPARE(list->VerticalBar().Value, 8);
+        Wheel(*list, 120);
+        QCOMPARE(list->VerticalBar().Value, 4);
         Wheel(*panel, -120);
-        QCOMPARE(list->VerticalBar().Value, 3);
-        Wheel(*list, -120);  // once, not again through the window
-        QCOMPARE(list->VerticalBar().Value, 6);
-
-        QWidget other;  // another window keeps its wheel
+        QCOMPARE(list->VerticalBar().Value, 8);
+        QWidget other;
         Wheel(other, -120);
-        QCOMPARE(list->VerticalBar().Value, 6);
+        QCOMPARE(list->VerticalBar().Value, 8);
 
+        // Switching the wheel off counts from the next focus change.
         list->SetMouseWheelEnabled(false);
-        panel->setFocusPolicy(Qt::StrongFocus);
+        Wheel(*list, -120);
+        QCOMPARE(list->VerticalBar().Value, 12);
         panel->setFocus();
         list->setFocus();
         QTRY_VERIFY(list->hasFocus());
+        Wheel(*list, -120);
         Wheel(*panel, -120);
-        QCOMPARE(list->VerticalBar().Value, 6);
+        QCOMPARE(list->VerticalBar().Value, 12);
     }
 
     void headerClickReportsItsColumn_data()
