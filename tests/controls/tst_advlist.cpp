@@ -30,6 +30,15 @@ private Q_SLOTS:
         QCOMPARE(down[1][1].toInt(), -1);  // slots 18 and 19 are empty
         QCOMPARE(list.ListIndex(), 24);
 
+        // A current row is scrolled to the top as far as the range allows; no current row keeps the view.
+        // Where the current row lands is the table test's.
+        list.SetListIndex(3);
+        QCOMPARE(list.VerticalBar().Value, 3);
+        list.SetListIndex(1000);
+        QCOMPARE(list.VerticalBar().Value, 7);
+        list.SetListIndex(-4);
+        QCOMPARE(list.VerticalBar().Value, 7);
+
         list.ScrollList(-100);
         QCOMPARE(list.VerticalBar().Value, 0);
         // Twenty rows fit: no bar, no offset.
@@ -37,19 +46,6 @@ private Q_SLOTS:
             list.RemoveRow(0);
         QVERIFY(!list.VerticalBar().Shown);
         QCOMPARE(list.VerticalBar().Value, 0);
-    }
-
-    // Where the current row lands is the table test's; here, how far the view follows it.
-    void listIndexScrollsToTop()
-    {
-        ucAdvList list;
-        Prepare(list, 10, 30);
-        list.SetListIndex(12);
-        QCOMPARE(list.VerticalBar().Value, 12);
-        list.SetListIndex(1000);
-        QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);
-        list.SetListIndex(-4);
-        QCOMPARE(list.VerticalBar().Value, list.VerticalBar().Maximum);  // no current row: the view stays
     }
 
     void heldMoreButtonRepeats()
