@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 
 class tst_inputbox : public QObject {
@@ -43,63 +42,31 @@ private Q_SLOTS:
         QVERIFY(box.OkayButton()->isEnabled());
     }
 
-    void typingFilter_data()
-    {
-        QTest::addColumn<bool>("anyCharacter");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
-        const QString all = QStringLiteral("a\\b/c<d>e:f|g\"h*i?j");
-        QTest::newRow("file-name characters dropped") << false << all << QStringLiteral("abcdefghij");
-        QTest::newRow("any character allowed") << true << all << all;
-        QTest::newRow("ordinary text untouched") << false << QStringLiteral("My Ride (v2) #1") << QStringLiteral("My Ride (v2) #1");
-    }
-    void typingFilter()
-    {
-        QFETCH(bool, anyCharacter);
-        QFETCH(QString, typed);
-        QFETCH(QString, expected);
-        frmInputBox box;
-        box.Prepare(QString(), QString(), QStringLiteral("Title:"), true, anyCharacter);
-        QTest::keyClicks(box.Input(), typed);
-        QCOMPARE(box.Input()->text(), expected);
-        QCOMPARE(box.CurrentText(), expected);
-    }
-
-    void emptyDisablesOkayAndEnter()
-    {
-        frmInputBox box;
-        box.Prepare(QStringLiteral("x"), QString(), QStringLiteral("Title:"), false, false);
-        QSignalSpy finished(&box, &QDialog::finished);
-        QVERIFY(box.OkayButton()->isEnabled());
-        QTest::keyClick(box.Input(), Qt::Key_Backspace);
-        QVERIFY(!box.OkayButton()->isEnabled());
-        QTest::keyClick(box.Input(), Qt::Key_Return);
-        QCOMPARE(finished.size(), 0);
-        QCOMPARE(box.Answer(), qint16(-1));
-        QTest::keyClick(box.Input(), Qt::Key_Y);
-        QVERIFY(box.OkayButton()->isEnabled());
-
-        // With empty text allowed, "OK" stays enabled.
-        frmInputBox relaxed;
-        relaxed.Prepare(QString(), QString(), QStringLiteral("Title:"), true, false);
-        QVERIFY(relaxed.OkayButton()->isEnabled());
-    }
-
     void endings_data()
     {
+        QTest::addColumn<QString>("allowed");    // "empty", "any character" or neither
         QTest::addColumn<QStringList>("steps");  // typed into the open box
         QTest::addColumn<QString>("then");       // a button clicked, or the close box
         QTest::addColumn<QString>("value");      // afterwards; "Dusk" is where it started
-        QTest::newRow("enter takes what replaced the selection") << QStringList{"Night", "{Enter}"} << "" << "Night";
-        QTest::newRow("escape cancels") << QStringList{"x", "{Esc}"} << "" << "Dusk";
-        QTest::newRow("tab to OK, space") << QStringList{"x", "{Tab}", "{Space}"} << "" << "x";
-        QTest::newRow("tab twice to Cancel, enter") << QStringList{"x", "{Tab}", "{Tab}", "{Return}"} << "" << "Dusk";
-        QTest::newRow("appended, ? dropped, OK") << QStringList{"{End}", " 2?"} << "OK" << "Dusk 2";
-        QTest::newRow("Cancel keeps the value") << QStringList{"changed"} << "Cancel" << "Dusk";
-        QTest::newRow("close box keeps the value") << QStringList{"changed"} << "close" << "Dusk";
+        const QString all = QStringLiteral("a\\b/c<d>e:f|g\"h*i?j");
+        QTest::newRow("enter takes what replaced the selection") << "" << QStringList{"Night", "{Enter}"} << "" << "Night";
+        QTest::newRow("escape cancels") << "" << QStringList{"x", "{Esc}"} << "" << "Dusk";
+        QTest::newRow("tab to OK, space") << "" << QStringList{"x", "{Tab}", "{Space}"} << "" << "x";
+        QTest::newRow("tab twice to Cancel, enter") << "" << QStringList{"x", "{Tab}", "{Tab}", "{Return}"} << "" << "Dusk";
+        QTest::newRow("appended, ? dropped, OK") << "" << QStringList{"{End}", " 2?"} << "OK" << "Dusk 2";
+        QTest::newRow("Cancel keeps the value") << "" << QStringList{"changed"} << "Cancel" << "Dusk";
+        QTest::newRow("close box keeps the value") << "" << QStringList{"changed"} << "close" << "Dusk";
+        QTest::newRow("file-name characters dropped") << "" << QStringList{all, "{Enter}"} << "" << "abcdefghij";
+        QTest::newRow("any character allowed") << "any character" << QStringList{all, "{Enter}"} << "" << all;
+        QTest::newRow("ordinary text untouched") << "" << QStringList{"My Ride (v2) #1", "{Enter}"} << "" << "My Ride (v2) #1";
+        // Emptied, Enter and "OK" do nothing until a key brings text back.
+        QTest::newRow("empty: enter ignored") << "" << QStringList{"{Backspace}", "{Return}", "Y", "{Return}"} << "" << "Y";
+        QTest::newRow("empty: OK disabled") << "" << QStringList{"{Backspace}"} << "OK" << "Dusk";
+        QTest::newRow("empty allowed: OK takes it") << "empty" << QStringList{"{Backspace}"} << "OK" << "";
     }
     void endings()
     {
+        QFETCH(QString, allowed);
         QFETCH(QStringList, steps);
         QFETCH(QString, then);
         QFETCH(QString, value);
@@ -114,7 +81,8 @@ private Q_SLOTS:
                 box->reject();
         });
         QString text = QStringLiteral("Dusk");
-        QCOMPARE(frmInputBox::GetInput(text, QString(), QStringLiteral("Title:"), nullptr, false, false),
+        QCOMPARE(frmInputBox::GetInput(text, QString(), QStringLiteral("Title:"), nullptr, allowed == QLatin1String("empty"),
+                                       allowed == QLatin1String("any character")),
                  value != QLatin1String("Dusk"));
         QCOMPARE(text, value);
     }
