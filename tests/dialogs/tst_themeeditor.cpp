@@ -128,14 +128,13 @@ private Q_SLOTS:
     void dirtyFlag()
     {
         QFETCH(QStringList, steps);
-        QFETCH(bool, dirty);
         QFETCH(int, applied);
         Fixture f;
         frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
         QCOMPARE(editor.ThemeDirty(), false);
         for (const QString& step : steps)
             Step(editor, step);
-        QCOMPARE(editor.ThemeDirty(), dirty);
+        QTEST(editor.ThemeDirty(), "dirty");
         QCOMPARE(f.applied, applied);
         QCOMPARE(PendingAnswers(), 0);
         // The editor works on copies: the theme changes only on Apply or Save.
@@ -159,7 +158,6 @@ private Q_SLOTS:
     {
         QFETCH(QSize, size);
         QFETCH(int, option);
-        QFETCH(QSize, stored);
         Fixture f;
         f.theme.PreviewWidth = size.width();
         f.theme.PreviewHeight = size.height();
@@ -173,53 +171,85 @@ private Q_SLOTS:
         });
         frmEditTheme::EditTheme(f.theme, f.settings, f.previous, f.ApplyHook(), nullptr);
         QVERIFY(ran);
-        QCOMPARE(QSize(f.theme.PreviewWidth, f.theme.PreviewHeight), stored);
+        QTEST(QSize(f.theme.PreviewWidth, f.theme.PreviewHeight), "stored");
         QCOMPARE(f.applied, 1);
     }
 
-    void save_data()
+    void saveAndExit_data()
     {
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<MessageAnswer>("answer");  // to "Overwrite exiting theme?", if asked
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("a new name") << false << MessageAnswer::OK << true;
-        QTest::newRow("overwrite: Yes") << true << MessageAnswer::Yes << true;
-        QTest::newRow("overwrite: No keeps the editor dirty") << true << MessageAnswer::No << false;
-        QTest::newRow("overwrite: Cancel") << true << MessageAnswer::Cancel << false;
-        QTest::newRow("overwrite: box closed") << true << MessageAnswer::Closed << false;
+        QTest::addColumn<QString>("how");  // the Save or Exit button, or the window's close box
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QList<MessageAnswer>>("answers");  // to the questions, in the order they are asked
+        QTest::addColumn<QString>("name");  // typed at the name prompt; "" cancels it
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");  // under that name, with the changes
+        using A = MessageAnswer;
+        // A colour, a font and the preview size, so the file written shows each of them.
+        const QStringList edits{"pick", "font", "preview"};
+        QTest::newRow("Save, a new name") << "save" << edits << QList<A>{} << "Mine" << false << true;
+        QTest::newRow("Save, overwrite Yes") << "save" << edits << QList<A>{A::Yes} << "Taken" << false << true;
+        QTest::newRow("Save, overwrite No stays dirty") << "save" << edits << QList<A>{A::No} << "Taken" << false << false;
+        QTest::newRow("Save, overwrite Cancel") << "save" << edits << QList<A>{A::Cancel} << "Taken" << false << false;
+        QTest::newRow("Save, overwrite box closed") << "save" << edits << QList<A>{A::Closed} << "Taken" << false << false;
+        QTest::newRow("Exit clean: no question") << "exit" << QStringList{} << QList<A>{} << "" << true << false;
+        QTest::newRow("Exit, Cancel stays") << "exit" << edits << QList<A>{A::Cancel} << "" << false << false;
+        QTest::newRow("Exit, No closes unsaved") << "exit" << edits << QList<A>{A::No} << "" << true << false;
+        QTest::newRow("Exit, question closed: closes") << "exit" << edits << QList<A>{A::Closed} << "" << true << false;
+        QTest::newRow("Exit, Yes saves and closes") << "exit" << edits << QList<A>{A::Yes} << "Mine" << true << true;
+        QTest::newRow("Exit, Yes, name cancelled") << "exit" << edits << QList<A>{A::Yes} << "" << false << false;
+        QTest::newRow("Exit, Yes, overwrite No") << "exit" << edits << QList<A>{A::Yes, A::No} << "Taken" << false << false;
+        QTest::newRow("Exit after Apply asks") << "exit" << QStringList{"pick", "apply"} << QList<A>{A::Cancel} << "" << false
+                                               << false;
+        QTest::newRow("close box asks too") << "close" << edits << QList<A>{A::Cancel} << "" << false << false;
     }
-    void save()
+    void saveAndExit()
     {
-        QFETCH(bool, exists);
-        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, how);
+        QFETCH(QStringList, changes);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, name);
+        QFETCH(bool, closed);
         QFETCH(bool, saved);
         Fixture f;
         f.settings.ThemeName = QStringLiteral("Old");
-        const QByteArray before("not a theme yet");
-        if (exists)
-            f.folder.createFile(QStringLiteral("Mine.rvltt"), before);
+        const QByteArray taken("someone else's theme");
+        f.folder.createFile(QStringLiteral("Taken.rvltt"), taken);
         frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
         editor.show();
-        for (const char* step : {"pick", "font", "preview"})
-            Step(editor, QLatin1String(step));
+        for (const QString& step : changes)
+            Step(editor, step);
         ShownMessage shown;
-        if (exists)
-            ReadNextMessageBox(shown, answer);
-        Step(editor, QStringLiteral("save"));
+        if (!answers.isEmpty())
+            ReadNextMessageBox(shown, answers[0], answers.mid(1));
+        // Save asks for the name first; Exit only after Yes to saving.
+        const bool save = how == QLatin1String("save");
+        if (save || answers.value(0) == MessageAnswer::Yes)
+            frmInputBox::SetNextAnswer(name, !name.isEmpty());
+        if (how == QLatin1String("close"))
+            editor.close();
+        else
+            LeftClick(save ? editor.SaveButton() : editor.ExitButton());
         QCOMPARE(PendingAnswers(), 0);
-        if (exists) {
-            QCOMPARE(shown.text, QStringLiteral("Theme Already Exists!\nOverwrite exiting theme?"));
-            QCOMPARE(shown.caption, QStringLiteral("Theme Exists..."));
+        if (!answers.isEmpty()) {
+            QCOMPARE(shown.text, save ? QStringLiteral("Theme Already Exists!\nOverwrite exiting theme?")
+                                      : QStringLiteral("There are unsaved changes to the current theme!\nSave theme?"));
+            QCOMPARE(shown.caption, save ? QStringLiteral("Theme Exists...") : QStringLiteral("Unsaved Changes..."));
             QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
             QVERIFY(shown.icon);
         }
-        QVERIFY(editor.isVisible());
-        QCOMPARE(editor.ThemeDirty(), !saved);
-        QCOMPARE(f.settings.ThemeName, saved ? QStringLiteral("Mine") : QStringLiteral("Old"));
-        QCOMPARE(f.applied, saved ? 1 : 0);
+        QCOMPARE(!editor.isVisible(), closed);
+        if (!closed)
+            QCOMPARE(editor.ThemeDirty(), !saved);
+        QCOMPARE(f.settings.ThemeName, saved ? name : QStringLiteral("Old"));
+        const bool applied = saved || changes.contains(QStringLiteral("apply"));
+        QCOMPARE(f.applied, applied ? 1 : 0);
+        // The theme already there is replaced only after Yes to overwriting it.
+        if (!saved || name != QLatin1String("Taken"))
+            QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Taken"))), taken);
         if (!saved) {
-            QCOMPARE(f.theme, DefaultTheme());
-            QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Mine"))), before);
+            if (!applied)
+                QCOMPARE(f.theme, DefaultTheme());
+            QVERIFY(!QFile::exists(f.ThemeFile(QStringLiteral("Mine"))));
             return;
         }
 
@@ -233,68 +263,10 @@ private Q_SLOTS:
         expected.PreviewHeight = 240;
         Theme read;
         QString error;
-        QVERIFY2(ReadThemeFile(f.ThemeFile(QStringLiteral("Mine")), read, &error), qPrintable(error));
+        QVERIFY2(ReadThemeFile(f.ThemeFile(name), read, &error), qPrintable(error));
         QCOMPARE(read.HeaderFont.Weight(), qint16(700));
         QCOMPARE(read, expected);
         QCOMPARE(f.theme, expected);
-    }
-
-    void exit_data()
-    {
-        QTest::addColumn<QString>("how");         // the Exit button or the window's close box
-        QTest::addColumn<QStringList>("changes");
-        QTest::addColumn<QList<MessageAnswer>>("answers");  // to "Save theme?" and, after Yes, to the overwrite question
-        QTest::addColumn<QString>("name");          // typed at the name prompt; "" cancels it
-        QTest::addColumn<bool>("closed");
-        QTest::addColumn<bool>("saved");
-        using A = MessageAnswer;
-        const QStringList dirty{"pick"};
-        QTest::newRow("clean: no question") << "exit" << QStringList{} << QList<A>{} << "" << true << false;
-        QTest::newRow("Cancel stays") << "exit" << dirty << QList<A>{A::Cancel} << "" << false << false;
-        QTest::newRow("No closes unsaved") << "exit" << dirty << QList<A>{A::No} << "" << true << false;
-        QTest::newRow("question closed: closes") << "exit" << dirty << QList<A>{A::Closed} << "" << true << false;
-        QTest::newRow("Yes saves and closes") << "exit" << dirty << QList<A>{A::Yes} << "Mine" << true << true;
-        QTest::newRow("Yes, name cancelled: stays") << "exit" << dirty << QList<A>{A::Yes} << "" << false << false;
-        QTest::newRow("Yes, overwrite declined: stays") << "exit" << dirty << QList<A>{A::Yes, A::No} << "Taken" << false << false;
-        QTest::newRow("applied, still asks") << "exit" << QStringList{"pick", "apply"} << QList<A>{A::Cancel} << "" << false << false;
-        QTest::newRow("close box asks too") << "close" << dirty << QList<A>{A::Cancel} << "" << false << false;
-    }
-    void exit()
-    {
-        QFETCH(QString, how);
-        QFETCH(QStringList, changes);
-        QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(QString, name);
-        QFETCH(bool, closed);
-        QFETCH(bool, saved);
-        Fixture f;
-        const QByteArray taken("someone else's theme");
-        f.folder.createFile(QStringLiteral("Taken.rvltt"), taken);
-        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
-        editor.show();
-        for (const QString& step : changes)
-            Step(editor, step);
-        ShownMessage shown;
-        if (!answers.isEmpty())
-            ReadNextMessageBox(shown, answers[0], answers.mid(1));
-        if (answers.value(0) == MessageAnswer::Yes)
-            frmInputBox::SetNextAnswer(name, !name.isEmpty());
-        if (how == QLatin1String("exit"))
-            LeftClick(editor.ExitButton());
-        else
-            editor.close();
-        QCOMPARE(PendingAnswers(), 0);
-        if (!answers.isEmpty()) {
-            QCOMPARE(shown.text, QStringLiteral("There are unsaved changes to the current theme!\nSave theme?"));
-            QCOMPARE(shown.caption, QStringLiteral("Unsaved Changes..."));
-            QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
-            QVERIFY(shown.icon);
-        }
-        QCOMPARE(!editor.isVisible(), closed);
-        if (!closed)
-            QVERIFY(editor.ThemeDirty());
-        QCOMPARE(QFile::exists(f.ThemeFile(QStringLiteral("Mine"))), saved);
-        QCOMPARE(TestFolder::readFile(f.ThemeFile(QStringLiteral("Taken"))), taken);
     }
 
     void colorize_data()
