@@ -112,7 +112,6 @@ private Q_SLOTS:
         QFETCH(QPointF, to);
         QFETCH(HslTriple, hsl);
         QFETCH(QString, redrawn);
-        QFETCH(int, markerLeft);
         PreviousColors previous;
         frmColorPicker picker(previous);
         OleColor colour = kBrown;
@@ -135,7 +134,7 @@ private Q_SLOTS:
             const HslTriple got = p->Hsl();
             QCOMPARE(QList<int>({got.Hue, got.Saturation, got.Luminance}), QList<int>({hsl.Hue, hsl.Saturation, hsl.Luminance}));
             QCOMPARE(p->RgbBox(0)->text().toInt(), HslToRgb(hsl).Red);
-            QCOMPARE(field->MarkerRect().left(), markerLeft);
+            QTEST(field->MarkerRect().left(), "markerLeft");
             QVERIFY(drawn(16) != drawn(1));
             QVERIFY(other->Picture() == drawn(16));
             // A move with the right button held does nothing.
@@ -161,8 +160,6 @@ private Q_SLOTS:
     void endings()
     {
         QFETCH(QString, ending);
-        QFETCH(bool, result);
-        QFETCH(OleColor, colour);
         QFETCH(OleColor, newestPrevious);
         PreviousColors previous;
         frmColorPicker picker(previous);
@@ -179,8 +176,8 @@ private Q_SLOTS:
             else
                 p->close();
         });
-        QCOMPARE(got, result);
-        QCOMPARE(chosen, colour);
+        QTEST(got, "result");
+        QTEST(chosen, "colour");
         QCOMPARE(previous.At(0), newestPrevious);
         QCOMPARE(picker.PreviousSwatch(0)->BackColor(), RgbColor(255, 255, 255));
 

@@ -5,7 +5,6 @@
 #include "dialogs/frmSettings.h"
 
 #include "MessageBoxReader.h"
-#include "ModalDriver.h"
 #include "TestFolder.h"
 #include "WidgetClicks.h"
 #include "controls/ucTabContainer.h"
@@ -234,7 +233,6 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         QFETCH(QString, themeName);
         QFETCH(QStringList, listed);
-        QFETCH(int, selected);
         QFETCH(QString, savedName);
         Fixture f;
         QFile::remove(ThemeFilePath(f.settings.ThemePath, QStringLiteral("Night")));
@@ -243,7 +241,7 @@ private Q_SLOTS:
         f.settings.ThemeName = themeName;
         frmSettings dialog(f.settings, f.theme, f.Context());
         QCOMPARE(Shown(dialog.ThemeList()), QStringList{QStringLiteral("<Default Theme>")} + listed);
-        QCOMPARE(dialog.ThemeList()->currentRow(), selected);
+        QTEST(dialog.ThemeList()->currentRow(), "selected");
         LeftClick(dialog.OkayButton());
         QCOMPARE(f.FileSettings().ThemeName, savedName);
         QCOMPARE(f.theme, savedName.isEmpty() ? DefaultTheme() : NightTheme());
@@ -329,8 +327,6 @@ private Q_SLOTS:
         QFETCH(int, command);
         QFETCH(QList<int>, selectedRows);
         QFETCH(MessageAnswer, answer);
-        QFETCH(QString, text);
-        QFETCH(QString, caption);
         QFETCH(QStringList, folders);
         Fixture f;
         f.settings.NameDashFilter = false;
@@ -342,8 +338,8 @@ private Q_SLOTS:
         ShownMessage shown;
         ReadNextMessageBox(shown, answer);
         Run(dialog, f, command);
-        QCOMPARE(shown.text, text);
-        QCOMPARE(shown.caption, caption);
+        QTEST(shown.text, "text");
+        QTEST(shown.caption, "caption");
         QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
         QVERIFY(shown.icon);
         QCOMPARE(f.settings.MediaPaths, folders);
