@@ -39,11 +39,9 @@ private Q_SLOTS:
         const QList<int> widths{200, 100, 65, 65, 130, 50, 130};
         for (int c = 0; c < 7; ++c)
             QCOMPARE(list->ColumnWidth(c), widths[c] * 15);
-        // Filled and sorted by "Track Name"; nothing selected, the record commands off.
+        // Filled and sorted by "Track Name", nothing selected (menuEnabledRules checks the commands).
         QCOMPARE(f.ListTitles(), (QStringList{"Alpha", "Beta"}));
-        QCOMPARE(f.StatusText(1), QStringLiteral("2 of 2"));
         QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
-        QVERIFY(!f.Child<QLabel>("lblMenu3")->isEnabled());
         QVERIFY(window.Timers().CheckAppsTimer().isActive());
 
         // A user's column width and window rectangle come back at the next start.
@@ -180,7 +178,6 @@ private Q_SLOTS:
     void menuEnabledRules()
     {
         QFETCH(int, selectedRow);
-        QFETCH(QString, enabled);
         MainWindowFixture f;
         f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tkpack"), "A pack"),
                          TestRecord(f.folder.filePath("m/b.tktrack"), "B track")});
@@ -192,7 +189,7 @@ private Q_SLOTS:
             actual += f.Child<QWidget>(QStringLiteral("lblMenu%1").arg(i))->isEnabled() ? '1' : '0';
         for (int i = 0; i < 4; ++i)
             actual += f.Child<QWidget>(QStringLiteral("txtInfo%1").arg(i))->isEnabled() ? '1' : '0';
-        QCOMPARE(actual, enabled);
+        QTEST(actual, "enabled");
     }
 
     void dropDownsFollowTheMouseAndCtrlFSearches()
