@@ -162,15 +162,6 @@ private Q_SLOTS:
         }
     }
 
-    void hookAnswersWithAFinalSeparator()
-    {
-        frmSelectFolder::SetNextAnswer(QStringLiteral("/media/ann/USB"));
-        frmSelectFolder::SetNextAnswer(QString());
-        QCOMPARE(frmSelectFolder::SelectFolder(QString(), nullptr), QStringLiteral("/media/ann/USB/"));
-        QCOMPARE(frmSelectFolder::SelectFolder(QString(), nullptr), QString());
-        QCOMPARE(frmSelectFolder::PendingAnswers(), 0);
-    }
-
     void fileFilterIgnoresLetterCase()
     {
         TestFolder tf;
