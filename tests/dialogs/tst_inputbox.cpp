@@ -23,7 +23,6 @@ private Q_SLOTS:
         QTest::newRow("two lines") << QStringLiteral("First\r\nSecond") << 26;
         QTest::newRow("one long line") << QString(200, QLatin1Char('w')) << 26;
     }
-    // Opens with the value selected, so typing replaces it.
     void layout()
     {
         QFETCH(QString, prompt);
@@ -36,9 +35,6 @@ private Q_SLOTS:
         QCOMPARE(box.OkayButton()->y(), input.bottom() + 1 + 4);
         QCOMPARE(box.CancelButton()->y(), box.OkayButton()->y());
         QCOMPARE(box.height(), box.OkayButton()->geometry().bottom() + 1 + 4);
-        QCOMPARE(box.windowTitle(), QStringLiteral("Save Theme As..."));
-        QCOMPARE(box.Input()->selectedText(), QStringLiteral("New Theme"));
-        QCOMPARE(box.CurrentText(), QStringLiteral("New Theme"));
         QVERIFY(box.OkayButton()->isEnabled());
     }
 
@@ -49,6 +45,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("then");       // a button clicked, or the close box
         QTest::addColumn<QString>("value");      // afterwards; "Dusk" is where it started
         const QString all = QStringLiteral("a\\b/c<d>e:f|g\"h*i?j");
+        // The box opens with the value selected, so typing replaces it.
         QTest::newRow("enter takes what replaced the selection") << "" << QStringList{"Night", "{Enter}"} << "" << "Night";
         QTest::newRow("escape cancels") << "" << QStringList{"x", "{Esc}"} << "" << "Dusk";
         QTest::newRow("tab to OK, space") << "" << QStringList{"x", "{Tab}", "{Space}"} << "" << "x";
