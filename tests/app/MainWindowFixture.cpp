@@ -52,8 +52,8 @@ frmMain& MainWindowFixture::Open()
     window.reset();
     state = AppState();
     state.ProgramFolder = ProgramFolder();
-    const QString simulator = simulatorFolder;
-    window = std::make_unique<frmMain>(state, TestScreen(), [simulator] { return simulator; });
+    // Discovery finds no simulator: a test that needs one writes its folder into the settings.
+    window = std::make_unique<frmMain>(state, TestScreen(), [] { return QString(); });
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))

@@ -52,7 +52,6 @@ public:
     QString StatusText(int field) const;
 
     TestFolder folder;
-    QString simulatorFolder;  // what discovery finds; "" for none
     AppState state;
     std::unique_ptr<frmMain> window;
 };
