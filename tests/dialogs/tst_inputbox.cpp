@@ -35,6 +35,8 @@ private Q_SLOTS:
         QCOMPARE(box.OkayButton()->y(), input.bottom() + 1 + 4);
         QCOMPARE(box.CancelButton()->y(), box.OkayButton()->y());
         QCOMPARE(box.height(), box.OkayButton()->geometry().bottom() + 1 + 4);
+        // "OK" at once gives the value as it came in.
+        QCOMPARE(box.CurrentText(), QStringLiteral("New Theme"));
         QVERIFY(box.OkayButton()->isEnabled());
     }
 
