@@ -209,20 +209,44 @@ bool AdvListData::DragOverRow(int row)
     return true;
 }
 
+namespace {
+
+// One row's sort key: its lower-cased text in the shared block, with the first four code units
+// packed into one number as well, most significant first. Keys whose leading units differ are
+// ordered by that number alone, without a call or a look at the block; only keys that begin alike
+// compare their texts. A missing unit packs as 0, below every other unit, so a shorter key still
+// sorts first; a key holding a real U+0000 ties with its shorter twin and is settled by the length.
+struct SortKey {
+    quint64 lead;
+    qint32 start;
+    qint32 length;
+    qint32 row;
+};
+
+quint64 LeadUnits(const char16_t* key, qsizetype length)
+{
+    quint64 lead = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        lead = (lead << 16) | (i < length ? key[i] : 0);
+    return lead;
+}
+
+} // namespace
+
 bool AdvListData::SortByColumn(int column, bool descending)
 {
     if (column < 0 || column >= ColumnCount())
         return false;
     const int count = RowCount();
-    // Every key is lower-cased once, into one block of text, and sits beside its row number, so
-    // the sort compares ready keys that lie close together in memory.
+    // Every key is lower-cased once, into one block of text beside its row number, so the sort
+    // compares ready keys that lie close together in memory.
     qsizetype total = 0;
     for (int r = 0; r < count; ++r)
         total += m_rows[r].at(column).size();
     QString folded;
     folded.reserve(total);
-    std::vector<std::pair<qsizetype, qsizetype>> spans;  // start and length of each key
-    spans.reserve(count);
+    std::vector<SortKey> keys;
+    keys.reserve(count);
     for (int r = 0; r < count; ++r) {
         const QString& cell = m_rows[r].at(column);
         const qsizetype start = folded.size();
@@ -235,21 +259,31 @@ bool AdvListData::SortByColumn(int column, bool descending)
         } else {
             folded += cell.toLower();
         }
-        spans.emplace_back(start, folded.size() - start);
+        keys.push_back({0, qint32(start), qint32(folded.size() - start), r});
     }
-    std::vector<std::pair<QStringView, int>> keyed;
-    keyed.reserve(count);
-    for (int r = 0; r < count; ++r)
-        keyed.emplace_back(QStringView(folded).mid(spans[r].first, spans[r].second), r);
+    const char16_t* block = reinterpret_cast<const char16_t*>(folded.utf16());
+    for (SortKey& k : keys)
+        k.lead = LeadUnits(block + k.start, k.length);
     // A stable sort by "less than" keeps equal keys in their former order, which is exactly what
     // a bubble sort that swaps only on "greater than" yields.
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keys.begin(), keys.end(), [block](const SortKey& a, const SortKey& b) {
+        if (a.lead != b.lead)
+            return a.lead < b.lead;
+        // Code unit by code unit, as QString compares, from the first unit the lead left open.
+        const char16_t* x = block + a.start;
+        const char16_t* y = block + b.start;
+        const qint32 common = std::min(a.length, b.length);
+        for (qint32 i = 4; i < common; ++i)
+            if (x[i] != y[i])
+                return x[i] < y[i];
+        return a.length < b.length;
+    });
     if (descending)
-        std::reverse(keyed.begin(), keyed.end());
+        std::reverse(keys.begin(), keys.end());
     std::vector<Row> sorted;
     sorted.reserve(count);
-    for (const auto& entry : keyed)
-        sorted.push_back(std::move(m_rows[entry.second]));
+    for (const SortKey& k : keys)
+        sorted.push_back(std::move(m_rows[k.row]));
     m_rows = std::move(sorted);
     m_sortColumn = column;
     m_sortDirection = descending ? 1 : 0;

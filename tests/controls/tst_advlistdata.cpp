@@ -114,7 +114,10 @@ private Q_SLOTS:
     {
         // Few distinct keys in varying case, so that equal keys are common.
         QRandomGenerator rng(20240607);
-        const QStringList words{"Alpha", "alpha", "beta", "BETA", "10", "9", "", "_x", "Gamma ray", "gamma"};
+        // Keys shorter than four units, keys alike in their first four, one with a U+0000 in it and
+        // one outside ASCII take every way through the comparison.
+        const QStringList words{"Alpha", "alpha", "beta", "BETA", "10", "9", "", "_x", "Gamma ray", "gamma",
+                                QStringView(u"al\0", 3).toString(), "al", QStringLiteral("\u00c4rger"), QStringLiteral("\u00e4rge")};
         QStringList cells;
         for (int i = 0; i < 300; ++i)
             cells << words[rng.bounded(int(words.size()))] + (rng.bounded(4) == 0 ? QString::number(rng.bounded(3)) : "");
