@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -84,15 +85,28 @@ PackageResult PlanFiles(const PackageContents& contents, CaseInsensitivePath& re
     for (const PackageEntry& e : contents.Entries)
         if (!IsSafeStoredPath(e.RelativePath()))
             return kPackageHostileName;
+    // Entries share folders, and nothing on disk changes while planning: whether a folder leads
+    // outside and whether it can be made is found once per folder. A name that is there already is
+    // checked itself, since it may be a link.
+    QHash<QString, bool> folderInside;
+    QHash<QString, bool> folderCanBeMade;
+    const auto once = [](QHash<QString, bool>& known, const QString& folder, auto&& find) {
+        auto it = known.constFind(folder);
+        if (it == known.cend())
+            it = known.insert(folder, find(folder));
+        return it.value();
+    };
+    const auto inside = [&](const QString& folder) { return StaysInsideFolder(resolver.BaseFolder(), folder); };
     for (const PackageEntry& e : contents.Entries) {
         const QString target = resolver.Resolve(e.RelativePath());
-        if (!StaysInsideFolder(resolver.BaseFolder(), target))
-            return kPackageHostileName;
         const QFileInfo info(target);
+        const bool present = info.exists() || info.isSymLink();
+        if (!(present ? inside(target) : once(folderInside, info.path(), inside)))
+            return kPackageHostileName;
         // An existing file, or one an earlier entry of this package creates, is left alone.
         if (resolver.Contains(info.path(), info.fileName()))
             continue;
-        if (!FolderCanBeMade(info.path()))
+        if (!once(folderCanBeMade, info.path(), FolderCanBeMade))
             return kPackageCannotUnpack;
         resolver.NoteCreated(target);
         plan.push_back({&e, target, QString()});
