@@ -3,6 +3,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool IsAscii(const char* bytes, qsizetype count)
@@ -35,12 +39,37 @@ QString FromWindows1252(const char* bytes, qsizetype count)
 
 qsizetype WriteAsciiText(char* out, QStringView text)
 {
-    if (!QtPrivate::isAscii(text))
-        return -1;
+    // One pass: every unit is narrowed while the units seen are or-ed together; a unit of 0x80 or
+    // above anywhere makes the whole text "not ASCII" at the end.
     const char16_t* in = text.utf16();
-    for (qsizetype i = 0; i < text.size(); ++i)
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    char16_t seen = 0;
+#ifdef __SSE2__
+    __m128i seenWide = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i + 8));
+        seenWide = _mm_or_si128(seenWide, _mm_or_si128(low, high));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(low, high));
+    }
+    if (i + 8 <= size) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        seenWide = _mm_or_si128(seenWide, units);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(units, units));
+        i += 8;
+    }
+    // Any unit with a bit at 0x80 or above shows in the packed sign bits of the or-ed units.
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(seenWide, _mm_set1_epi16(short(0xFF80))),
+                                          _mm_setzero_si128()))
+        != 0xFFFF)
+        return -1;
+#endif
+    for (; i < size; ++i) {
+        seen |= in[i];
         out[i] = static_cast<char>(in[i]);
-    return text.size();
+    }
+    return seen < 0x80 ? size : -1;
 }
 
 QByteArray ToNarrowText(const QString& text)

@@ -10,7 +10,8 @@
 
 QByteArray ToNarrowText(const QString& text);
 // Text that is all ASCII (the same bytes in every code page) written straight to `out`, which has
-// room for text.size() bytes: returns the byte count, or -1 (nothing written) for any other text.
+// room for text.size() bytes: returns the byte count, or -1 for any other text (the bytes in `out`
+// then mean nothing).
 qsizetype WriteAsciiText(char* out, QStringView text);
 QString FromNarrowText(const char* bytes, qsizetype count);
 inline QString FromNarrowText(const QByteArray& bytes) { return FromNarrowText(bytes.constData(), bytes.size()); }

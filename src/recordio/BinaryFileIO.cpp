@@ -191,13 +191,18 @@ void BinaryFileIO::Reserve(qint32 bytes)
 
 void BinaryFileIO::WriteString(qint32& position, const QString& text)
 {
-    // The usual text is ASCII: straight into the buffer, behind its count, with no copy between.
-    if (text.size() < std::numeric_limits<qint32>::max() - 4 && QtPrivate::isAscii(text)) {
+    // The usual text is ASCII: straight into the buffer, behind its count, in one pass over it. Any
+    // other text takes its bytes back and goes the long way.
+    if (text.size() < std::numeric_limits<qint32>::max() - 4) {
+        const qint32 start = position;
         const qint32 count = static_cast<qint32>(text.size());
         char* at = Put(position, 4 + count);
-        StoreLong(at, static_cast<quint32>(count));
-        WriteAsciiText(at + 4, text);
-        return;
+        if (WriteAsciiText(at + 4, text) == count) {
+            StoreLong(at, static_cast<quint32>(count));
+            return;
+        }
+        m_buffer.resize(start);
+        position = start;
     }
     const QByteArray bytes = ToNarrowText(text);
     WriteLong(position, static_cast<qint32>(bytes.size()));

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void saveRefusesExistingFileWithoutOverwrite();
     void loadTreatsHiddenAndMissingAsAbsent();
     void textIsUtf8WithWindows1252Fallback();
+    void textsOfEveryLengthKeepTheirBytes();
 };
 
 using Writer = std::function<void(BinaryFileIO&, qint32&)>;
@@ -255,6 +256,32 @@ void TestRecordIO::textIsUtf8WithWindows1252Fallback()
     QCOMPARE(io.ReadString(pos), QStringLiteral("Caf\u00e9"));
     QCOMPARE(io.ReadString(pos), QStringLiteral("\u20ac"));
     QCOMPARE(io.ReadString(pos), QStringLiteral("\u00e9"));
+}
+
+// ASCII texts are narrowed sixteen, then eight, then one unit at a time: every length up to 40,
+// plain and with one "é" at each place, must come out as its count and its UTF-8 bytes, and the
+// text written behind it must follow it exactly.
+void TestRecordIO::textsOfEveryLengthKeepTheirBytes()
+{
+    for (int length = 0; length <= 40; ++length) {
+        for (int accent = -1; accent < length; ++accent) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += i == accent ? QChar(0xE9) : QChar(u"Ab9 _~z"[i % 7]);
+            BinaryFileIO io;
+            io.SetBigEndian(1);
+            qint32 pos = 0;
+            io.WriteString(pos, text);
+            io.WriteString(pos, QStringLiteral("end"));
+            const QByteArray utf8 = text.toUtf8();
+            QByteArray expected;
+            for (int shift : {24, 16, 8, 0})
+                expected += char((utf8.size() >> shift) & 0xFF);
+            expected += utf8 + hexBytes("00 00 00 03") + "end";
+            QCOMPARE(io.FileBuffer(), expected);
+            QCOMPARE(pos, qint32(expected.size()));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecordIO)
