@@ -1,7 +1,5 @@
 #include "library/MediaRecord.h"
 
-#include <algorithm>
-
 QString TypeNameOf(qint32 fileType)
 {
     switch (fileType) {

@@ -87,8 +87,10 @@ void PathIndex::IndexAll(const std::vector<quint32>& hashes)
     constexpr size_t kAhead = 16;
     const size_t mask = m_slots.size() - 1;
     for (size_t record = 0; record < hashes.size(); ++record) {
+#if defined(__GNUC__) || defined(__clang__)
         if (record + kAhead < hashes.size())
             __builtin_prefetch(&m_slots[hashes[record + kAhead] & mask], 1);
+#endif
         Place({hashes[record], qint32(record)});
     }
 }

@@ -3,8 +3,8 @@
 // known?" costs the same with 100,000 records as with ten.
 //
 // An open-addressing table of (hash, record number) slots, never more than half full. The hash
-// folds letters on the fly exactly as QString's case-insensitive comparison folds them, so no
-// folded copy of a path is ever made and paths equal ignoring case always hash alike, in any
+// folds letters exactly as QString's case-insensitive comparison folds them (a piece at a time on
+// the stack; no folded string is ever kept), so paths equal ignoring case always hash alike, in any
 // script. Each slot keeps its hash, so growing the table or renumbering records never reads a
 // path again; a lookup compares paths only where the hashes agree. The paths themselves stay in
 // the records: the index holds numbers only.
