@@ -13,28 +13,29 @@ MainTimers::MainTimers(AppState& state, MediaListPresenter& rows, ucStatusBar& s
     , m_statusBar(statusBar)
     , m_window(window)
 {
-    tmrFileScan.setObjectName(QStringLiteral("tmrFileScan"));
-    tmrCheckApps.setObjectName(QStringLiteral("tmrCheckApps"));
-    tmrCheckApps.setInterval(kCheckAppsInterval);
-    connect(&tmrFileScan, &QTimer::timeout, this, &MainTimers::FileScanStep);
-    connect(&tmrCheckApps, &QTimer::timeout, this, std::move(checkApps));
+    m_tmrFileScan.setObjectName(QStringLiteral("tmrFileScan"));
+    m_tmrCheckApps.setObjectName(QStringLiteral("tmrCheckApps"));
+    m_tmrCheckApps.setInterval(kCheckAppsInterval);
+    connect(&m_tmrFileScan, &QTimer::timeout, this, &MainTimers::FileScanStep);
+    connect(&m_tmrCheckApps, &QTimer::timeout, this, std::move(checkApps));
 }
 
 void MainTimers::StartFileScan(bool aggressive)
 {
     m_scan.StartFileScan(aggressive, m_state.Settings.MediaPaths);
-    tmrFileScan.setInterval(m_scan.TimerInterval());
-    m_statusBar.UpdateField(0, m_scan.StatusText());
+    m_tmrFileScan.setInterval(m_scan.TimerInterval());
+    m_statusText = m_scan.StatusText();
+    m_statusBar.UpdateField(0, m_statusText);
     if (aggressive)
         m_window.setCursor(Qt::WaitCursor);
     else
         m_window.unsetCursor();
-    tmrFileScan.start();
+    m_tmrFileScan.start();
 }
 
 void MainTimers::StopFileScan()
 {
-    tmrFileScan.stop();
+    m_tmrFileScan.stop();
 }
 
 void MainTimers::FileScanStep()
@@ -42,8 +43,11 @@ void MainTimers::FileScanStep()
     const bool more = m_scan.FileScanStep(m_state.Media, NameSchemeOf(m_state.Settings),
                                           [this](qint32 recordIndex) { m_rows.AddRecordRow(recordIndex); });
     if (!more) {
-        tmrFileScan.stop();
-        m_statusBar.UpdateField(0, QString());
+        m_tmrFileScan.stop();
+        // The scan takes back only its own text: a ride's "Riding ..." or "Ride over: ..." shown
+        // since stays until something newer replaces it.
+        if (m_statusBar.FieldText(0) == m_statusText)
+            m_statusBar.UpdateField(0, QString());
         m_window.unsetCursor();
     }
     m_rows.RefreshRows();
@@ -51,10 +55,10 @@ void MainTimers::FileScanStep()
 
 void MainTimers::StartCheckApps()
 {
-    tmrCheckApps.start();
+    m_tmrCheckApps.start();
 }
 
 void MainTimers::StopCheckApps()
 {
-    tmrCheckApps.stop();
+    m_tmrCheckApps.stop();
 }

@@ -28,14 +28,14 @@ public:
     // Turns the scan timer off (shutdown); the scan is not resumed.
     void StopFileScan();
     // One tick: a search step and the rows of the records it added. The last step clears the
-    // status text, resets the pointer and turns the timer off.
+    // status text when it is still the scan's own, resets the pointer and turns the timer off.
     void FileScanStep();
 
     void StartCheckApps();
     void StopCheckApps();
 
-    const QTimer& FileScanTimer() const { return tmrFileScan; }
-    const QTimer& CheckAppsTimer() const { return tmrCheckApps; }
+    const QTimer& FileScanTimer() const { return m_tmrFileScan; }
+    const QTimer& CheckAppsTimer() const { return m_tmrCheckApps; }
     const FileScan& Scan() const { return m_scan; }
 
 private:
@@ -43,7 +43,8 @@ private:
     MediaListPresenter& m_rows;
     ucStatusBar& m_statusBar;
     QWidget& m_window;
-    QTimer tmrFileScan;
-    QTimer tmrCheckApps;
+    QTimer m_tmrFileScan;
+    QTimer m_tmrCheckApps;
     FileScan m_scan;
+    QString m_statusText;  // what the running scan put in the status bar
 };

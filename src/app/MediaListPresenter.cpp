@@ -4,10 +4,12 @@
 #include "controls/ucStatusBar.h"
 #include "library/RowText.h"
 
-MediaListPresenter::MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table)
+MediaListPresenter::MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table,
+                                       std::function<void()> refilled)
     : m_list(list)
     , m_statusBar(statusBar)
     , m_table(table)
+    , m_refilled(std::move(refilled))
 {
 }
 
@@ -29,12 +31,15 @@ void MediaListPresenter::RebuildRows()
 
 void MediaListPresenter::FillMediaList()
 {
+    m_searchText.clear();
     RebuildRows();
     m_list.ClearRows();
     for (const RowEntry& entry : m_rowsByRecord)
         m_list.AddSplitRow(entry.Cells, true);
     m_list.Refresh();
     UpdateListCount();
+    if (m_refilled)
+        m_refilled();
 }
 
 void MediaListPresenter::FilterMediaList(const QString& searchText)
@@ -43,6 +48,7 @@ void MediaListPresenter::FilterMediaList(const QString& searchText)
     // right count are current; a table that grew or shrank behind our back is formatted anew.
     if (m_rowsByRecord.size() != size_t(m_table.MediaCount()))
         RebuildRows();
+    m_searchText = searchText;
     m_list.ClearRows();
     for (const RowEntry& entry : m_rowsByRecord) {
         if (RowTextMatches(entry.Text, searchText))
@@ -50,6 +56,8 @@ void MediaListPresenter::FilterMediaList(const QString& searchText)
     }
     m_list.Refresh();
     UpdateListCount();
+    if (m_refilled)
+        m_refilled();
 }
 
 void MediaListPresenter::UpdateListCount()
@@ -72,14 +80,15 @@ qint32 MediaListPresenter::RecordOfRow(qint32 row) const
     if (row < 0 || row >= m_list.RowCount())
         return -1;
     bool ok = false;
-    const qint32 key = m_list.ListItem(kKeyColumn, row).toInt(&ok);
+    const qint32 key = m_list.ListItem(int(MediaColumn::Key), row).toInt(&ok);
     return ok ? key : -1;
 }
 
 void MediaListPresenter::AddRecordRow(qint32 recordIndex)
 {
     RowEntry entry = MakeRow(recordIndex);
-    m_list.AddSplitRow(entry.Cells, true);
+    if (m_searchText.isEmpty() || RowTextMatches(entry.Text, m_searchText))
+        m_list.AddSplitRow(entry.Cells, true);
     if (m_rowsByRecord.size() == size_t(recordIndex))
         m_rowsByRecord.push_back(std::move(entry));
     else
@@ -98,8 +107,8 @@ void MediaListPresenter::RewriteRecordRow(qint32 recordIndex, qint32 row)
         return;
     RowEntry entry = MakeRow(recordIndex);
     if (row >= 0) {
-        for (int column = 0; column < kKeyColumn; ++column)
-            m_list.ModifyRow(row, column, entry.Cells[column], column + 1 < kKeyColumn);
+        for (int column = 0; column < kShownColumnCount; ++column)
+            m_list.ModifyRow(row, column, entry.Cells[column], column + 1 < kShownColumnCount);
     }
     if (size_t(recordIndex) < m_rowsByRecord.size())
         m_rowsByRecord[recordIndex] = std::move(entry);

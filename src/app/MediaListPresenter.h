@@ -1,6 +1,7 @@
 #pragma once
 // The one owner of the main list's rows. Every row is a record of the table, keyed by the hidden
-// eighth cell that holds the record's index; a row is never matched by its title or path.
+// eighth cell (MediaColumn::Key) that holds the record's index; a row is never matched by its title
+// or path.
 //
 // The row text of each record, and its cells as the list keeps them, are kept beside the table so
 // that a search keystroke only tests texts and adds shared rows instead of formatting and splitting
@@ -12,20 +13,26 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class ucAdvList;
 class ucStatusBar;
 
-inline constexpr int kKeyColumn = 7;
+// The list's columns, in the order BuildRowText writes the cells; Key is hidden.
+enum class MediaColumn { TrackName, Author, Rating, Ridden, RideDate, Type, AddDate, Key };
+inline constexpr int kShownColumnCount = int(MediaColumn::Key);
 
 class MediaListPresenter {
 public:
-    MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table);
+    // refilled runs after every refill (FillMediaList, FilterMediaList), when rows have new places.
+    MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table,
+                       std::function<void()> refilled = {});
 
     // Clear and refill with every record, in table order; one redraw, then the count.
     void FillMediaList();
     // The same with only the records whose whole row text holds searchText, ignoring letter case.
+    // The text stays the filter of the rows AddRecordRow adds until the next refill.
     void FilterMediaList(const QString& searchText);
     // Status field 1: "<rows> of <records>", both with thousands separators.
     void UpdateListCount();
@@ -34,7 +41,8 @@ public:
     // The record behind a row (its key cell), or -1 for a row that does not exist.
     qint32 RecordOfRow(qint32 row) const;
 
-    // The scan appended the record at recordIndex: add its row without drawing yet.
+    // The scan appended the record at recordIndex: add its row, when it matches the search text,
+    // without drawing yet.
     void AddRecordRow(qint32 recordIndex);
     // After a run of AddRecordRow: one redraw and the new count.
     void RefreshRows();
@@ -53,5 +61,7 @@ private:
     ucAdvList& m_list;
     ucStatusBar& m_statusBar;
     const MediaTable& m_table;
+    std::function<void()> m_refilled;
+    QString m_searchText;  // "" shows every record
     std::vector<RowEntry> m_rowsByRecord;
 };

@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "app/InfoPanel.h"
+#include "app/MainMenuBar.h"
 #include "app/MainTimers.h"
 #include "app/MediaListPresenter.h"
 #include "controls/ucAdvList.h"
@@ -14,11 +16,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QShortcut>
 
 namespace {
-const char* const kColumnCaptions[] = {"Track Name", "Author", "Rating", "Ridden", "Ride Date", "Type", "Add Date"};
+const char* const kColumnCaptions[kShownColumnCount] = {"Track Name", "Author", "Rating", "Ridden",
+                                                        "Ride Date",  "Type",   "Add Date"};
 } // namespace
 
 frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder findSimulator, QWidget* parent)
@@ -31,20 +33,20 @@ frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder f
 {
     setWindowTitle(QStringLiteral("Ridevault"));
     CreateControls();
-    m_rows = std::make_unique<MediaListPresenter>(*alMain, *sbMain, m_state.Media);
-    m_timers = std::make_unique<MainTimers>(m_state, *m_rows, *sbMain, *this, [this] { CheckApps(); });
+    m_rows = std::make_unique<MediaListPresenter>(*m_alMain, *m_sbMain, m_state.Media, [this] { RowsRefilled(); });
+    m_timers = std::make_unique<MainTimers>(m_state, *m_rows, *m_sbMain, *this, [this] { CheckApps(); });
 
-    // The keys a desktop user expects: Ctrl+F to search; Enter on the list and Escape in an open
-    // drop-down are handled in eventFilter.
+    // The keys a desktop user expects: Ctrl+F to search; Enter on the list is handled in
+    // eventFilter, the menu bar's keys by the bar.
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     connect(find, &QShortcut::activated, this, [this] {
-        txtSearch->setFocus(Qt::ShortcutFocusReason);
-        txtSearch->selectAll();
+        m_txtSearch->setFocus(Qt::ShortcutFocusReason);
+        m_txtSearch->selectAll();
     });
 
     Form_Load(screen, findSimulator);
     // The list holds the focus when the window opens, so the keys move in it and Enter rides at once.
-    alMain->setFocus(Qt::OtherFocusReason);
+    m_alMain->setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
@@ -53,17 +55,16 @@ void frmMain::Form_Load(const ScreenMetrics& screen, const SimulatorFinder& find
 {
     // Themes folder, defaults, settings and theme.
     LoadProgramState(m_state, screen, findSimulator);
-    m_hasPreview = false;
 
     const AppSettings& settings = m_state.Settings;
-    for (int column = 0; column < 7; ++column)
-        alMain->AddColumn(QLatin1String(kColumnCaptions[column]), 0, settings.ColumnWidths[column]);
-    alMain->AddColumn(QStringLiteral("Key"));
+    for (int column = 0; column < kShownColumnCount; ++column)
+        m_alMain->AddColumn(QLatin1String(kColumnCaptions[column]), 0, settings.ColumnWidths[column]);
+    m_alMain->AddColumn(QStringLiteral("Key"));
 
-    sbMain->CreateField(200, 0, false);
-    sbMain->CreateField(200, 1, false);
-    sbMain->UpdateField(0, QString());
-    sbMain->UpdateField(1, QString());
+    m_sbMain->CreateField(200, 0, false);
+    m_sbMain->CreateField(200, 1, false);
+    m_sbMain->UpdateField(0, QString());
+    m_sbMain->UpdateField(1, QString());
 
     // The normal rectangle first, so that restoring a maximised window returns to it.
     move(TwipsToPixels(settings.WindowLeft, m_twipsPerPixelX), TwipsToPixels(settings.WindowTop, m_twipsPerPixelY));
@@ -76,12 +77,9 @@ void frmMain::Form_Load(const ScreenMetrics& screen, const SimulatorFinder& find
     }
 
     LoadProgramDatabase(m_state);
-    m_rows->FillMediaList();
-    alMain->SortByColumn(0);
-
-    m_openMenuIndex = -1;
     m_state.Selection = MediaSelection{};
-    btnUpdateInfo->setEnabled(false);
+    m_rows->FillMediaList();
+    m_alMain->SortByColumn(int(MediaColumn::TrackName));
     MenuEnabled(false);
 
     ApplyTheme();
@@ -93,9 +91,9 @@ bool frmMain::Form_Unload()
 {
     m_timers->StopFileScan();
     QList<int> widths;
-    const double listTwipsPerPixel = TwipsPerPixel(alMain->logicalDpiX());
-    for (int column = 0; column < 7; ++column)
-        widths.append(TwipsToPixels(alMain->ColumnWidth(column), listTwipsPerPixel));
+    const double listTwipsPerPixel = TwipsPerPixel(m_alMain->logicalDpiX());
+    for (int column = 0; column < kShownColumnCount; ++column)
+        widths.append(TwipsToPixels(m_alMain->ColumnWidth(column), listTwipsPerPixel));
     const QStringList failed = SaveProgramState(m_state, widths);
     if (!failed.isEmpty()) {
         // The window stays open so the user can free space and close again.
@@ -158,39 +156,26 @@ void frmMain::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
+bool frmMain::event(QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    for (int k = 0; k < int(fmeMenu.size()); ++k) {
-        if (watched != fmeMenu[k])
-            continue;
-        if (type == QEvent::FocusOut)
-            MenuLostFocus(k);
-        else if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            alMain->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (watched == fmeMenuArea && type == QEvent::MouseButtonPress) {
-        alMain->setFocus(Qt::MouseFocusReason);
-        return false;
-    }
-    if (watched == alMain && type == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            RideFile();
-            return true;
-        }
-        return false;
-    }
-    const std::array<QWidget*, 4> boxes = InfoBoxes();
-    for (int i = 0; i < 4; ++i) {
-        if (watched == boxes[i] && (type == QEvent::FocusIn || type == QEvent::FocusOut))
-            InfoFocus(i, type == QEvent::FocusIn);
-    }
-    return false;
+    const bool handled = QWidget::event(event);
+    // The default theme's colours are the desktop's: labels and text boxes take them again when
+    // the desktop's palette changes (the program's own controls resolve them at every paint).
+    if ((event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange) && m_alMain)
+        ApplyThemeColors();
+    return handled;
 }
 
-std::array<QWidget*, 4> frmMain::InfoBoxes() const
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    return {txtInfo[0], txtInfo[1], txtInfo[2], txtNotes};
+    if (watched == m_alMain && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        // A held Enter repeats its key press; the ride starts once.
+        if (!key->isAutoRepeat())
+            RideFile();
+        return true;
+    }
+    return false;
 }

@@ -1,18 +1,21 @@
 #pragma once
-// frmMain: the program's main window ("Ridevault"), the library browser. It shows the media list
-// (alMain) under a menu bar, an information panel and a search bar, with a status bar below, and
-// drives the background work through its two timers (MainTimers).
+// frmMain: the program's main window ("Ridevault"), the library browser. It coordinates its parts:
+// the menu bar (MainMenuBar), the information panel (InfoPanel), the search bar, the media list
+// (alMain, its rows owned by MediaListPresenter) and the status bar, and drives the background work
+// through its two timers (MainTimers). The parts talk to the window through signals; the window
+// owns the selection and runs the commands of the command table (MainCommands.h).
 //
 // The window works on the program-wide state that main owns (AppState) and never keeps a copy of
 // it. Its own layout is in pixels; twips appear only where the settings store them (the window
 // rectangle) and where the list reports them (column widths), converted through platform/Twips.h.
 //
-// The window's files, by concern: frmMain.cpp (start-up, shutdown, keyboard), frmMainLayout.cpp
-// (the controls and the resize layout), frmMainMenus.cpp (menu bar, drop-downs, File entries),
-// frmMainList.cpp (list and search events), frmMainInfo.cpp (information panel and preview),
-// frmMainTheme.cpp (ApplyTheme), frmMainCommands.cpp (commands that reach outside the window).
+// The window's files, by concern: frmMain.cpp (start-up, shutdown, events), frmMainLayout.cpp
+// (the controls and the resize layout), frmMainMenus.cpp (running commands, which are enabled, the
+// File entries), frmMainList.cpp (list, search and selection), frmMainInfo.cpp (information panel
+// and preview), frmMainTheme.cpp (ApplyTheme), frmMainCommands.cpp (commands that reach outside
+// the window).
 
-#include "controls/cDIB.h"
+#include "app/MainCommands.h"
 #include "ride/FindWindowByTitle.h"
 #include "ride/Ride.h"
 #include "ride/SimulatorMonitor.h"
@@ -21,18 +24,16 @@
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
-#include <vector>
 
 struct AppState;
-class ClickLabel;
+class InfoPanel;
+class MainMenuBar;
 class MainTimers;
 class MediaListPresenter;
-class PictureBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class cDIB;
 class ucAdvList;
 class ucFrame;
 class ucStatusBar;
@@ -50,7 +51,6 @@ public:
     // Public methods.
     void RefreshDisplay();            // the resize layout, once
     void ShowFileInfo();              // the selected record into the information panel
-    void RideFile();                  // ride the selected record
     qint32 FindRowByKey(qint32 key) const;
     void MenuEnabled(bool enabled);   // the record commands and the four information boxes
 
@@ -58,19 +58,15 @@ public:
     // again with the same theme changes nothing.
     void ApplyTheme();
 
-    // Commands of the menus.
-    void MenuClick(int index);        // lblMenu(index): open a drop-down or run a command
-    void FileMenuClick(int index);    // lblFileMenu(index)
-    void ViewMenuClick(int index);
-    void HelpMenuClick(int index);
-    void StartFileScan(bool aggressive);
-    void ValidateMediaList();
-    void UpdateInfo();                // btnUpdateInfo: store the four edited fields
-    void ShowPreview();               // the large preview of the shown screenshot
+    // Runs a command of the table when its enable rule allows it, with every drop-down closed.
+    void Run(MainCommand command);
 
-    // Commands that reach outside the window (frmMainCommands.cpp). CheckApps is the tick of
-    // tmrCheckApps.
-    void CheckApps();
+    // The commands' handlers (the table's rows point here).
+    void ValidateMediaList();
+    void StartPassiveFileScan();
+    void StartAggressiveFileScan();
+    void Exit();
+    void RideFile();
     void StartEditor();
     void StartTerraformer();
     void ShowInFolder();
@@ -80,16 +76,23 @@ public:
     void ShowInformation();
     void ShowSettings();
     void ShowAbout();
+
+    void StartFileScan(bool aggressive);
+    void UpdateInfo();                // btnUpdateInfo: store the four edited fields
+    void ShowPreview();               // the large preview of the shown screenshot
+    // The tick of tmrCheckApps.
+    void CheckApps();
     // The theme editor, modal over owner (the settings dialog's "Editor"); Apply and Save show the
     // edited theme on this window.
     void EditTheme(QWidget* owner);
 
     // State that the other parts of the program and the tests read.
     AppState& State() { return m_state; }
-    int OpenMenuIndex() const { return m_openMenuIndex; }
-    bool HasPreview() const { return m_hasPreview; }
-    int InfoLineHeight() const { return m_infoLineHeight; }
-    const cDIB& Screenshot() const { return m_screenshot; }
+    int OpenMenuIndex() const;
+    bool HasPreview() const;
+    int InfoLineHeight() const;
+    const cDIB& Screenshot() const;
+    MainMenuBar& MenuBar() { return *m_fmeMenuArea; }
     MediaListPresenter& Rows() { return *m_rows; }
     MainTimers& Timers() { return *m_timers; }
     bool SimulatorWasRunning() const { return m_monitor.SimulatorWasRunning(); }
@@ -101,6 +104,7 @@ public:
     SimulatorMonitor::WindowFinder& SimulatorWindowFinder() { return m_findSimulatorWindow; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -115,29 +119,21 @@ private:
     void ReportSaveFailure(const QStringList& paths);
     // frmMainLayout.cpp
     void CreateControls();
-    void CreateMenus();
-    void CreateInfoPanel();
     void CreateSearchBar();
-    // frmMainMenus.cpp
-    void HideMenus();
-    void MenuMouseMove(int index);
-    void MenuLostFocus(int index);
     // frmMainList.cpp
     void SearchChanged();
     void ClearSearch();
     void ListMouseDown(int row);
+    void ListDoubleClick();
     void ListSorted();
-    // frmMainInfo.cpp
-    void ShowScreenshot(const QStringList& candidates);
-    void InfoFocus(int index, bool focused);
-    void InfoEnter();
+    void RowsRefilled();
+    qint32 SelectedRow();
+    void ClearSelection();
     // frmMainTheme.cpp
     void ApplyThemeColors();
     // frmMainCommands.cpp
     void StartTool(SimulatorProgram program);
     void RideOver();
-
-    std::array<QWidget*, 4> InfoBoxes() const;
 
     AppState& m_state;
     double m_twipsPerPixelX = 15.0;
@@ -146,37 +142,16 @@ private:
     ScreenMetrics m_screen;
     SimulatorFinder m_findSimulator;
 
-    // Form-level state.
-    int m_openMenuIndex = -1;
-    bool m_hasPreview = false;
-    int m_infoLineHeight = 0;  // pixels; the line height of the information panel's font
-    cDIB m_screenshot;         // the decoded screenshot, shared with the large preview
-
-    // Menu bar.
-    QWidget* fmeMenuArea = nullptr;
-    std::array<ClickLabel*, 7> lblMenu{};
-    std::array<ucFrame*, 3> fmeMenu{};
-    std::array<std::vector<ClickLabel*>, 3> lblDropMenu;  // lblFileMenu, lblViewMenu, lblHelpMenu
-    std::array<std::vector<QWidget*>, 3> lineDropMenu;    // lineFileMenu, lineViewMenu, lineHelpMenu
-
-    // Information panel.
-    ucFrame* fmeInfoArea = nullptr;
-    std::array<QLabel*, 4> lblInfo{};
-    std::array<QLineEdit*, 3> txtInfo{};  // Title, Author, Rating
-    QPlainTextEdit* txtNotes = nullptr;   // txtInfo(3), Notes
-    QLabel* lblFileInfo = nullptr;
-    QLineEdit* txtFileInfo = nullptr;
-    ucTextButton* btnUpdateInfo = nullptr;
-    ucFrame* fmePreviewBorder = nullptr;
-    PictureBox* pbPreview = nullptr;
-
-    // Search bar, list and status bar.
-    ucFrame* fmeSearchArea = nullptr;
-    QLabel* lblSearch = nullptr;
-    QLineEdit* txtSearch = nullptr;
-    ucTextButton* btnClearSearch = nullptr;
-    ucAdvList* alMain = nullptr;
-    ucStatusBar* sbMain = nullptr;
+    // The window's parts, created once (frmMainLayout.cpp).
+    MainMenuBar* m_fmeMenuArea = nullptr;
+    InfoPanel* m_fmeInfoArea = nullptr;
+    ucFrame* m_fmeSearchArea = nullptr;
+    QLabel* m_lblSearch = nullptr;
+    QLineEdit* m_txtSearch = nullptr;
+    ucTextButton* m_btnClearSearch = nullptr;
+    ucAdvList* m_alMain = nullptr;
+    ucStatusBar* m_sbMain = nullptr;
+    int m_pressedRow = -1;  // the row under the last press on the list, -1 for none
 
     std::unique_ptr<MediaListPresenter> m_rows;
     std::unique_ptr<MainTimers> m_timers;

@@ -46,8 +46,7 @@ void frmMain::RideFile()
                             MediaDatabasePath(m_state.ProgramFolder)};
     const RideResult result
         = RideMediaRecord(m_state.Media, selection.SelectedMediaIndex, places, m_rides, [&](qint32 index) {
-              if (selection.SelectedRowIndex < 0)
-                  selection.SelectedRowIndex = FindRowByKey(index);
+              selection.SelectedRowIndex = SelectedRow();
               m_rows->RewriteRecordRow(index, selection.SelectedRowIndex);
           });
     if (const std::optional<RideMessage> message = RideFailureMessage(result.Outcome)) {
@@ -57,7 +56,7 @@ void frmMain::RideFile()
     }
     if (result.Outcome == RideOutcome::NothingSelected)
         return;
-    sbMain->UpdateField(0, result.Outcome == RideOutcome::Started
+    m_sbMain->UpdateField(0, result.Outcome == RideOutcome::Started
                                ? QStringLiteral("Riding %1...").arg(SelectedRecord(m_state)->Title)
                                : QStringLiteral("The simulator could not be started."));
     if (!result.DatabaseSaved)
@@ -74,7 +73,7 @@ void frmMain::CheckApps()
 void frmMain::RideOver()
 {
     const CleanupResult removed = CleanupInstalledFiles(m_state.Settings.SimulatorPath, m_state.ProgramFolder);
-    sbMain->UpdateField(0, RideOverText(removed.deleted.size()));
+    m_sbMain->UpdateField(0, RideOverText(removed.deleted.size()));
 }
 
 void frmMain::StartTool(SimulatorProgram program)

@@ -12,11 +12,11 @@ frmPreview::frmPreview(const cDIB& screenshot, int width, int height, QWidget* o
 {
     setWindowTitle(QStringLiteral("Preview"));
     setFixedSize(std::max(width, 1), std::max(height, 1));
-    pbPreview = new PictureBox(screenshot, this);
-    pbPreview->setObjectName(QStringLiteral("pbPreview"));
-    pbPreview->setGeometry(rect());
-    pbPreview->SetShowing(true);
-    connect(pbPreview, &PictureBox::Click, this, &QDialog::accept);
+    m_pbPreview = new PictureBox(screenshot, this);
+    m_pbPreview->setObjectName(QStringLiteral("pbPreview"));
+    m_pbPreview->setGeometry(rect());
+    m_pbPreview->SetShowing(true);
+    connect(m_pbPreview, &PictureBox::Click, this, &QDialog::accept);
 
     // Centre the outer window: the client size plus whatever frame and title the window has.
     create();

@@ -13,8 +13,8 @@ class frmPreview : public QDialog {
 public:
     frmPreview(const cDIB& screenshot, int width, int height, QWidget* owner);
 
-    PictureBox* Picture() const { return pbPreview; }
+    PictureBox* Picture() const { return m_pbPreview; }
 
 private:
-    PictureBox* pbPreview = nullptr;
+    PictureBox* m_pbPreview = nullptr;
 };

@@ -25,6 +25,9 @@ int ucAdvList::KeyTargetRow(int key) const
     case Qt::Key_End: target = rows - 1; break;
     default: return -2;
     }
+    // An empty list has no row to land on.
+    if (rows == 0)
+        return -1;
     // From no current row every key lands on the first row.
     if (current < 0)
         target = key == Qt::Key_End ? rows - 1 : 0;

@@ -1,5 +1,6 @@
 #include "ride/SimulatorPrograms.h"
 
+#include "platform/ProgramFolder.h"
 #include "settings/AppPaths.h"
 
 #include <QFileInfo>
@@ -19,7 +20,8 @@ QString SimulatorProgramFileName(SimulatorProgram program)
 
 QString SimulatorProgramPath(const QString& simulatorPath, SimulatorProgram program)
 {
-    return simulatorPath + SimulatorProgramFileName(program);
+    // The folder as the user typed it, with or without its final separator.
+    return WithFinalSeparator(simulatorPath) + SimulatorProgramFileName(program);
 }
 
 ProgramCommand SimulatorProgramCommand(const QString& simulatorPath, SimulatorProgram program,

@@ -18,9 +18,9 @@ inline constexpr char kSimulatorWindowTitle[] = "TrakoraSimulator";
 // "TrakoraSimulator.exe", "TrakoraEditor.exe", "TrakoraTerraformer.exe".
 QString SimulatorProgramFileName(SimulatorProgram program);
 
-// The program's path: simulatorPath joined to the file name as it stands (simulatorPath normally
-// ends in a separator; one the user typed without it is not repaired here, so the existence check
-// and the start agree on the same path).
+// The program's path: simulatorPath joined to the file name with a separator between them (the
+// setting keeps whatever the user typed, "…/Trakora" or "…/Trakora/"; both name the same program, and
+// the existence check and the start agree on it).
 QString SimulatorProgramPath(const QString& simulatorPath, SimulatorProgram program);
 
 // The command a program is started with on a track or package file:

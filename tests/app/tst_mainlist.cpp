@@ -8,6 +8,7 @@
 #include "controls/ucTextButton.h"
 
 #include <QLineEdit>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -67,7 +68,7 @@ private Q_SLOTS:
             QTest::keyClick(search, typed[k].toLatin1());
             QList<int> keys;
             for (int row = 0; row < list->RowCount(); ++row)
-                keys.append(list->ListItem(7, row).toInt());
+                keys.append(list->ListItem(int(MediaColumn::Key), row).toInt());
             QCOMPARE(keys, rowsAfterEachKey[k]);
             QCOMPARE(f.StatusText(1), QStringLiteral("%1 of %2").arg(keys.size()).arg(records));
             QCOMPARE(f.state.Selection.SelectedRowIndex, -1);
@@ -94,8 +95,18 @@ private Q_SLOTS:
         QVERIFY(list->hasFocus());
     }
 
+    void scanAddsRowsWhileTheWindowRuns_data()
+    {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("titles");  // the rows once the scan is done, top to bottom
+        QTest::newRow("no search") << "" << QStringList{"Known", "Loop Master (By Anna)", "Big Drop"};
+        // Added rows respect the search; the record is there all the same.
+        QTest::newRow("during a search") << "loop" << QStringList{"Loop Master (By Anna)"};
+    }
     void scanAddsRowsWhileTheWindowRuns()
     {
+        QFETCH(QString, search);
+        QFETCH(QStringList, titles);
         MainWindowFixture f;
         const QString media = f.folder.createDir(QStringLiteral("media"));
         f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media}; });
@@ -105,29 +116,42 @@ private Q_SLOTS:
         f.folder.createFile(QStringLiteral("media/sub/John Smith - Big Drop.tkpack"));
         f.folder.createFile(QStringLiteral("media/notes.txt"));
         frmMain& window = f.Open();
+        f.Child<QLineEdit>(QStringLiteral("txtSearch"))->setText(search);
         // Start-up began a passive scan; the menu restarts it aggressively.
         QCOMPARE(f.StatusText(0), QStringLiteral("Passive File Scan in Progress..."));
-        window.StartFileScan(true);
+        window.Run(MainCommand::AggressiveFileScan);
         QCOMPARE(f.StatusText(0), QStringLiteral("Aggressive File Scan in Progress..."));
         QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
         QTRY_VERIFY(!window.Timers().FileScanTimer().isActive());
         QCOMPARE(f.StatusText(0), QString());
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(f.StatusText(1), QStringLiteral("3 of 3"));
-        // New rows are keyed by their records' indices; the text file was passed over.
+        QCOMPARE(f.StatusText(1), QStringLiteral("%1 of 3").arg(titles.size()));
         QCOMPARE(f.state.Media.MediaCount(), 3);
-        QList<int> keys;
-        for (int row = 0; row < 3; ++row) {
+        const QStringList shown = f.ListTitles();
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()), QSet<QString>(titles.begin(), titles.end()));
+        // New rows are keyed by their records' indices; the text file was passed over.
+        for (int row = 0; row < f.List()->RowCount(); ++row) {
             const qint32 key = window.Rows().RecordOfRow(row);
             QCOMPARE(f.List()->ListItem(0, row), f.state.Media.MediaList[key].Title);
-            keys.append(key);
         }
-        std::sort(keys.begin(), keys.end());
-        QCOMPARE(keys, (QList<int>{0, 1, 2}));
+        // Clearing the search shows every record.
+        f.Child<QLineEdit>(QStringLiteral("txtSearch"))->clear();
+        QCOMPARE(f.List()->RowCount(), 3);
     }
 
-    void validationDropsRecords()
+    void validationKeepsOrClearsTheSelection_data()
     {
+        QTest::addColumn<int>("row");        // pressed before validating: Gone, Kept, Outside
+        QTest::addColumn<int>("selected");   // the record selected afterwards, -1 for none
+        QTest::addColumn<QString>("shown");  // the title in the information panel
+        QTest::newRow("the selected record stays") << 1 << 0 << "Kept";
+        QTest::newRow("the selected record went") << 0 << -1 << "";
+    }
+    void validationKeepsOrClearsTheSelection()
+    {
+        QFETCH(int, row);
+        QFETCH(int, selected);
+        QFETCH(QString, shown);
         MainWindowFixture f;
         const QString media = f.folder.createDir(QStringLiteral("media"));
         f.WriteSettings([&](AppSettings& s, Theme&) { s.MediaPaths = QStringList{media + QLatin1Char('/')}; });
@@ -137,18 +161,31 @@ private Q_SLOTS:
         f.folder.createFile(QStringLiteral("media/kept.tktrack"));
         f.folder.createFile(QStringLiteral("elsewhere/out.tktrack"));
         f.Open();
-        // Select "Kept" (row 1 of Gone, Kept, Outside), then validate from the File menu.
-        f.ClickRow(1);
-        QCOMPARE(f.state.Selection.SelectedMediaIndex, 1);
+        f.ClickRow(row);
         f.ClickLabel(QStringLiteral("lblMenu0"));
         f.ClickLabel(QStringLiteral("lblFileMenu0"));
         QCOMPARE(f.state.Media.MediaCount(), 1);
         QCOMPARE(f.ListTitles(), QStringList{"Kept"});
-        QCOMPARE(f.List()->ListItem(7, 0), QStringLiteral("0"));
+        QCOMPARE(f.List()->ListItem(int(MediaColumn::Key), 0), QStringLiteral("0"));
         QCOMPARE(f.StatusText(1), QStringLiteral("1 of 1"));
-        // The keys moved, so nothing stays selected.
+        // The keys moved: the selection is found again by its file, or cleared with the panel.
+        QCOMPARE(f.state.Selection.SelectedMediaIndex, selected);
+        QCOMPARE(f.state.Selection.SelectedRowIndex, selected < 0 ? -1 : 0);
+        QCOMPARE(f.List()->Selected(0), selected >= 0);
+        QCOMPARE(f.Child<QLineEdit>(QStringLiteral("txtInfo0"))->text(), shown);
+        QCOMPARE(f.Child<QWidget>(QStringLiteral("lblMenu3"))->isEnabled(), selected >= 0);
+        QCOMPARE(f.Child<QWidget>(QStringLiteral("txtInfo0"))->isEnabled(), selected >= 0);
+    }
+
+    // Keys on an empty list move nothing and reach no row arithmetic.
+    void arrowKeysOnAnEmptyList()
+    {
+        MainWindowFixture f;
+        f.Open();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home})
+            QTest::keyClick(f.List(), key);
+        QCOMPARE(f.List()->ListIndex(), -1);
         QCOMPARE(f.state.Selection.SelectedMediaIndex, -1);
-        QVERIFY(!f.Child<QWidget>(QStringLiteral("lblMenu3"))->isEnabled());
     }
 };
 

@@ -19,6 +19,7 @@
 #include "settings/MakerWebSite.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -152,20 +153,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("search");  // typed after the row was pressed
-        QTest::newRow("Ride!") << "Ride!" << "";
-        QTest::newRow("double-click") << "double-click" << "";
-        QTest::newRow("Enter") << "Enter" << "";
-        QTest::newRow("Ride! on a row the search hid") << "Ride!" << "Another";
+        QTest::addColumn<bool>("finalSeparator");  // of the simulator folder as the user typed it
+        QTest::newRow("Ride!") << "Ride!" << "" << true;
+        QTest::newRow("double-click") << "double-click" << "" << true;
+        QTest::newRow("Enter") << "Enter" << "" << true;
+        QTest::newRow("Alt+R") << "Alt+R" << "" << true;
+        QTest::newRow("Ride! on a row the search hid") << "Ride!" << "Another" << true;
+        QTest::newRow("simulator folder without its separator") << "Ride!" << "" << false;
     }
     void everyWayInRidesTheSelectedRow()
     {
         QFETCH(QString, way);
         QFETCH(QString, search);
+        QFETCH(bool, finalSeparator);
         TestFolder media;
         const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
         const QString other = media.createFile(QStringLiteral("Another.tktrack"), "other");
         RideScene s({TestRecord(other, QStringLiteral("Another"), QString(), 3),
                      TestRecord(track, QStringLiteral("Big Loop"), QString(), 999)});
+        if (!finalSeparator)
+            s.f.state.Settings.SimulatorPath = s.sim.chopped(1);
         const int row = s.f.window->FindRowByKey(1);  // sorted by title: Another, Big Loop
         QCOMPARE(row, 1);
         s.f.ClickRow(row);
@@ -176,6 +183,8 @@ private Q_SLOTS:
             s.f.ClickLabel("lblMenu3");
         else if (way == QLatin1String("double-click"))
             QTest::mouseDClick(s.f.List(), Qt::LeftButton, {}, s.f.RowPoint(row));
+        else if (way == QLatin1String("Alt+R"))
+            QTest::keyClick(s.f.List(), Qt::Key_R, Qt::AltModifier);
         else
             QTest::keyClick(s.f.List(), Qt::Key_Return);
 
@@ -193,6 +202,114 @@ private Q_SLOTS:
         QCOMPARE(onDisk.MediaList[1].RideCount, 1000);
         QCOMPARE(onDisk.MediaList[1].RideDate, QStringLiteral("03/14/2005 17:02:09"));
         QCOMPARE(s.f.StatusText(0), QStringLiteral("Riding Big Loop..."));
+        QCOMPARE(s.f.state.Settings.SimulatorPath, finalSeparator ? s.sim : s.sim.chopped(1));
+    }
+
+    // Only a double-click on a row rides (the row pressed before stays selected everywhere else),
+    // and a held Enter rides once however often its key repeats.
+    void ridesStartOnlyOnPurpose_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("rides");
+        QTest::newRow("double-click on a row") << "row" << 1;
+        QTest::newRow("double-click on a header") << "header" << 0;
+        QTest::newRow("double-click on a column edge") << "edge" << 0;
+        QTest::newRow("double-click below the rows") << "below" << 0;
+        QTest::newRow("Enter held") << "held Enter" << 1;
+    }
+    void ridesStartOnlyOnPurpose()
+    {
+        QFETCH(QString, where);
+        TestFolder media;
+        const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
+        RideScene s({TestRecord(track, QStringLiteral("Big Loop"))});
+        s.f.ClickRow(0);
+        ucAdvList* list = s.f.List();
+        const QRect header = list->HeaderCellRect(0);
+        if (where == QLatin1String("held Enter")) {
+            for (bool repeat : {false, true, true, true}) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+                QCoreApplication::sendEvent(list, &press);
+            }
+            QTest::keyRelease(list, Qt::Key_Return);
+        } else {
+            const QPoint point = where == QLatin1String("row") ? s.f.RowPoint(0)
+                : where == QLatin1String("header")             ? header.center()
+                : where == QLatin1String("edge")               ? QPoint(header.right(), header.center().y())
+                                                               : QPoint(20, list->height() - 6);
+            // A double click's first click is a press of its own.
+            QTest::mouseMove(list, point);
+            QTest::mouseClick(list, Qt::LeftButton, {}, point);
+            QTest::mouseDClick(list, Qt::LeftButton, {}, point);
+        }
+        QTEST(int(s.started.size()), "rides");
+        QTEST(s.f.state.Media.MediaList[0].RideCount, "rides");
+    }
+
+    // A scan that ends during the ride takes back only its own status text.
+    void rideTextOutlivesAScan()
+    {
+        TestFolder media;
+        const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
+        RideScene s({TestRecord(track, QStringLiteral("Big Loop"))});
+        s.f.window->StartFileScan(false);
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Passive File Scan in Progress..."));
+        s.f.ClickRow(0);
+        s.f.window->Run(MainCommand::Ride);
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Riding Big Loop..."));
+        QTRY_VERIFY(!s.f.window->Timers().FileScanTimer().isActive());
+        QCOMPARE(s.f.StatusText(0), QStringLiteral("Riding Big Loop..."));
+    }
+
+    // The selected record keeps its row through every refill: Update and a ride change that
+    // record's row and no other, though the refill put another record where it was.
+    void editAndRideFollowTheRecordAfterARefill_data()
+    {
+        QTest::addColumn<QString>("refill");
+        QTest::newRow("a search that moves the row") << "search";
+        QTest::newRow("a validation that removes nothing") << "validate";
+        QTest::newRow("a validation that removes an earlier record") << "validate, one gone";
+        QTest::newRow("clearing the search") << "clear";
+    }
+    void editAndRideFollowTheRecordAfterARefill()
+    {
+        QFETCH(QString, refill);
+        TestFolder media;
+        // In record order Corkscrew, Another, Big Loop; by title Another is first.
+        std::vector<MediaRecord> records;
+        if (refill == QLatin1String("validate, one gone"))
+            records.push_back(TestRecord(media.filePath(QStringLiteral("Gone.tktrack")), QStringLiteral("Gone")));
+        for (const char* title : {"Corkscrew", "Another", "Big Loop"})
+            records.push_back(TestRecord(media.createFile(QLatin1String(title) + QStringLiteral(".tktrack"), "x"),
+                                         QLatin1String(title)));
+        RideScene s(records);
+        const qint32 another = refill == QLatin1String("validate, one gone") ? 2 : 1;
+        QCOMPARE(s.f.window->FindRowByKey(another), 0);
+        s.f.ClickRow(0);
+        if (refill == QLatin1String("search")) {
+            QTest::keyClicks(s.f.Child<QLineEdit>(QStringLiteral("txtSearch")), QStringLiteral("o"));
+        } else if (refill == QLatin1String("clear")) {
+            QTest::keyClicks(s.f.Child<QLineEdit>(QStringLiteral("txtSearch")), QStringLiteral("o"));
+            s.f.Child<QLineEdit>(QStringLiteral("txtSearch"))->clear();
+        } else {
+            s.f.state.Settings.MediaPaths = QStringList{media.path()};
+            s.f.window->Run(MainCommand::ValidateMediaList);
+        }
+        QCOMPARE(s.f.ListTitles(), (QStringList{"Corkscrew", "Another", "Big Loop"}));
+        QCOMPARE(s.f.state.Media.MediaList[s.f.state.Selection.SelectedMediaIndex].Title, QStringLiteral("Another"));
+        const QStringList firstRow = s.rowCells(0);
+        const QStringList lastRow = s.rowCells(2);
+
+        auto* title = s.f.Child<QLineEdit>(QStringLiteral("txtInfo0"));
+        QCOMPARE(title->text(), QStringLiteral("Another"));
+        title->setText(QStringLiteral("Another One"));
+        QTest::mouseClick(s.f.Child<ucTextButton>(QStringLiteral("btnUpdateInfo")), Qt::LeftButton);
+        s.f.window->Run(MainCommand::Ride);
+
+        QCOMPARE(s.rowCells(0), firstRow);
+        QCOMPARE(s.rowCells(2), lastRow);
+        QCOMPARE(s.rowCells(1).mid(0, 5),
+                 (QStringList{"Another One", "", "", "1", "03/14/2005 17:02:09"}));
     }
 
     // A package ride installs, rides the installed track and looks its screenshot up by it; the
@@ -244,23 +361,35 @@ private Q_SLOTS:
     void toolsStartOnTheSelectedTrack_data()
     {
         QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("altKey");  // 0: a click on the label
         QTest::addColumn<QString>("program");
-        QTest::newRow("Edit") << "lblMenu4" << "TrakoraEditor.exe";
-        QTest::newRow("Terraform") << "lblMenu5" << "TrakoraTerraformer.exe";
+        QTest::newRow("Edit") << "lblMenu4" << 0 << "TrakoraEditor.exe";
+        QTest::newRow("Terraform") << "lblMenu5" << 0 << "TrakoraTerraformer.exe";
+        QTest::newRow("Alt+E") << "lblMenu4" << int(Qt::Key_E) << "TrakoraEditor.exe";
+        QTest::newRow("Alt+T") << "lblMenu5" << int(Qt::Key_T) << "TrakoraTerraformer.exe";
     }
     void toolsStartOnTheSelectedTrack()
     {
         QFETCH(QString, label);
+        QFETCH(int, altKey);
         QFETCH(QString, program);
         TestFolder media;
         const QString track = media.createFile(QStringLiteral("Big Loop.tktrack"), "loop");
         RideScene s({TestRecord(track, QStringLiteral("Big Loop"))});
+        const auto run = [&] {
+            if (altKey)
+                QTest::keyClick(s.f.List(), Qt::Key(altKey), Qt::AltModifier);
+            else
+                s.f.ClickLabel(label);
+        };
+        run();  // nothing selected yet: switched off
+        QCOMPARE(s.started.size(), 0);
         s.f.ClickRow(0);
-        s.f.ClickLabel(label);
+        run();
         QCOMPARE(s.started, (QList<QStringList>{{s.sim + program, track}}));
 
         QVERIFY(QFile::remove(s.sim + program));
-        s.f.ClickLabel(label);
+        run();
         QCOMPARE(s.started.size(), 1);
     }
 

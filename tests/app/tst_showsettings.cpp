@@ -71,7 +71,7 @@ private Q_SLOTS:
             dialog->NameSchemeCheck(4)->setChecked(false);
             LeftClick(okay ? dialog->OkayButton() : dialog->CancelButton());
         });
-        f.window->ViewMenuClick(1);
+        f.window->Run(MainCommand::Settings);
 
         QCOMPARE(frmEditTheme::PendingActions(), 0);
         QCOMPARE(dialogOwner, f.window.get());

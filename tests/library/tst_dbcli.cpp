@@ -16,6 +16,7 @@ class TestDbCli : public QObject {
 private Q_SLOTS:
     void dumpThenWriteGivesBackTheSameBytes();
     void addDerivesTitlesAndRefusesKnownPaths();
+    void setChangesOneRecordsFields();
     void badInputChangesNothing_data();
     void badInputChangesNothing();
 };
@@ -67,6 +68,42 @@ void TestDbCli::addDerivesTitlesAndRefusesKnownPaths()
     QCOMPARE(records[0].FilePath, first);
 }
 
+// Only the named fields of the one record change; Notes take CR LF; a bad field anywhere in the
+// list writes nothing, even when the fields before it were good.
+void TestDbCli::setChangesOneRecordsFields()
+{
+    TestFolder dir;
+    MediaTable table;
+    MediaRecord first;
+    first.FilePath = QStringLiteral("/m/a.tktrack");
+    first.Title = QStringLiteral("A");
+    first.Author = QStringLiteral("Anna");
+    first.TypeName = TypeNameOf(first.FileType);  // as loading derives it
+    MediaRecord second = first;
+    second.FilePath = QStringLiteral("/m/b.tktrack");
+    table.Append(first);
+    table.Append(second);
+    const QString db = dir.filePath(QStringLiteral("db.rvltdb"));
+    QVERIFY(SaveMediaDatabaseFile(table, db));
+
+    const CliRun set = RunCli({QStringLiteral("db"), QStringLiteral("set"), db, QStringLiteral("1"),
+                               QStringLiteral("title=Big = Loop"), QStringLiteral("Notes=two\nlines"),
+                               QStringLiteral("Rating=")});
+    QCOMPARE(set.exitCode, 0);
+    std::vector<MediaRecord> records;
+    QCOMPARE(ReadMediaDatabaseFile(db, records), DatabaseRead::Loaded);
+    QCOMPARE(records[0], table.MediaList[0]);
+    second.Title = QStringLiteral("Big = Loop");
+    second.Notes = QStringLiteral("two\r\nlines");
+    QCOMPARE(records[1], second);
+
+    const QByteArray before = TestFolder::readFile(db);
+    const CliRun bad = RunCli({QStringLiteral("db"), QStringLiteral("set"), db, QStringLiteral("0"),
+                               QStringLiteral("Title=changed"), QStringLiteral("FilePath=/x.tktrack")});
+    QCOMPARE(bad.exitCode, 2);
+    QCOMPARE(TestFolder::readFile(db), before);
+}
+
 void TestDbCli::badInputChangesNothing_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -82,6 +119,11 @@ void TestDbCli::badInputChangesNothing_data()
     QTest::newRow("unknown option") << QStringList{"add", "@db", "/m/a.tktrack", "--no-such"} << QByteArray();
     QTest::newRow("too few arguments") << QStringList{"write", "@json"} << QByteArray("[]");
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << QByteArray();
+    QTest::newRow("set: no such record") << QStringList{"set", "@db", "0", "Title=x"} << QByteArray();
+    QTest::newRow("set: index not a number") << QStringList{"set", "@db", "first", "Title=x"} << QByteArray();
+    QTest::newRow("set: unknown field") << QStringList{"set", "@db", "0", "Colour=red"} << QByteArray();
+    QTest::newRow("set: no value") << QStringList{"set", "@db", "0", "Title"} << QByteArray();
+    QTest::newRow("set: damaged database") << QStringList{"set", "@damaged", "0", "Title=x"} << QByteArray();
 }
 
 void TestDbCli::badInputChangesNothing()

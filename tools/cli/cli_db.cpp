@@ -19,7 +19,9 @@ const char kDbHelp[] =
     "  ridevault-cli db write JSON_FILE OUT_FILE   write a database from such an array\n"
     "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
     "                       [--no-brackets] [--no-dash]\n"
-    "                                              add files (the database is started when missing)\n";
+    "                                              add files (the database is started when missing)\n"
+    "  ridevault-cli db set DB_FILE INDEX FIELD=VALUE...\n"
+    "                                              change Title, Author, Rating or Notes of one record\n";
 
 QString TextField(const QJsonObject& o, const char* key, int index)
 {
@@ -142,7 +144,9 @@ int Add(const QStringList& arguments)
 
 } // namespace
 
+int DbSet(const QStringList& args);  // cli_db_set.cpp
+
 int RunDbCommand(const QStringList& args)
 {
-    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}});
+    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}, {"set", DbSet}});
 }

@@ -1,6 +1,7 @@
 #include "MainWindowGallery.h"
 
 #include "GalleryTheme.h"
+#include "app/MainMenuBar.h"
 #include "app/MainTimers.h"
 #include "app/frmMain.h"
 #include "controls/ucAdvList.h"
@@ -120,8 +121,11 @@ GalleryShots RenderMainWindowGallery()
         PressRow(list, window.FindRowByKey(0));  // "Loop Master", the track with a screenshot
         shots.append({QStringLiteral("mainwindow_selected") + suffix, window.grab().toImage()});
 
-        window.MenuClick(0);
+        window.MenuBar().OpenMenu(0);
         shots.append({QStringLiteral("mainwindow_file_menu") + suffix, window.grab().toImage()});
+        // Opened from the keyboard, the first entry is the current one.
+        window.MenuBar().OpenMenu(1, Qt::ShortcutFocusReason);
+        shots.append({QStringLiteral("mainwindow_view_menu_keyboard") + suffix, window.grab().toImage()});
     }
     return shots;
 }
