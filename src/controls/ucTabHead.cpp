@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,6 +28,7 @@ ucTabHead::ucTabHead(QWidget* parent)
 {
     InstallControlsAccessibility();
     setFixedHeight(YPixels(kHeadHeight));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QSize ucTabHead::sizeHint() const
@@ -179,6 +181,12 @@ void ucTabHead::paintEvent(QPaintEvent*)
         const int left = XPixels(p.x - kEdgeGap);
         painter.fillRect(left, YPixels(p.top), XPixels(p.x + p.width) - left + 1, 1, highlight);
         vertical(p.x + p.width, p.top, ToQColor(current ? m_drawnShadow : m_drawnShadowDark, pal));
+        if (current && hasFocus()) {
+            painter.save();
+            painter.setPen(QPen(ToQColor(m_drawnText, pal), 1, Qt::DotLine));
+            painter.drawRect(TitleRect(i).adjusted(0, 0, -1, -1));
+            painter.restore();
+        }
     }
 
     // The bottom edge runs left and right of the current tab, which stays open onto the page below.
@@ -207,4 +215,40 @@ void ucTabHead::mouseReleaseEvent(QMouseEvent* event)
     if (tab >= 0 && tab == m_pressedTab)
         ShowTab(tab);
     m_pressedTab = -1;
+}
+
+void ucTabHead::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        ShowTab(m_currentTab - 1);
+        break;
+    case Qt::Key_Right:
+        ShowTab(m_currentTab + 1);
+        break;
+    case Qt::Key_Home:
+        ShowTab(0);
+        break;
+    case Qt::Key_End:
+        ShowTab(TabCount() - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ucTabHead::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ucTabHead::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -3,6 +3,9 @@
 // with TabClick; the owner shows the matching page itself. The current tab stands taller than the
 // others and the strip's bottom edge opens under it onto the ucTabContainer below.
 //
+// Keyboard: the strip takes the focus with Tab; Left and Right (Home and End) then choose the tab
+// beside (the first, the last) as a click would, and the current title shows a focus frame.
+//
 // The public colour names are the control's own, upper case included. Color_Text, Color_Shadow and
 // Color_ShadowDark only store: the strip shows them from its next redraw (a tab added or chosen, a
 // resize, a new background).
@@ -55,6 +58,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // One tab's place in twips, as the strip is laid out.

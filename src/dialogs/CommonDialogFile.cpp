@@ -1,5 +1,7 @@
 #include "dialogs/CommonDialogFile.h"
 
+#include "dialogs/PresetAnswers.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QPointer>
@@ -7,7 +9,7 @@
 namespace {
 
 struct HookState {
-    QList<QString> answers;
+    PresetAnswers<QString> answers;
     OpenFileRequest lastRequest;
 };
 
@@ -69,9 +71,9 @@ QFileDialog* CreateOpenFileDialog(const OpenFileRequest& request, QWidget* owner
 bool ShowOpenFileDialog(QString& fileName, const OpenFileRequest& request, QWidget* owner)
 {
     QString chosen;
-    if (!Hook().answers.isEmpty()) {
+    if (const std::optional<QString> next = Hook().answers.Take()) {
         Hook().lastRequest = request;
-        chosen = Hook().answers.takeFirst();
+        chosen = *next;
     } else {
         // Guarded: the owner may close, and take the dialog with it, while it is open.
         QPointer<QFileDialog> dialog = CreateOpenFileDialog(request, owner);
@@ -84,8 +86,8 @@ bool ShowOpenFileDialog(QString& fileName, const OpenFileRequest& request, QWidg
 }
 
 namespace OpenFileDialogHook {
-void SetNextAnswer(const QString& fileName) { Hook().answers.append(fileName); }
-int PendingAnswers() { return static_cast<int>(Hook().answers.size()); }
-void ClearNextAnswers() { Hook().answers.clear(); }
+void SetNextAnswer(const QString& fileName) { Hook().answers.Queue(fileName); }
+int PendingAnswers() { return Hook().answers.Pending(); }
+void ClearNextAnswers() { Hook().answers.Clear(); }
 OpenFileRequest LastRequest() { return Hook().lastRequest; }
 } // namespace OpenFileDialogHook

@@ -1,6 +1,6 @@
 #include "dialogs/FolderDropList.h"
 
-#include "dialogs/SettingsChoices.h"
+#include "settings/SettingsChoices.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

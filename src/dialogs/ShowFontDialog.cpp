@@ -1,15 +1,15 @@
 #include "dialogs/ShowFontDialog.h"
 
 #include "controls/FontConvert.h"
+#include "dialogs/PresetAnswers.h"
 #include "platform/Twips.h"
 
 #include <QFontDialog>
-#include <QList>
 
 namespace {
-QList<std::optional<QFont>>& NextAnswers()
+PresetAnswers<std::optional<QFont>>& NextAnswers()
 {
-    static QList<std::optional<QFont>> answers;
+    static PresetAnswers<std::optional<QFont>> answers;
     return answers;
 }
 } // namespace
@@ -17,8 +17,8 @@ QList<std::optional<QFont>>& NextAnswers()
 bool ShowFontDialog(FontRecord& font, QWidget* owner)
 {
     std::optional<QFont> chosen;
-    if (!NextAnswers().isEmpty()) {
-        chosen = NextAnswers().takeFirst();
+    if (std::optional<std::optional<QFont>> next = NextAnswers().Take()) {
+        chosen = *next;
     } else {
         bool okay = false;
         const QFont picked = QFontDialog::getFont(&okay, ToQFont(font), owner);
@@ -37,6 +37,6 @@ bool ShowFontDialog(FontRecord& font, QWidget* owner)
     return true;
 }
 
-void SetNextFontDialogAnswer(std::optional<QFont> font) { NextAnswers().append(std::move(font)); }
-int PendingFontDialogAnswers() { return static_cast<int>(NextAnswers().size()); }
-void ClearFontDialogAnswers() { NextAnswers().clear(); }
+void SetNextFontDialogAnswer(std::optional<QFont> font) { NextAnswers().Queue(std::move(font)); }
+int PendingFontDialogAnswers() { return NextAnswers().Pending(); }
+void ClearFontDialogAnswers() { NextAnswers().Clear(); }

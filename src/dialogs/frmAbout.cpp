@@ -1,6 +1,7 @@
 #include "dialogs/frmAbout.h"
 
 #include "controls/ucTextButton.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/DialogText.h"
 #include "dialogs/ApplicationIcon.h"
 
@@ -53,4 +54,12 @@ QString frmAbout::VersionText()
         .arg(RIDEVAULT_VERSION_MAJOR)
         .arg(RIDEVAULT_VERSION_MINOR)
         .arg(RIDEVAULT_VERSION_PATCH);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterKey(event))
+        accept();
+    else
+        QDialog::keyPressEvent(event);
 }

@@ -13,6 +13,10 @@ public:
     static QString VersionText();
     ucTextButton* OkayButton() const { return m_btnOkay; }
 
+protected:
+    // Enter is "OK"; Escape is "Cancel" as in every QDialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     ucTextButton* m_btnOkay = nullptr;
 };

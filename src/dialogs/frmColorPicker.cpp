@@ -3,6 +3,7 @@
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorField.h"
 #include "dialogs/ColorSwatch.h"
+#include "dialogs/ComponentValidator.h"
 #include "dialogs/DialogText.h"
 #include "dialogs/PickerDrawing.h"
 #include "platform/Twips.h"
@@ -114,8 +115,8 @@ void frmColorPicker::BuildBoxes()
                 auto* box = new QLineEdit(this);
                 box->setGeometry(hex ? left + 114 : left + 72, top, hex ? 28 : 40, 20);
                 box->setMaxLength(hex ? 2 : 3);
+                box->setValidator(new ComponentValidator(hex, box));
                 box->setAccessibleName(hex ? name + QStringLiteral(" (hexadecimal)") : name);
-                box->installEventFilter(this);
                 const int index = row + (hex ? 3 : 0);
                 (rgb ? m_txtRGB : m_txtHSL)[index] = box;
                 connect(box, &QLineEdit::textChanged, this, [this, rgb, index] { BoxChanged(rgb, index); });
@@ -171,9 +172,8 @@ bool frmColorPicker::ChooseColor(OleColor& color, QWidget* owner)
     InitDisplay();
     if (owner && owner != parentWidget())
         setParent(owner, windowFlags());
-    if (!NextAnswers().isEmpty()) {
-        const std::optional<OleColor> answer = NextAnswers().takeFirst();
-        if (answer) {
+    if (const std::optional<std::optional<OleColor>> next = NextAnswers().Take()) {
+        if (const std::optional<OleColor> answer = *next) {
             SwatchClicked(*answer);
             PressOkay();
         } else {
@@ -294,12 +294,12 @@ void frmColorPicker::PressCancel()
     reject();
 }
 
-QList<std::optional<OleColor>>& frmColorPicker::NextAnswers()
+PresetAnswers<std::optional<OleColor>>& frmColorPicker::NextAnswers()
 {
-    static QList<std::optional<OleColor>> answers;
+    static PresetAnswers<std::optional<OleColor>> answers;
     return answers;
 }
 
-void frmColorPicker::SetNextAnswer(std::optional<OleColor> color) { NextAnswers().append(color); }
-int frmColorPicker::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
-void frmColorPicker::ClearNextAnswers() { NextAnswers().clear(); }
+void frmColorPicker::SetNextAnswer(std::optional<OleColor> color) { NextAnswers().Queue(color); }
+int frmColorPicker::PendingAnswers() { return NextAnswers().Pending(); }
+void frmColorPicker::ClearNextAnswers() { NextAnswers().Clear(); }

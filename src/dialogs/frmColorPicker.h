@@ -5,6 +5,10 @@
 // ready-made swatch, the colour it was opened with or one of the 25 previous colours, or by dragging
 // from the picker icon to any pixel of the screen.
 //
+// The boxes take every editing key (Delete, Backspace, Ctrl+A/C/V/X/Z) but keep their values in
+// range: an edit that would leave a value past 255 or a character that is not a digit is refused.
+// Enter is "OK" and Escape "Cancel".
+//
 // The previous colours belong to the caller (the program keeps one list for its whole run); OK
 // puts the chosen colour at their front.
 //
@@ -12,6 +16,7 @@
 // dialog as usual and then confirms the queued colour as OK would (a colour) or cancels (none),
 // instead of showing the dialog. The program itself never queues an answer.
 
+#include "dialogs/PresetAnswers.h"
 #include "theme/ColorSpace.h"
 #include "theme/PreviousColors.h"
 
@@ -66,10 +71,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Bar { Hue, Saturation, Luminance, Gradient };
-    static QList<std::optional<OleColor>>& NextAnswers();
+    static PresetAnswers<std::optional<OleColor>>& NextAnswers();
 
     void BuildBars();
     void BuildBoxes();
@@ -88,7 +94,6 @@ private:
     void BarUp(Bar bar, Qt::MouseButton button);
     void SetFromPointer(Bar bar, QPointF position);
 
-    bool FilterKey(QLineEdit* box, int index, QKeyEvent* event);
     void BoxChanged(bool rgbBox, int index);
     void SwatchClicked(OleColor color);
     bool PickerMouse(QEvent* event);

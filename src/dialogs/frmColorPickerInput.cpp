@@ -1,10 +1,11 @@
-// frmColorPicker: what the mouse and the keyboard do - dragging in the bars and the field, typing
-// in the component boxes, and picking a colour from the screen.
+// frmColorPicker: what the mouse and the keyboard do - dragging in the bars and the field, what a
+// typed component does, the dialog's keys, and picking a colour from the screen.
 
 #include "dialogs/frmColorPicker.h"
 
 #include "dialogs/ColorField.h"
 #include "dialogs/ColorSwatch.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/ScreenColor.h"
 #include "platform/Twips.h"
 #include "theme/ComponentText.h"
@@ -21,19 +22,22 @@ int Round(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
 void frmColorPicker::SetFromPointer(Bar bar, QPointF position)
 {
+    // The bars' and the field's far edges lie one step past 255 (a bar is 512 pixels for 0..255, the
+    // field 129 for 0..254 in steps of 2); a component never leaves 0..255.
+    const auto component = [](int value) { return std::clamp(value, 0, 255); };
     switch (bar) {
     case Bar::Hue:
-        m_hsl.Hue = Round(position.x()) / 2;
+        m_hsl.Hue = component(Round(position.x()) / 2);
         break;
     case Bar::Saturation:
-        m_hsl.Saturation = Round(position.x()) / 2;
+        m_hsl.Saturation = component(Round(position.x()) / 2);
         break;
     case Bar::Luminance:
-        m_hsl.Luminance = Round(position.x()) / 2;
+        m_hsl.Luminance = component(Round(position.x()) / 2);
         break;
     case Bar::Gradient:
-        m_hsl.Saturation = 2 * Round(position.x());
-        m_hsl.Luminance = 2 * Round(position.y());
+        m_hsl.Saturation = component(2 * Round(position.x()));
+        m_hsl.Luminance = component(2 * Round(position.y()));
         break;
     }
     // While dragging, only what depends on the changed value is drawn, and coarsely.
@@ -106,33 +110,15 @@ bool frmColorPicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_imgGetColor)
         return PickerMouse(event);
-    if (event->type() == QEvent::KeyPress) {
-        for (int i = 0; i < 6; ++i) {
-            for (QLineEdit* box : {m_txtRGB[i], m_txtHSL[i]}) {
-                if (watched == box)
-                    return FilterKey(box, i, static_cast<QKeyEvent*>(event));
-            }
-        }
-    }
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmColorPicker::FilterKey(QLineEdit* box, int index, QKeyEvent* event)
+void frmColorPicker::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that type nothing (arrows, Delete, Home, Tab, Escape) keep their usual work.
-    const QString text = event->text();
-    if (event->key() == Qt::Key_Backspace || text.isEmpty() || event->key() == Qt::Key_Tab ||
-        event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Escape)
-        return false;
-    const QChar c = text.size() == 1 ? text[0] : QChar();
-    if (c >= u'0' && c <= u'9')
-        return false;
-    if (index >= 3 && c.toUpper() >= u'A' && c.toUpper() <= u'F') {
-        if (c.isUpper())
-            return false;
-        box->insert(QString(c.toUpper()));
-    }
-    return true;
+    if (IsEnterKey(event))
+        PressOkay();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void frmColorPicker::BoxChanged(bool rgbBox, int index)

@@ -11,9 +11,10 @@
 #include "dialogs/frmMessageBox.h"
 #include "settings/AppSettings.h"
 #include "theme/ColorDerivation.h"
+#include "theme/PreviewSize.h"
 #include "theme/ThemeFile.h"
+#include "theme/ThemeNames.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -75,19 +76,6 @@ const std::array<FrameSlots, 4>& Frames()
           {&Theme::WindowDarkShadow, "Dark Shadow"}}},
     }};
     return frames;
-}
-
-constexpr QSize kPreviewSizes[7] = {{40, 30}, {60, 45}, {80, 60}, {120, 90}, {160, 120}, {240, 180}, {320, 240}};
-
-// The first rule that applies: a side at or below a size's side picks that size; both sides above
-// 240 x 180 pick 320 x 240; anything else 240 x 180.
-int PreviewOptionFor(qint32 width, qint32 height)
-{
-    for (int i = 0; i < 5; ++i) {
-        if (width <= kPreviewSizes[i].width() || height <= kPreviewSizes[i].height())
-            return i;
-    }
-    return width >= 241 && height >= 181 ? 6 : 5;
 }
 
 const QString kQuestionLine = QStringLiteral("\r\n");
@@ -171,11 +159,15 @@ void frmEditTheme::BuildPreviewSizes()
 {
     auto* frame = new QGroupBox(QStringLiteral("Preview Image Size"), this);
     frame->setGeometry(8, 256, 200, 162);
-    for (int i = 0; i < 7; ++i) {
-        m_optPreviewSize[i] = new QRadioButton(
-            QStringLiteral("%1 x %2").arg(kPreviewSizes[i].width()).arg(kPreviewSizes[i].height()), frame);
+    for (int i = 0; i < kPreviewSizeCount; ++i) {
+        m_optPreviewSize[i] = new QRadioButton(PreviewSizeCaption(i), frame);
         m_optPreviewSize[i]->setGeometry(12, 20 + i * 19, 176, 18);
-        connect(m_optPreviewSize[i], &QRadioButton::clicked, this, [this] { m_themeDirty = true; });
+        // Toggled, not clicked: the arrow keys and a screen reader's toggle choose an option without
+        // a click. The constructor's own choice is forgotten when it clears the flag at its end.
+        connect(m_optPreviewSize[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                m_themeDirty = true;
+        });
     }
 }
 
@@ -221,10 +213,10 @@ void frmEditTheme::ShowPreviewSize()
 
 void frmEditTheme::StorePreviewSize()
 {
-    QSize size = kPreviewSizes[6];
-    for (int i = 0; i < 6; ++i) {
+    QSize size = PreviewSize(kPreviewSizeCount - 1);
+    for (int i = 0; i + 1 < kPreviewSizeCount; ++i) {
         if (m_optPreviewSize[i]->isChecked()) {
-            size = kPreviewSizes[i];
+            size = PreviewSize(i);
             break;
         }
     }
@@ -287,7 +279,16 @@ void frmEditTheme::Save()
     if (!frmInputBox::GetInput(name, QStringLiteral("Save Theme As..."), QStringLiteral("Title of this Theme:"), this,
                                false, false))
         return;
-    if (QFileInfo::exists(ThemeFilePath(m_settings.ThemePath, name))) {
+    // The input box keeps "/" and "\" from being typed, but not from being pasted.
+    if (const QString problem = ThemeNameProblem(name); !problem.isEmpty()) {
+        frmMessageBox::ShowMessage(problem, QStringLiteral("Invalid Name..."), this, MessageIcon::Warning,
+                                   MessageButtons::OK);
+        return;
+    }
+    // "sunset" finds "Sunset.rvltt" in any letter case, as on Windows; it asks first and then writes
+    // over that file, so the list never shows two themes of one name.
+    const QString existing = FindThemeFile(m_settings.ThemePath, name);
+    if (!existing.isEmpty()) {
         const MessageAnswer answer = frmMessageBox::ShowMessage(
             QStringLiteral("Theme Already Exists!") + kQuestionLine + QStringLiteral("Overwrite exiting theme?"),
             QStringLiteral("Theme Exists..."), this, MessageIcon::Question, MessageButtons::YesNoCancel);
@@ -297,7 +298,17 @@ void frmEditTheme::Save()
     StoreFonts();
     GetColors();
     StorePreviewSize();
-    SaveTheme(m_theme, m_settings.ThemePath, name);
+    QString error;
+    const bool saved = existing.isEmpty() ? SaveTheme(m_theme, m_settings.ThemePath, name, &error)
+                                          : WriteThemeFile(m_theme, existing, &error);
+    if (!saved) {
+        // The theme is applied as Apply would, but nothing was saved: the editor stays dirty, and Exit
+        // asks again.
+        m_applyTheme();
+        frmMessageBox::ShowMessage(QStringLiteral("The theme could not be saved!") + kQuestionLine + error,
+                                   QStringLiteral("Save Failed..."), this, MessageIcon::Error, MessageButtons::OK);
+        return;
+    }
     m_settings.ThemeName = name;
     m_themeDirty = false;
     m_applyTheme();
@@ -326,19 +337,19 @@ void frmEditTheme::EditTheme(Theme& theme, AppSettings& settings, PreviousColors
 {
     // Guarded: the owner may close, and take the editor with it, while the editor is open.
     QPointer<frmEditTheme> editor = new frmEditTheme(theme, settings, previousColors, std::move(applyTheme), owner);
-    if (!NextActions().isEmpty())
-        NextActions().takeFirst()(*editor);
+    if (const std::optional<Action> action = NextActions().Take())
+        (*action)(*editor);
     else
         editor->exec();
     delete editor;
 }
 
-QList<std::function<void(frmEditTheme&)>>& frmEditTheme::NextActions()
+PresetAnswers<frmEditTheme::Action>& frmEditTheme::NextActions()
 {
-    static QList<std::function<void(frmEditTheme&)>> actions;
+    static PresetAnswers<Action> actions;
     return actions;
 }
 
-void frmEditTheme::SetNextAction(std::function<void(frmEditTheme&)> action) { NextActions().append(std::move(action)); }
-int frmEditTheme::PendingActions() { return static_cast<int>(NextActions().size()); }
-void frmEditTheme::ClearNextActions() { NextActions().clear(); }
+void frmEditTheme::SetNextAction(Action action) { NextActions().Queue(std::move(action)); }
+int frmEditTheme::PendingActions() { return NextActions().Pending(); }
+void frmEditTheme::ClearNextActions() { NextActions().Clear(); }

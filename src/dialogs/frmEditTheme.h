@@ -7,12 +7,17 @@
 // does not clear it); Exit asks about such changes. Closing never restores the theme that was
 // current before: what was applied stays applied. The window's close box and Escape act as Exit.
 //
+// Save refuses a name that starts with "." or holds "/" or "\" before writing anything, asks before
+// replacing a theme of that name in any letter case (and then writes over that file), and shows a
+// save that failed; the editor then stays dirty and ThemeName unchanged.
+//
 // Colours are picked with frmColorPicker over the caller's previous-colour list, fonts with the
 // system font dialog (ShowFontDialog).
 //
 // Test hook: SetNextAction queues actions. While the queue holds one, EditTheme builds the editor as
 // usual and runs the queued action on it instead of showing it. The program never queues one.
 
+#include "dialogs/PresetAnswers.h"
 #include "theme/PreviousColors.h"
 
 #include <QDialog>
@@ -58,7 +63,8 @@ public:
     ucTextButton* ExitButton() const { return m_btnExit; }
 
     // Test hook, see above.
-    static void SetNextAction(std::function<void(frmEditTheme&)> action);
+    using Action = std::function<void(frmEditTheme&)>;
+    static void SetNextAction(Action action);
     static int PendingActions();
     static void ClearNextActions();
 
@@ -67,7 +73,7 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    static QList<std::function<void(frmEditTheme&)>>& NextActions();
+    static PresetAnswers<Action>& NextActions();
 
     void BuildFonts();
     void BuildColorFrames();

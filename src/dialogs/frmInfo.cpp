@@ -2,6 +2,7 @@
 
 #include "controls/ucFrame.h"
 #include "controls/ucTextButton.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/DialogText.h"
 
 #include <QLabel>
@@ -57,4 +58,12 @@ frmInfo::frmInfo(const std::array<QString, kRowCount>& versionTexts, QWidget* ow
     m_btnOkay->setGeometry(kFormWidth - kMargin - kButtonWidth, kFormHeight - kMargin - kButtonHeight,
                            kButtonWidth, kButtonHeight);
     connect(m_btnOkay, &ucTextButton::Click, this, &QDialog::accept);
+}
+
+void frmInfo::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterKey(event))
+        accept();
+    else
+        QDialog::keyPressEvent(event);
 }

@@ -30,6 +30,10 @@ public:
     ucFrame* VersionsFrame() const { return m_fmeVersions; }
     ucTextButton* OkayButton() const { return m_btnOkay; }
 
+protected:
+    // Enter is "OK"; Escape is "Cancel" as in every QDialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     ucFrame* m_fmeVersions = nullptr;
     std::array<QLabel*, kRowCount> m_lblAppName{};

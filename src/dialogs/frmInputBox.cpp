@@ -83,10 +83,9 @@ bool frmInputBox::GetInput(QString& value, const QString& caption, const QString
     // Guarded: the owner may close, and take the box with it, while the box is open.
     QPointer<frmInputBox> box = new frmInputBox(owner);
     box->Prepare(value, caption, prompt, emptyAllowed, anyCharacterAllowed);
-    if (!NextAnswers().isEmpty()) {
-        const NextAnswer next = NextAnswers().takeFirst();
-        box->m_txtInput->setText(next.text);
-        if (next.pressOkay && box->m_btnOkay->isEnabled())
+    if (const std::optional<NextAnswer> next = NextAnswers().Take()) {
+        box->m_txtInput->setText(next->text);
+        if (next->pressOkay && box->m_btnOkay->isEnabled())
             box->PressOkay();
         else
             box->PressCancel();
@@ -133,12 +132,12 @@ void frmInputBox::PressCancel()
 
 QRect frmInputBox::PromptRect() const { return m_lblInfo->geometry(); }
 
-QList<frmInputBox::NextAnswer>& frmInputBox::NextAnswers()
+PresetAnswers<frmInputBox::NextAnswer>& frmInputBox::NextAnswers()
 {
-    static QList<NextAnswer> answers;
+    static PresetAnswers<NextAnswer> answers;
     return answers;
 }
 
-void frmInputBox::SetNextAnswer(const QString& text, bool pressOkay) { NextAnswers().append({text, pressOkay}); }
-int frmInputBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
-void frmInputBox::ClearNextAnswers() { NextAnswers().clear(); }
+void frmInputBox::SetNextAnswer(const QString& text, bool pressOkay) { NextAnswers().Queue({text, pressOkay}); }
+int frmInputBox::PendingAnswers() { return NextAnswers().Pending(); }
+void frmInputBox::ClearNextAnswers() { NextAnswers().Clear(); }

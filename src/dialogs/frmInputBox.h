@@ -10,6 +10,8 @@
 // the queued text into the field as a paste would, and then presses "OK" (when requested and enabled)
 // or "Cancel" instead of showing the box. The program itself never queues an answer.
 
+#include "dialogs/PresetAnswers.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -52,7 +54,7 @@ private:
         QString text;
         bool pressOkay = false;
     };
-    static QList<NextAnswer>& NextAnswers();
+    static PresetAnswers<NextAnswer>& NextAnswers();
     void TextChanged(const QString& text);
     void PressOkay();
     void PressCancel();

@@ -114,8 +114,8 @@ qint16 frmMessageBox::ShowMessage(const QString& text, const QString& caption, Q
     QPointer<frmMessageBox> box = new frmMessageBox(owner);
     box->Prepare(text, caption, iconIndex, buttonSet, shellIcons);
     qint16 answer = -1;
-    if (!NextAnswers().isEmpty()) {
-        answer = NextAnswers().takeFirst();
+    if (const std::optional<qint16> next = NextAnswers().Take()) {
+        answer = *next;
     } else {
         box->exec();
         if (box)
@@ -201,13 +201,13 @@ QList<int> frmMessageBox::VisibleButtonsLeftToRight() const
     return visible;
 }
 
-QList<qint16>& frmMessageBox::NextAnswers()
+PresetAnswers<qint16>& frmMessageBox::NextAnswers()
 {
-    static QList<qint16> answers;
+    static PresetAnswers<qint16> answers;
     return answers;
 }
 
-void frmMessageBox::SetNextAnswer(qint16 answer) { NextAnswers().append(answer); }
-void frmMessageBox::SetNextAnswer(MessageAnswer answer) { NextAnswers().append(qint16(answer)); }
-int frmMessageBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
-void frmMessageBox::ClearNextAnswers() { NextAnswers().clear(); }
+void frmMessageBox::SetNextAnswer(qint16 answer) { NextAnswers().Queue(answer); }
+void frmMessageBox::SetNextAnswer(MessageAnswer answer) { NextAnswers().Queue(qint16(answer)); }
+int frmMessageBox::PendingAnswers() { return NextAnswers().Pending(); }
+void frmMessageBox::ClearNextAnswers() { NextAnswers().Clear(); }

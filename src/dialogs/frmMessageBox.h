@@ -17,6 +17,8 @@
 // usual but returns the first queued answer instead of showing it, so tests of any window can drive
 // its confirmations unattended. The program itself never queues an answer.
 
+#include "dialogs/PresetAnswers.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QList>
@@ -77,7 +79,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QList<qint16>& NextAnswers();
+    static PresetAnswers<qint16>& NextAnswers();
     void Press(int index);
     void MoveFocus(int step);
 

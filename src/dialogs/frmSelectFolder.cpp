@@ -1,6 +1,7 @@
 #include "dialogs/frmSelectFolder.h"
 
 #include "controls/ucTextButton.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/DialogText.h"
 #include "platform/ProgramFolder.h"
 
@@ -173,8 +174,8 @@ void frmSelectFolder::PressOkay()
 
 QString frmSelectFolder::SelectFolder(const QString& initialFolder, QWidget* owner)
 {
-    if (!NextAnswers().isEmpty())
-        return WithFinalSeparator(QDir::toNativeSeparators(NextAnswers().takeFirst()));
+    if (const std::optional<QString> next = NextAnswers().Take())
+        return WithFinalSeparator(QDir::toNativeSeparators(*next));
     // Guarded: the owner may close, and take the box with it, while the box is open.
     QPointer<frmSelectFolder> box = new frmSelectFolder(initialFolder, UserDrives(), owner);
     box->exec();
@@ -183,12 +184,20 @@ QString frmSelectFolder::SelectFolder(const QString& initialFolder, QWidget* own
     return chosen;
 }
 
-QList<QString>& frmSelectFolder::NextAnswers()
+PresetAnswers<QString>& frmSelectFolder::NextAnswers()
 {
-    static QList<QString> answers;
+    static PresetAnswers<QString> answers;
     return answers;
 }
 
-void frmSelectFolder::SetNextAnswer(const QString& folder) { NextAnswers().append(folder); }
-int frmSelectFolder::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
-void frmSelectFolder::ClearNextAnswers() { NextAnswers().clear(); }
+void frmSelectFolder::SetNextAnswer(const QString& folder) { NextAnswers().Queue(folder); }
+int frmSelectFolder::PendingAnswers() { return NextAnswers().Pending(); }
+void frmSelectFolder::ClearNextAnswers() { NextAnswers().Clear(); }
+
+void frmSelectFolder::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterKey(event))
+        PressOkay();
+    else
+        QDialog::keyPressEvent(event);
+}

@@ -10,6 +10,7 @@
 // queued folder (with a final separator, "" answering as Cancel would) instead of showing the box.
 // The program itself never queues an answer.
 
+#include "dialogs/PresetAnswers.h"
 #include "platform/DriveList.h"
 
 #include <QDialog>
@@ -54,8 +55,12 @@ public:
     static int PendingAnswers();
     static void ClearNextAnswers();
 
+protected:
+    // Enter is "OK"; Escape is "Cancel" as in every QDialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
-    static QList<QString>& NextAnswers();
+    static PresetAnswers<QString>& NextAnswers();
     void FillFolderList();
     void ShowDriveOfFolder();
     void PressOkay();

@@ -3,9 +3,11 @@
 #include "controls/ucTabContainer.h"
 #include "controls/ucTabHead.h"
 #include "controls/ucTextButton.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/DialogText.h"
 #include "dialogs/FolderDropList.h"
-#include "dialogs/SettingsChoices.h"
+#include "settings/SettingsChoices.h"
+#include "theme/ThemeNames.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -100,6 +103,7 @@ frmSettings::frmSettings(AppSettings& settings, Theme& theme, SettingsDialogCont
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ConnectCommands();
+    ConnectKeys();
     for (const char* title : kTabTitles)
         m_tabHead->AddTab(QString::fromLatin1(title));
     m_tabHead->ShowTab(0);
@@ -191,6 +195,38 @@ void frmSettings::ConnectCommands()
     onClick(m_btnOkay, &frmSettings::PressOkay);
     onClick(m_btnCancel, &frmSettings::reject);
     onClick(m_btnDefaults, &frmSettings::PressDefaults);
+}
+
+void frmSettings::ConnectKeys()
+{
+    // Shortcuts come before the focused control, so the page keys work in the lists too, which
+    // would otherwise take Ctrl+PgDn as a page down.
+    // X11 sends Shift+Tab as Backtab, a test's key click as Tab: each is its own shortcut.
+    const auto onKeys = [this](std::initializer_list<QKeyCombination> keys, int step) {
+        for (const QKeyCombination key : keys)
+            connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] { StepPage(step); });
+    };
+    onKeys({Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}, 1);
+    onKeys({Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::Key_PageUp}, -1);
+    auto* remove = new QShortcut(QKeySequence::Delete, m_lstMediaPaths);
+    remove->setContext(Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (!m_lstMediaPaths->selectedItems().isEmpty())
+            RemoveMediaPaths();
+    });
+}
+
+void frmSettings::StepPage(int step)
+{
+    m_tabHead->ShowTab((m_tabHead->CurrentTab() + step + kTabCount) % kTabCount);
+}
+
+void frmSettings::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterKey(event))
+        PressOkay();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void frmSettings::ShowTabFrame(int index)

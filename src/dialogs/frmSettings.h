@@ -9,6 +9,13 @@
 // dialog made to the settings; a theme already applied with "Apply" stays on screen. Without a
 // settings file nothing is undone. Neither starts a scan.
 //
+// Keyboard: Ctrl+Tab and Ctrl+PgDn show the next page, Ctrl+Shift+Tab and Ctrl+PgUp the one before
+// (both wrap around); the tab head takes the focus with Tab and moves with Left and Right. Enter is
+// "OK" and Escape "Cancel" wherever the focus is, except on a button, which Enter presses. Delete
+// in the media folder list is "Remove".
+//
+// A settings file that cannot be written is shown to the user; the settings stay in effect.
+//
 // Confirmations ask through frmMessageBox, folders through frmSelectFolder and the simulator's
 // program through ShowOpenFileDialog; all three have test hooks, so every flow runs unattended.
 
@@ -68,6 +75,8 @@ public:
     void AddDroppedFolders(const QStringList& folders);
     // "Cancel": the settings file read back, then the dialog closes.
     void reject() override;
+    // The page `step` tabs after the current one, wrapping around.
+    void StepPage(int step);
 
     // The controls, for tests and the gallery.
     ucTabHead* TabHead() const { return m_tabHead; }
@@ -86,12 +95,16 @@ public:
     ucTextButton* CancelButton() const { return m_btnCancel; }
     ucTextButton* DefaultsButton() const { return m_btnDefaults; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildGeneralPage(QWidget* page);
     void BuildMediaPage(QWidget* page);
     void BuildThemePage(QWidget* page);
     void BuildAdvancedPage(QWidget* page);
     void ConnectCommands();
+    void ConnectKeys();
     void ShowTabFrame(int index);
     // ThemeName from the theme list, then that theme loaded (the built-in one when it cannot be) and
     // applied: what "OK" and "Apply" share.

@@ -4,7 +4,7 @@
 
 #include "dialogs/CommonDialogFile.h"
 #include "dialogs/FolderDropList.h"
-#include "dialogs/SettingsChoices.h"
+#include "settings/SettingsChoices.h"
 #include "dialogs/frmMessageBox.h"
 #include "dialogs/frmSelectFolder.h"
 #include "platform/ProgramFolder.h"
@@ -46,7 +46,12 @@ void frmSettings::PressOkay()
     TakeAndApplyTheme();
     // As typed: a folder without a final separator stays without one.
     m_settings.SimulatorPath = m_txtTrakoraPath->text();
-    SaveSettings(m_settings, m_context.ProgramFolder);
+    // The settings stay in effect for this run either way; the main window saves them again when it
+    // closes.
+    QString error;
+    if (!SaveSettings(m_settings, m_context.ProgramFolder, &error))
+        frmMessageBox::ShowMessage(QStringLiteral("The settings could not be saved!\r\n") + error,
+                                   QStringLiteral("Save Failed..."), this, MessageIcon::Error, MessageButtons::OK);
     accept();
 }
 

@@ -56,21 +56,29 @@ void BinaryFileIO::LoadBytes(QByteArrayView bytes)
     m_fileBufferLength = static_cast<qint32>(size);
 }
 
-bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite)
+bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite, QString* error)
 {
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     if (path.isEmpty())
-        return false;
+        return fail(QStringLiteral("no file name to write to"));
     if (QFileInfo::exists(path) && !overwrite)
-        return false;
+        return fail(QStringLiteral("%1 already exists").arg(path));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     if (file.write(m_buffer) != m_buffer.size()) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, why));
     }
-    return file.commit();
+    if (!file.commit())
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    return true;
 }
 
 const char* BinaryFileIO::Take(qint32& position, qint32 count)

@@ -108,19 +108,19 @@ void EncodeInto(BinaryFileIO& io, const AppSettings& settings)
 
 } // namespace
 
-bool LoadSettings(AppSettings& settings, const QString& programFolder)
+bool LoadSettings(AppSettings& settings, const QString& programFolder, QString* error)
 {
     const QString path = SettingsFilePath(programFolder);
-    if (ReadSettingsFile(path, settings))
+    if (ReadSettingsFile(path, settings, error))
         return true;
     // The media folders the user typed live here; the save at shutdown would replace them.
     KeepDamagedCopy(path);
     return false;
 }
 
-bool SaveSettings(const AppSettings& settings, const QString& programFolder)
+bool SaveSettings(const AppSettings& settings, const QString& programFolder, QString* error)
 {
-    return WriteSettingsFile(settings, SettingsFilePath(programFolder));
+    return WriteSettingsFile(settings, SettingsFilePath(programFolder), error);
 }
 
 bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* error)
@@ -128,9 +128,9 @@ bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* e
     return ReadRecordFile(filePath, false, error, [&](BinaryFileIO& io) { return DecodeInto(io, settings, error); });
 }
 
-bool WriteSettingsFile(const AppSettings& settings, const QString& filePath)
+bool WriteSettingsFile(const AppSettings& settings, const QString& filePath, QString* error)
 {
-    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, settings); });
+    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, settings); }, error);
 }
 
 bool DecodeSettings(QByteArrayView bytes, AppSettings& settings, QString* error)

@@ -22,18 +22,20 @@
 #include <QByteArrayView>
 #include <QString>
 
+// Each load and save below returns False on failure and then, when error is given, says in one line
+// why ("cannot write /p/Ridevault.rvltdat: Permission denied"), for the message the user sees.
+
 // Reads programFolder's settings file into settings. False (settings unchanged) when there is no
 // file, its magic is not "RVLT", or it cannot be read whole; a file that is there but does not load
 // is kept as a ".damaged" copy.
-bool LoadSettings(AppSettings& settings, const QString& programFolder);
+[[nodiscard]] bool LoadSettings(AppSettings& settings, const QString& programFolder, QString* error = nullptr);
 // Writes the settings file, replacing the old one only once the new one is complete.
-bool SaveSettings(const AppSettings& settings, const QString& programFolder);
+[[nodiscard]] bool SaveSettings(const AppSettings& settings, const QString& programFolder, QString* error = nullptr);
 
 // The same for any file path.
-bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* error = nullptr);
-bool WriteSettingsFile(const AppSettings& settings, const QString& filePath);
+[[nodiscard]] bool ReadSettingsFile(const QString& filePath, AppSettings& settings, QString* error = nullptr);
+[[nodiscard]] bool WriteSettingsFile(const AppSettings& settings, const QString& filePath, QString* error = nullptr);
 
-// Decoding and encoding of the bytes in memory. *error (when given) says in one line why
-// DecodeSettings failed.
-bool DecodeSettings(QByteArrayView bytes, AppSettings& settings, QString* error = nullptr);
+// Decoding and encoding of the bytes in memory.
+[[nodiscard]] bool DecodeSettings(QByteArrayView bytes, AppSettings& settings, QString* error = nullptr);
 QByteArray EncodeSettings(const AppSettings& settings);

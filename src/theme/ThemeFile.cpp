@@ -2,11 +2,9 @@
 
 #include "recordio/BinaryFileIO.h"
 #include "recordio/RecordFile.h"
-#include "platform/CaseInsensitivePath.h"
 #include "platform/ProgramFolder.h"
+#include "theme/ThemeNames.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -142,19 +140,25 @@ QString ThemeFilePath(const QString& themePath, const QString& name)
     return WithFinalSeparator(themePath) + name + QLatin1String(kThemeFileExtension);
 }
 
-bool LoadTheme(Theme& theme, const QString& themePath, const QString& name)
+bool LoadTheme(Theme& theme, const QString& themePath, const QString& name, QString* error)
 {
-    // The theme list shows "Sunset" for "Sunset.RVLTT", so a name finds its file in any letter case,
-    // as it does on Windows.
-    QString path = ThemeFilePath(themePath, name);
-    if (!path.isEmpty() && !QFileInfo::exists(path))
-        path = ResolveCaseInsensitive(themePath, name + QLatin1String(kThemeFileExtension));
-    return ReadThemeFile(path, theme);
+    const QString path = FindThemeFile(themePath, name);
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("there is no theme \"%1\" in %2").arg(name, themePath);
+        return false;
+    }
+    return ReadThemeFile(path, theme, error);
 }
 
-bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name)
+bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name, QString* error)
 {
-    return WriteThemeFile(theme, ThemeFilePath(themePath, name));
+    if (themePath.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("there is no themes folder");
+        return false;
+    }
+    return WriteThemeFile(theme, ThemeFilePath(themePath, name), error);
 }
 
 bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error)
@@ -162,9 +166,9 @@ bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error)
     return ReadRecordFile(filePath, false, error, [&](BinaryFileIO& io) { return DecodeInto(io, theme, error); });
 }
 
-bool WriteThemeFile(const Theme& theme, const QString& filePath)
+bool WriteThemeFile(const Theme& theme, const QString& filePath, QString* error)
 {
-    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, theme); });
+    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, theme); }, error);
 }
 
 bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error)

@@ -30,18 +30,22 @@ void SetDefaultTheme(Theme& theme, QString& themeName);
 // themePath, which names no folder.
 QString ThemeFilePath(const QString& themePath, const QString& name);
 
-// Reads the named theme into theme; False (theme unchanged) when it is missing, not a theme file
-// ("THME" in any letter case) or cannot be read whole. The name and the extension match the file's
-// in any letter case.
-bool LoadTheme(Theme& theme, const QString& themePath, const QString& name);
-// Writes the theme under that name, replacing an existing file; False when it could not be written.
-bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name);
+// Each load and save below returns False on failure and then, when error is given, says in one line
+// why, for the message the user sees.
+
+// Reads the named theme into theme; False (theme unchanged) when there is no such theme (see
+// theme/ThemeNames.h: any letter case, hidden files are none), it is not a theme file ("THME" in
+// any letter case) or it cannot be read whole.
+[[nodiscard]] bool LoadTheme(Theme& theme, const QString& themePath, const QString& name, QString* error = nullptr);
+// Writes the theme as themePath & name & ".rvltt", replacing an existing file of exactly that name.
+// Whether another spelling exists is the caller's question (FindThemeFile).
+[[nodiscard]] bool SaveTheme(const Theme& theme, const QString& themePath, const QString& name,
+                             QString* error = nullptr);
 
 // The same for any file path.
-bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error = nullptr);
-bool WriteThemeFile(const Theme& theme, const QString& filePath);
+[[nodiscard]] bool ReadThemeFile(const QString& filePath, Theme& theme, QString* error = nullptr);
+[[nodiscard]] bool WriteThemeFile(const Theme& theme, const QString& filePath, QString* error = nullptr);
 
-// The same decoding and encoding on bytes in memory. *error (when given) says in one line why
-// DecodeTheme failed.
-bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error = nullptr);
+// The same decoding and encoding on bytes in memory.
+[[nodiscard]] bool DecodeTheme(QByteArrayView bytes, Theme& theme, QString* error = nullptr);
 QByteArray EncodeTheme(const Theme& theme);

@@ -1,5 +1,6 @@
-// frmColorPicker: typing in the component boxes, dragging in the bars and the field (coarse while
-// dragging, full on release), the ways the dialog ends, and picking a colour from the screen.
+// frmColorPicker: typing and editing in the component boxes, dragging in the bars and the field
+// (coarse while dragging, full on release, never past 255), the ways the dialog ends (keys included),
+// and picking a colour from the screen.
 
 #include "dialogs/frmColorPicker.h"
 
@@ -9,7 +10,10 @@
 #include "dialogs/ColorField.h"
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/PickerDrawing.h"
+#include "dialogs/PresetAnswers.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -43,7 +47,7 @@ bool ChooseWhileOpen(frmColorPicker& picker, OleColor& colour, std::function<voi
 class tst_colorpicker : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { frmColorPicker::ClearNextAnswers(); }
+    void cleanup() { PresetAnswerQueueBase::ClearAll(); }
 
     void typing_data()
     {
@@ -53,9 +57,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rgbTexts");
         QTest::addColumn<QStringList>("hslTexts");
         // The box typed in keeps what was typed; every other box is rewritten.
-        QTest::newRow("300 is out of range")
-            << true << 0 << "300" << QStringList{"300", "64", "32", "00", "40", "20"}
-            << QStringList{"106", "255", "32", "6A", "FF", "20"};
         QTest::newRow("FF in hexadecimal") << true << 4 << "FF" << QStringList{"128", "255", "32", "80", "FF", "20"}
                                            << QStringList{"67", "255", "144", "43", "FF", "90"};
         QTest::newRow("lower-case f shows as F")
@@ -92,6 +93,57 @@ private Q_SLOTS:
         QCOMPARE(RgbToColor(picker.Rgb()), picker.CurrentSwatch()->BackColor());
     }
 
+    void editingKeys_data()
+    {
+        QTest::addColumn<int>("index");  // of the RGB box; 3..5 hexadecimal
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("text");  // the box afterwards
+        QTest::addColumn<int>("red");
+        // Brown is 128, 64, 32: "128" in box 0, "80" in box 3.
+        QTest::newRow("Delete") << 0 << "" << QStringList{"{Home}", "{Del}"} << "28" << 28;
+        QTest::newRow("Backspace") << 0 << "" << QStringList{"{End}", "{Backspace}"} << "12" << 12;
+        QTest::newRow("Ctrl+A, then a digit") << 0 << "" << QStringList{"{Ctrl+A}", "7"} << "7" << 7;
+        QTest::newRow("Ctrl+Z undoes a Delete") << 0 << "" << QStringList{"{Home}", "{Del}", "{Ctrl+Z}"} << "128" << 128;
+        QTest::newRow("Ctrl+X cuts all, Ctrl+V puts it back")
+            << 0 << "" << QStringList{"{Ctrl+A}", "{Ctrl+X}", "{Ctrl+V}"} << "128" << 128;
+        QTest::newRow("Ctrl+C copies, a paste making 4 digits is refused")
+            << 0 << "" << QStringList{"{Ctrl+A}", "{Ctrl+C}", "{End}", "{Ctrl+V}"} << "128" << 128;
+        QTest::newRow("a paste past 255 is refused") << 0 << "300" << QStringList{"{Ctrl+A}", "{Ctrl+V}"} << "128" << 128;
+        QTest::newRow("a paste of 250 is taken") << 0 << "250" << QStringList{"{Ctrl+A}", "{Ctrl+V}"} << "250" << 250;
+        QTest::newRow("a third digit past 255 is refused") << 0 << "" << QStringList{"{Ctrl+A}", "30", "0"} << "30" << 30;
+        QTest::newRow("hexadecimal: a lower-case paste turns upper") << 3 << "fe" << QStringList{"{Ctrl+A}", "{Ctrl+V}"}
+                                                                      << "FE" << 254;
+        QTest::newRow("hexadecimal: Delete") << 3 << "" << QStringList{"{End}", "{Backspace}", "{Home}", "{Del}"} << "" << 0;
+        QTest::newRow("hexadecimal: a pasted sign is refused") << 3 << "#8" << QStringList{"{Ctrl+A}", "{Ctrl+V}"} << "80"
+                                                                << 128;
+    }
+    // Real key events in the open dialog; the colour follows the box.
+    void editingKeys()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, text);
+        QGuiApplication::clipboard()->setText(clipboard);
+        PreviousColors previous;
+        frmColorPicker picker(previous);
+        OleColor colour = kBrown;
+        QString shown;
+        int red = -1;
+        ChooseWhileOpen(picker, colour, [&](frmColorPicker* p) {
+            QLineEdit* box = p->RgbBox(index);
+            box->setFocus();
+            TypeSteps(box, keys);
+            shown = box->text();
+            red = p->Rgb().Red;
+            LeftClick(p->CancelButton());
+        });
+        QCOMPARE(shown, text);
+        QTEST(red, "red");
+        QCOMPARE(RgbToColor(picker.Rgb()), picker.CurrentSwatch()->BackColor());
+    }
+
     void dragging_data()
     {
         QTest::addColumn<QString>("bar");
@@ -102,9 +154,11 @@ private Q_SLOTS:
         // From H 14, S 153, L 80.
         QTest::newRow("hue") << "hue" << QPointF(201.4, 3) << HslTriple{100, 153, 80} << "luminance" << 196;
         QTest::newRow("saturation") << "saturation" << QPointF(61, 19) << HslTriple{14, 30, 80} << "luminance" << 56;
-        QTest::newRow("luminance past the far edge") << "luminance" << QPointF(900, 10) << HslTriple{14, 153, 256}
-                                                     << "saturation" << 508;
+        QTest::newRow("luminance past the far edge") << "luminance" << QPointF(900, 10) << HslTriple{14, 153, 255}
+                                                     << "saturation" << 506;
         QTest::newRow("field") << "field" << QPointF(50.5, 60) << HslTriple{14, 100, 120} << "saturation" << 46;
+        QTest::newRow("field past the far corner") << "field" << QPointF(300, 300) << HslTriple{14, 255, 255}
+                                                   << "saturation" << 124;
     }
     void dragging()
     {
@@ -134,6 +188,8 @@ private Q_SLOTS:
             const HslTriple got = p->Hsl();
             QCOMPARE(QList<int>({got.Hue, got.Saturation, got.Luminance}), QList<int>({hsl.Hue, hsl.Saturation, hsl.Luminance}));
             QCOMPARE(p->RgbBox(0)->text().toInt(), HslToRgb(hsl).Red);
+            QCOMPARE(Texts(*p, false).mid(0, 3), (QStringList{QString::number(hsl.Hue), QString::number(hsl.Saturation),
+                                                              QString::number(hsl.Luminance)}));
             QTEST(field->MarkerRect().left(), "markerLeft");
             QVERIFY(drawn(16) != drawn(1));
             QVERIFY(other->Picture() == drawn(16));
@@ -156,6 +212,9 @@ private Q_SLOTS:
         QTest::newRow("OK takes the pure red swatch") << "ok" << true << RgbColor(255, 0, 0) << RgbColor(255, 0, 0);
         QTest::newRow("Cancel") << "cancel" << false << SystemColorRef(15) << white;
         QTest::newRow("close box") << "close" << false << SystemColorRef(15) << white;
+        QTest::newRow("Enter in a box") << "{Return}" << true << RgbColor(255, 0, 0) << RgbColor(255, 0, 0);
+        QTest::newRow("keypad Enter in a box") << "{Enter}" << true << RgbColor(255, 0, 0) << RgbColor(255, 0, 0);
+        QTest::newRow("Escape in a box") << "{Esc}" << false << SystemColorRef(15) << white;
     }
     void endings()
     {
@@ -173,8 +232,12 @@ private Q_SLOTS:
                 LeftClick(p->OkayButton());
             else if (ending == QLatin1String("cancel"))
                 LeftClick(p->CancelButton());
-            else
+            else if (ending == QLatin1String("close"))
                 p->close();
+            else {
+                p->HslBox(4)->setFocus();
+                TypeSteps(p->HslBox(4), {ending});
+            }
         });
         QTEST(got, "result");
         QTEST(chosen, "colour");

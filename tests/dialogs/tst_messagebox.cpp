@@ -1,16 +1,20 @@
 // frmMessageBox: the label height from the line count, where the text starts with and without an
 // icon, the order of every button set, the answers by mouse, keyboard and close box (-1), the test
-// hook, the application icon and what assistive technology reads.
+// hook, the application icon and what assistive technology reads; Enter and Escape in the other small
+// dialogs (About, Information, Select Folder).
 
 #include "dialogs/frmMessageBox.h"
 
 #include "dialogs/ApplicationIcon.h"
 #include "dialogs/frmAbout.h"
+#include "dialogs/frmInfo.h"
+#include "dialogs/frmSelectFolder.h"
 
 #include "ModalDriver.h"
 #include "controls/ucTextButton.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -150,6 +154,39 @@ private Q_SLOTS:
         for (const QLabel* label : about.findChildren<QLabel*>())
             found = found || label->pixmap().toImage() == expected;
         QVERIFY(found);
+    }
+
+    void enterAndEscapeInTheSmallDialogs_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("accepted");
+        for (const char* dialog : {"About", "Information", "Select Folder"}) {
+            QTest::addRow("%s, Enter", dialog) << dialog << "{Return}" << true;
+            QTest::addRow("%s, keypad Enter", dialog) << dialog << "{Enter}" << true;
+            QTest::addRow("%s, Escape", dialog) << dialog << "{Esc}" << false;
+            QTest::addRow("%s, Shift+Enter is no OK", dialog) << dialog << "{Shift+Return}" << false;
+        }
+    }
+    // The key reaches the dialog itself, as it does from any control that does not take it.
+    void enterAndEscapeInTheSmallDialogs()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, key);
+        QFETCH(bool, accepted);
+        std::unique_ptr<QDialog> shown;
+        if (dialog == QLatin1String("About"))
+            shown = std::make_unique<frmAbout>();
+        else if (dialog == QLatin1String("Information"))
+            shown = std::make_unique<frmInfo>(std::array<QString, frmInfo::kRowCount>{"1 . 0", "----", "2 . 1"});
+        else
+            shown = std::make_unique<frmSelectFolder>(QDir::tempPath(), QList<DriveEntry>{{QStringLiteral("/"), QStringLiteral("/")}});
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        const QKeyCombination combination = QKeySequence(key.mid(1, key.size() - 2))[0];
+        QTest::keyClick(shown.get(), combination.key(), combination.keyboardModifiers());
+        QCOMPARE(shown->isVisible(), !accepted && key != QLatin1String("{Esc}"));
+        QCOMPARE(shown->result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
     }
 
     void readAndPressedByAssistiveTechnology()

@@ -1,10 +1,12 @@
 // frmSettings: the large-preview rule, what "OK" writes, the theme list, dropped and added folders,
 // every confirmation as the user reads it, "Cancel" going back to the file, the simulator's "..." and
-// the theme editor. The other modal dialogs are answered through their test hooks.
+// the theme editor, the dialog's keys, and a settings file that cannot be written. The other modal
+// dialogs are answered through their test hooks.
 
 #include "dialogs/frmSettings.h"
 
 #include "MessageBoxReader.h"
+#include "ModalDriver.h"
 #include "TestFolder.h"
 #include "WidgetClicks.h"
 #include "controls/ucTabContainer.h"
@@ -12,6 +14,7 @@
 #include "controls/ucTextButton.h"
 #include "dialogs/CommonDialogFile.h"
 #include "dialogs/FolderDropList.h"
+#include "dialogs/PresetAnswers.h"
 #include "dialogs/frmMessageBox.h"
 #include "dialogs/frmSelectFolder.h"
 #include "settings/AppPaths.h"
@@ -21,9 +24,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -36,7 +41,7 @@ constexpr MessageAnswer kCancel = MessageAnswer::Cancel;
 constexpr MessageAnswer kYes = MessageAnswer::Yes;
 constexpr MessageAnswer kNo = MessageAnswer::No;
 
-enum Command { Remove, Clear, Defaults, Add, Drop };
+enum Command { Remove, Clear, Defaults, Add, Drop, DeleteKey };
 
 // A theme that differs from the built-in one, so a load shows.
 Theme NightTheme()
@@ -48,6 +53,7 @@ Theme NightTheme()
 }
 
 struct Fixture {
+    PresetAnswersScope answers;
     TestFolder folder;
     QString program;
     AppSettings settings;
@@ -62,17 +68,20 @@ struct Fixture {
         settings.MediaPaths = kMediaPaths;
         settings.SimulatorPath = QStringLiteral("/sim/");
         settings.ThemeName = QString();
-        SaveTheme(NightTheme(), settings.ThemePath, QStringLiteral("Night"));
+        QString error;
+        if (!SaveTheme(NightTheme(), settings.ThemePath, QStringLiteral("Night"), &error))
+            qFatal("the fixture's theme cannot be written: %s", qPrintable(error));
     }
     SettingsDialogContext Context()
     {
         return {program, ScreenMetrics{1024, 768, 15, 15}, [] { return kFound; }, [this] { ++applied; }, {}};
     }
-    AppSettings FileSettings() const
+    // What the settings file holds; none when it does not read back.
+    std::optional<AppSettings> FileSettings() const
     {
         AppSettings read;
         if (!ReadSettingsFile(SettingsFilePath(program), read))
-            qFatal("the settings file does not read back");
+            return std::nullopt;
         return read;
     }
 };
@@ -98,8 +107,9 @@ int CheckedOption(const frmSettings& dialog)
     return checked;
 }
 
-// Runs a command of the media page (or "Defaults") as its button does.
-void Run(frmSettings& dialog, Fixture& f, int command)
+// Runs a command of the media page (or "Defaults") as its button (or the Delete key) does. False
+// when the dialog could not take the key.
+bool Run(frmSettings& dialog, Fixture& f, int command)
 {
     switch (command) {
     case Remove: LeftClick(dialog.MediaListButton(1)); break;
@@ -110,7 +120,31 @@ void Run(frmSettings& dialog, Fixture& f, int command)
         LeftClick(dialog.MediaListButton(0));
         break;
     case Drop: dialog.AddDroppedFolders({f.folder.createDir(QStringLiteral("dropped")) + QLatin1Char('/')}); break;
+    case DeleteKey:
+        dialog.TabHead()->ShowTab(1);
+        if (!ShowActive(&dialog))
+            return false;
+        dialog.MediaPathList()->setFocus();
+        QTest::keyClick(dialog.MediaPathList(), Qt::Key_Delete);
+        break;
     }
+    return true;
+}
+
+// The control a keyboard test starts from.
+QWidget* Control(const frmSettings& dialog, const QString& name)
+{
+    if (name == QLatin1String("tabs"))
+        return dialog.TabHead();
+    if (name == QLatin1String("list"))
+        return dialog.MediaPathList();
+    if (name == QLatin1String("path"))
+        return dialog.TrakoraPathBox();
+    if (name == QLatin1String("themes"))
+        return dialog.ThemeList();
+    if (name == QLatin1String("cancel"))
+        return dialog.CancelButton();
+    return dialog.DefaultsButton();
 }
 
 } // namespace
@@ -118,13 +152,6 @@ void Run(frmSettings& dialog, Fixture& f, int command)
 class tst_settings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup()
-    {
-        frmMessageBox::ClearNextAnswers();
-        frmSelectFolder::ClearNextAnswers();
-        OpenFileDialogHook::ClearNextAnswers();
-    }
-
     void tabsShowOnePageEach()
     {
         Fixture f;
@@ -196,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(f.settings, expected);
         // ColumnWidths(7) is never stored, so the file holds the rest.
         expected.ColumnWidths[7] = 0;
-        QCOMPARE(f.FileSettings(), expected);
+        QCOMPARE(f.FileSettings(), std::optional(expected));
         QCOMPARE(f.theme, NightTheme());
         QCOMPARE(f.applied, 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -223,6 +250,8 @@ private Q_SLOTS:
             << QStringLiteral("beta");
         QTest::newRow("ThemeName in other letter case") << QStringList{night} << QStringLiteral("NIGHT")
                                                          << QStringList{QStringLiteral("Night")} << 1 << QStringLiteral("Night");
+        QTest::newRow("a hidden file is no theme") << QStringList{QStringLiteral(".Night.rvltt")} << QStringLiteral(".Night")
+                                                   << QStringList{} << 0 << QString();
         QTest::newRow("empty ThemeName") << QStringList{night} << QString() << QStringList{QStringLiteral("Night")} << 0
                                          << QString();
         QTest::newRow("missing theme") << QStringList{night} << QStringLiteral("Gone") << QStringList{QStringLiteral("Night")}
@@ -243,7 +272,9 @@ private Q_SLOTS:
         QCOMPARE(Shown(dialog.ThemeList()), QStringList{QStringLiteral("<Default Theme>")} + listed);
         QTEST(dialog.ThemeList()->currentRow(), "selected");
         LeftClick(dialog.OkayButton());
-        QCOMPARE(f.FileSettings().ThemeName, savedName);
+        const std::optional<AppSettings> written = f.FileSettings();
+        QVERIFY(written);
+        QCOMPARE(written->ThemeName, savedName);
         QCOMPARE(f.theme, savedName.isEmpty() ? DefaultTheme() : NightTheme());
     }
 
@@ -319,6 +350,10 @@ private Q_SLOTS:
                 QTest::addRow("%s, %s", c.name, answerName) << int(c.command) << QList<int>{1} << answer << c.text << c.caption
                                                              << kMediaPaths;
         }
+        QTest::newRow("Delete key, Yes") << int(DeleteKey) << QList<int>{0, 2} << kYes << confirmations[0].text
+                                         << confirmations[0].caption << QStringList{QStringLiteral("/m/b/")};
+        QTest::newRow("Delete key, No") << int(DeleteKey) << QList<int>{1} << kNo << confirmations[0].text
+                                        << confirmations[0].caption << kMediaPaths;
         QTest::newRow("Remove, nothing selected, Yes") << int(Remove) << QList<int>{} << kYes << confirmations[0].text
                                                        << confirmations[0].caption << kMediaPaths;
     }
@@ -337,7 +372,7 @@ private Q_SLOTS:
         const AppSettings before = f.settings;
         ShownMessage shown;
         ReadNextMessageBox(shown, answer);
-        Run(dialog, f, command);
+        QVERIFY(Run(dialog, f, command));
         QTEST(shown.text, "text");
         QTEST(shown.caption, "caption");
         QCOMPARE(shown.buttons, (QList<int>{2, 3, 1}));  // Yes, No, Cancel
@@ -370,11 +405,13 @@ private Q_SLOTS:
         f.settings.LargeViewWidth = 1280;
         f.settings.LargeViewHeight = 1024;
         QVERIFY(SaveSettings(f.settings, f.program));
-        const AppSettings saved = f.FileSettings();
+        const std::optional<AppSettings> file = f.FileSettings();
+        QVERIFY(file);
+        const AppSettings saved = *file;
         frmSettings dialog(f.settings, f.theme, f.Context());
         dialog.MediaPathList()->item(0)->setSelected(true);
         frmMessageBox::SetNextAnswer(kYes);
-        Run(dialog, f, command);
+        QVERIFY(Run(dialog, f, command));
         QVERIFY(f.settings.MediaPaths != saved.MediaPaths);
         // "Apply" shows the theme without saving; "Cancel" leaves it on screen.
         dialog.ThemeList()->setCurrentRow(1);
@@ -388,7 +425,7 @@ private Q_SLOTS:
         QCOMPARE(f.settings, expected);
         QCOMPARE(f.theme, NightTheme());
         QCOMPARE(f.applied, 1);
-        QCOMPARE(f.FileSettings(), saved);
+        QCOMPARE(f.FileSettings(), std::optional(saved));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
@@ -397,7 +434,7 @@ private Q_SLOTS:
         Fixture f;
         frmSettings dialog(f.settings, f.theme, f.Context());
         frmMessageBox::SetNextAnswer(kYes);
-        Run(dialog, f, Clear);
+        QVERIFY(Run(dialog, f, Clear));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(f.settings.MediaPaths.isEmpty());
         QVERIFY(!QFileInfo::exists(SettingsFilePath(f.program)));
@@ -441,7 +478,8 @@ private Q_SLOTS:
         SettingsDialogContext context = f.Context();
         context.EditThemes = [&](QWidget* editorOwner) {
             owner = editorOwner;
-            SaveTheme(DefaultTheme(), f.settings.ThemePath, QStringLiteral("Made In Editor"));
+            if (!SaveTheme(DefaultTheme(), f.settings.ThemePath, QStringLiteral("Made In Editor")))
+                owner = nullptr;
         };
         frmSettings dialog(f.settings, f.theme, context);
         LeftClick(dialog.ThemeButton(0));
@@ -453,6 +491,133 @@ private Q_SLOTS:
         frmSettings plain(f.settings, f.theme, f.Context());
         LeftClick(plain.ThemeButton(0));
         QCOMPARE(plain.ThemeList()->count(), 3);
+    }
+
+    void pageKeys_data()
+    {
+        QTest::addColumn<QString>("from");  // the control with the focus
+        QTest::addColumn<int>("page");      // shown first
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Ctrl+Tab") << "defaults" << 0 << QStringList{"{Ctrl+Tab}"} << 1;
+        QTest::newRow("Ctrl+Tab wraps") << "defaults" << 3 << QStringList{"{Ctrl+Tab}"} << 0;
+        QTest::newRow("Ctrl+Shift+Tab wraps back") << "defaults" << 0 << QStringList{"{Ctrl+Shift+Tab}"} << 3;
+        QTest::newRow("Ctrl+Shift+Backtab, as X11 sends it") << "defaults" << 2 << QStringList{"{Ctrl+Shift+Backtab}"} << 1;
+        QTest::newRow("Ctrl+PgDown in the media list") << "list" << 1 << QStringList{"{Ctrl+PgDown}"} << 2;
+        QTest::newRow("Ctrl+PgUp in the theme list") << "themes" << 2 << QStringList{"{Ctrl+PgUp}"} << 1;
+        QTest::newRow("Ctrl+Tab in the text box") << "path" << 3 << QStringList{"{Ctrl+Tab}", "{Ctrl+Tab}"} << 1;
+        QTest::newRow("Tab reaches the tab head, Right moves") << "defaults" << 0 << QStringList{"{Tab}", "{Right}", "{Right}"} << 2;
+        QTest::newRow("Left stops at the first tab") << "tabs" << 1 << QStringList{"{Left}", "{Left}"} << 0;
+        QTest::newRow("Right stops at the last tab") << "tabs" << 2 << QStringList{"{Right}", "{Right}"} << 3;
+        QTest::newRow("End and Home") << "tabs" << 1 << QStringList{"{End}", "{Home}", "{Right}"} << 1;
+    }
+    // Real key events to whatever has the focus, on the shown dialog.
+    void pageKeys()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, page);
+        QFETCH(QStringList, keys);
+        QFETCH(int, shown);
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        dialog.TabHead()->ShowTab(page);
+        QVERIFY(ShowActive(&dialog));
+        Control(dialog, from)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), Control(dialog, from));
+        TypeSteps(&dialog, keys);
+        QCOMPARE(dialog.TabHead()->CurrentTab(), shown);
+        for (int i = 0; i < frmSettings::kTabCount; ++i)
+            QCOMPARE(dialog.TabFrame(i)->isVisible(), i == shown);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void enterAndEscape_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("saved");  // "OK" ran, else "Cancel"
+        QTest::newRow("Enter on the tab head") << "tabs" << 0 << "{Return}" << true;
+        QTest::newRow("keypad Enter in the media list") << "list" << 1 << "{Enter}" << true;
+        QTest::newRow("Enter in the theme list") << "themes" << 2 << "{Return}" << true;
+        QTest::newRow("Enter in the text box") << "path" << 3 << "{Return}" << true;
+        QTest::newRow("Enter on Cancel presses Cancel") << "cancel" << 0 << "{Return}" << false;
+        QTest::newRow("Escape in the text box") << "path" << 3 << "{Esc}" << false;
+        QTest::newRow("Escape in the media list") << "list" << 1 << "{Esc}" << false;
+    }
+    void enterAndEscape()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, page);
+        QFETCH(QString, key);
+        QFETCH(bool, saved);
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        dialog.TabHead()->ShowTab(page);
+        QVERIFY(ShowActive(&dialog));
+        Control(dialog, from)->setFocus();
+        dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim/"));
+        TypeSteps(&dialog, {key});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(saved ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(f.FileSettings().has_value(), saved);
+        QCOMPARE(f.settings.SimulatorPath, saved ? QStringLiteral("/typed/sim/") : QStringLiteral("/sim/"));
+    }
+
+    // Delete with nothing selected asks nothing and removes nothing.
+    void deleteKeyWithoutSelection()
+    {
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        frmMessageBox::SetNextAnswer(kYes);
+        QVERIFY(Run(dialog, f, DeleteKey));
+        QCOMPARE(frmMessageBox::PendingAnswers(), 1);
+        QCOMPARE(f.settings.MediaPaths, kMediaPaths);
+    }
+
+    // A settings file that cannot be written is shown, and the settings stay in effect.
+    void failedSaveIsShown()
+    {
+        Fixture f;
+        SettingsDialogContext context = f.Context();
+        context.ProgramFolder = f.folder.path() + QStringLiteral("/no such folder/");
+        frmSettings dialog(f.settings, f.theme, context);
+        dialog.TrakoraPathBox()->setText(QStringLiteral("/typed/sim/"));
+        ShownMessage shown;
+        ReadNextMessageBox(shown, MessageAnswer::OK);
+        LeftClick(dialog.OkayButton());
+        QCOMPARE(shown.caption, QStringLiteral("Save Failed..."));
+        QVERIFY2(shown.text.startsWith(QStringLiteral("The settings could not be saved!\n")), qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(SettingsFilePath(context.ProgramFolder)), qPrintable(shown.text));
+        QCOMPARE(shown.buttons, QList<int>{0});
+        QCOMPARE(f.settings.SimulatorPath, QStringLiteral("/typed/sim/"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // With the default theme the dialog's labels and text boxes take a desktop palette that changes
+    // while it is open, as the desktop's own dialogs do.
+    void followsTheDesktopPalette()
+    {
+        Fixture f;
+        frmSettings dialog(f.settings, f.theme, f.Context());
+        dialog.TabHead()->ShowTab(3);
+        QVERIFY(ShowActive(&dialog));
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::Text, QColor(240, 240, 240));
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        QApplication::setPalette(dark);
+        QEvent themeChange(QEvent::ThemeChange);
+        QCoreApplication::sendEvent(&dialog, &themeChange);
+        const QLabel* label = dialog.findChild<QLabel*>();
+        QVERIFY(label);
+        // The change reaches the widgets as posted events.
+        QTRY_COMPARE(dialog.TrakoraPathBox()->palette().color(QPalette::Text), QColor(240, 240, 240));
+        QCOMPARE(dialog.TrakoraPathBox()->palette().color(QPalette::Base), QColor(20, 20, 20));
+        QTRY_COMPARE(label->palette().color(QPalette::WindowText), QColor(230, 230, 230));
     }
 };
 

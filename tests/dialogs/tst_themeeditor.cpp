@@ -1,7 +1,8 @@
 // frmEditTheme: the dirty flag through every path, the preview-size rules, Save with its name prompt
 // and overwrite question (and the file it writes, read back by the theme reader), Exit's question and
-// answers, and Colorize from Background on a system colour face and on an RGB one. The questions are
-// read from the real message box while it is open.
+// answers, names Save refuses or finds in another letter case, a save that fails, and Colorize from
+// Background on a system colour face and on an RGB one. The questions are read from the real message
+// box while it is open.
 
 #include "dialogs/frmEditTheme.h"
 
@@ -12,6 +13,7 @@
 #include "controls/ucTextButton.h"
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/FontSampleBox.h"
+#include "dialogs/PresetAnswers.h"
 #include "dialogs/ShowFontDialog.h"
 #include "dialogs/frmColorPicker.h"
 #include "dialogs/frmInputBox.h"
@@ -19,6 +21,9 @@
 #include "settings/AppSettings.h"
 #include "theme/ThemeFile.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +45,7 @@ QFont ChosenFont()
 }
 
 struct Fixture {
+    PresetAnswersScope answers;
     TestFolder folder;
     AppSettings settings;
     Theme theme = DefaultTheme();
@@ -56,8 +62,9 @@ struct Fixture {
 
 // One user action on the editor, with the answer its dialog will get queued first: "pick", "font" and
 // "save", each also as "... cancel" (the dialog cancelled), the first two also "... by keyboard";
-// "preview", "colorize" and "apply".
-void Step(frmEditTheme& editor, const QString& step)
+// "preview" (also "... by keyboard", the Down key from the checked option, and "... by screen
+// reader", its toggle action), "colorize" and "apply". False for a step it could not take.
+bool Step(frmEditTheme& editor, const QString& step)
 {
     const bool cancel = step.endsWith(QLatin1String(" cancel"));
     const QString what = step.section(QLatin1Char(' '), 0, 0);
@@ -71,40 +78,44 @@ void Step(frmEditTheme& editor, const QString& step)
     } else if (what == QLatin1String("save")) {
         frmInputBox::SetNextAnswer(QStringLiteral("Mine"), !cancel);
         target = editor.SaveButton();
+    } else if (step == QLatin1String("preview by keyboard")) {
+        QRadioButton* checked = editor.PreviewOption(4);
+        if (!checked->isChecked() || !ShowActive(&editor))
+            return false;
+        checked->setFocus();
+        QTest::keyClick(checked, Qt::Key_Down);
+        return editor.PreviewOption(5)->isChecked();
+    } else if (step == QLatin1String("preview by screen reader")) {
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(editor.PreviewOption(6));
+        if (!option || !option->actionInterface() ||
+            !option->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()))
+            return false;
+        option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        return editor.PreviewOption(6)->isChecked();
     } else if (what == QLatin1String("preview")) {
-        return editor.PreviewOption(6)->click();
+        editor.PreviewOption(6)->click();
+        return true;
     } else if (what == QLatin1String("colorize")) {
         target = editor.AutoColorButton(2);
     } else if (what == QLatin1String("apply")) {
         target = editor.ApplyButton();
     }
-    QVERIFY2(target, qPrintable(step));
+    if (!target)
+        return false;
     if (step.endsWith(QLatin1String(" by keyboard")))
         QTest::keyClick(target, what == QLatin1String("pick") ? Qt::Key_Space : Qt::Key_Return);
     else
         LeftClick(target);
+    return true;
 }
 
-int PendingAnswers()
-{
-    return frmMessageBox::PendingAnswers() + frmInputBox::PendingAnswers() + frmColorPicker::PendingAnswers() +
-           PendingFontDialogAnswers();
-}
+int PendingAnswers() { return PresetAnswerQueueBase::PendingInAll(); }
 
 } // namespace
 
 class tst_themeeditor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup()
-    {
-        frmMessageBox::ClearNextAnswers();
-        frmInputBox::ClearNextAnswers();
-        frmColorPicker::ClearNextAnswers();
-        ClearFontDialogAnswers();
-        frmEditTheme::ClearNextActions();
-    }
-
     void dirtyFlag_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -118,6 +129,8 @@ private Q_SLOTS:
         QTest::newRow("font chosen from the keyboard") << QStringList{"font by keyboard"} << true << 0;
         QTest::newRow("font dialog cancelled") << QStringList{"font cancel"} << false << 0;
         QTest::newRow("preview size clicked") << QStringList{"preview"} << true << 0;
+        QTest::newRow("preview size by the arrow keys") << QStringList{"preview by keyboard"} << true << 0;
+        QTest::newRow("preview size by a screen reader") << QStringList{"preview by screen reader"} << true << 0;
         QTest::newRow("colorized") << QStringList{"colorize"} << true << 0;
         QTest::newRow("Apply does not clear it") << QStringList{"pick", "apply"} << true << 1;
         QTest::newRow("Apply does not set it") << QStringList{"apply"} << false << 1;
@@ -133,7 +146,7 @@ private Q_SLOTS:
         frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
         QCOMPARE(editor.ThemeDirty(), false);
         for (const QString& step : steps)
-            Step(editor, step);
+            QVERIFY2(Step(editor, step), qPrintable(step));
         QTEST(editor.ThemeDirty(), "dirty");
         QCOMPARE(f.applied, applied);
         QCOMPARE(PendingAnswers(), 0);
@@ -217,7 +230,7 @@ private Q_SLOTS:
         frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
         editor.show();
         for (const QString& step : changes)
-            Step(editor, step);
+            QVERIFY2(Step(editor, step), qPrintable(step));
         ShownMessage shown;
         if (!answers.isEmpty())
             ReadNextMessageBox(shown, answers[0], answers.mid(1));
@@ -267,6 +280,78 @@ private Q_SLOTS:
         QCOMPARE(read.HeaderFont.Weight(), qint16(700));
         QCOMPARE(read, expected);
         QCOMPARE(f.theme, expected);
+    }
+
+    void saveRefusedOrFailed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<QString>("caption");  // of the message shown
+        QTest::addColumn<QString>("text");     // its start
+        const QString invalid = QStringLiteral("Invalid Name...");
+        QTest::newRow("hidden name") << ".Night" << true << invalid << "A theme name can not begin with \".\"";
+        QTest::newRow("slash") << "Day/Night" << true << invalid << "A theme name can not contain";
+        QTest::newRow("backslash") << "Day\\Night" << true << invalid << "A theme name can not contain";
+        QTest::newRow("themes folder gone") << "Night" << false << "Save Failed..." << "The theme could not be saved!\ncannot write";
+    }
+    // Nothing is written, the message says why, and the editor stays dirty with ThemeName unchanged,
+    // so Exit still asks.
+    void saveRefusedOrFailed()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, folderExists);
+        Fixture f;
+        if (!folderExists)
+            f.settings.ThemePath = f.folder.path() + QStringLiteral("/gone/");
+        f.settings.ThemeName = QStringLiteral("Old");
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        QVERIFY(Step(editor, QStringLiteral("pick")));
+        frmInputBox::SetNextAnswer(name, true);
+        ShownMessage shown;
+        ReadNextMessageBox(shown, MessageAnswer::OK);
+        LeftClick(editor.SaveButton());
+        QTEST(shown.caption, "caption");
+        QFETCH(QString, text);
+        QVERIFY2(shown.text.startsWith(text), qPrintable(shown.text));
+        QCOMPARE(shown.buttons, QList<int>{0});
+        QVERIFY(editor.ThemeDirty());
+        QCOMPARE(f.settings.ThemeName, QStringLiteral("Old"));
+        QVERIFY(f.folder.listAll().isEmpty());
+        QCOMPARE(PendingAnswers(), 0);
+    }
+
+    void otherLetterCase_data()
+    {
+        QTest::addColumn<QString>("file");  // in the themes folder before Save
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("same letters, other case: asked, written over")
+            << "NIGHT.Rvltt" << true << QStringList{"NIGHT.Rvltt"};
+        QTest::newRow("a hidden file is no theme") << ".night.rvltt" << false << QStringList{".night.rvltt", "night.rvltt"};
+        QTest::newRow("another name") << "Nightfall.rvltt" << false << QStringList{"Nightfall.rvltt", "night.rvltt"};
+    }
+    void otherLetterCase()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, asked);
+        QFETCH(QStringList, after);
+        Fixture f;
+        f.folder.createFile(file, QByteArray("someone else's theme"));
+        frmEditTheme editor(f.theme, f.settings, f.previous, f.ApplyHook());
+        QVERIFY(Step(editor, QStringLiteral("pick")));
+        frmInputBox::SetNextAnswer(QStringLiteral("night"), true);
+        ShownMessage shown;
+        if (asked)
+            ReadNextMessageBox(shown, MessageAnswer::Yes);
+        LeftClick(editor.SaveButton());
+        QCOMPARE(shown.caption, asked ? QStringLiteral("Theme Exists...") : QString());
+        QStringList files = QDir(f.folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QCOMPARE(files, after);
+        Theme read;
+        QVERIFY(LoadTheme(read, f.settings.ThemePath, QStringLiteral("night")));
+        QCOMPARE(read.ListHighlight, RgbColor(1, 2, 3));
+        QVERIFY(!editor.ThemeDirty());
+        QCOMPARE(f.settings.ThemeName, QStringLiteral("night"));
     }
 
     void colorize_data()

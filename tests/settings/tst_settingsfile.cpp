@@ -172,7 +172,11 @@ private Q_SLOTS:
     {
         TestFolder dir;
         const QString path = dir.createFile(QLatin1String(kSettingsFileName), hexBytes(kStartUpFile));
-        QVERIFY(!WriteSettingsFile(DistinctSettings(), dir.filePath(QStringLiteral("missing/Ridevault.rvltdat"))));
+        const QString missing = dir.filePath(QStringLiteral("missing"));
+        QString error;
+        QVERIFY(!SaveSettings(DistinctSettings(), missing, &error));
+        // The reason names the file, for the message the user reads.
+        QVERIFY2(error.contains(SettingsFilePath(missing)), qPrintable(error));
         QCOMPARE(TestFolder::readFile(path), hexBytes(kStartUpFile));
         QCOMPARE(dir.listAll(), QStringList{QLatin1String(kSettingsFileName)});
     }

@@ -1,5 +1,5 @@
 // ridevault-cli theme: the built-in theme file, JSON round trips with fonts and colours, bad input
-// refused without writing.
+// refused without writing, a write that fails saying why, the theme list of a folder.
 
 #include "theme/ThemeFile.h"
 #include "CliRunner.h"
@@ -115,6 +115,31 @@ private Q_SLOTS:
         if (!key.isEmpty())
             QVERIFY2(write.err.contains("InfoFont") && write.err.contains(key.toUtf8()), write.err.constData());
         QCOMPARE(dir.listAll(), QStringList{QStringLiteral("in.json")});
+    }
+
+    // The names the settings dialog lists: extension gone in any letter case, hidden files and other
+    // files left out, in name order ignoring case.
+    void listShowsTheThemesOfAFolder()
+    {
+        TestFolder dir;
+        for (const char* file : {"Sunset.RVLTT", ".Hidden.rvltt", "notes.txt", "autumn.rvltt", "Double.rvltt.rvltt"})
+            dir.createFile(QLatin1String(file), EncodeTheme(DefaultTheme()));
+        const CliRun list = RunCli({QStringLiteral("theme"), QStringLiteral("list"), dir.path()});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out, QByteArray("autumn\nDouble\nSunset\n"));
+        const CliRun none = RunCli({QStringLiteral("theme"), QStringLiteral("list"), dir.filePath(QStringLiteral("gone"))});
+        QCOMPARE(none.exitCode, 2);
+    }
+
+    void failedWriteSaysWhy()
+    {
+        TestFolder dir;
+        const QString out = dir.filePath(QStringLiteral("gone/Default.rvltt"));
+        const CliRun write = RunCli({QStringLiteral("theme"), QStringLiteral("default"), out});
+        QCOMPARE(write.exitCode, 2);
+        // "cannot write <file>: <the system's reason>"
+        QVERIFY2(write.err.contains(out.toUtf8() + ": "), write.err.constData());
+        QVERIFY(dir.listAll().isEmpty());
     }
 
     void damagedThemeIsRefused()

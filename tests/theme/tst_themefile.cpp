@@ -2,6 +2,7 @@
 // the Bold/Weight order, the tag check and damaged files that must change nothing.
 
 #include "theme/ThemeFile.h"
+#include "theme/ThemeNames.h"
 #include "TestFolder.h"
 
 #include <QTest>
@@ -240,39 +241,78 @@ private Q_SLOTS:
         }
     }
 
-    // A theme is found by its name in any letter case, and nothing else loads in its place.
+    // A theme is found by its name in any letter case, and nothing else loads in its place; the
+    // loader, the existence question and the list agree on which themes there are.
     void themeFileIsFoundByName_data()
     {
         QTest::addColumn<bool>("inFolder");  // false: no folder is given
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("as named") << true << "Sunset" << true;
-        QTest::newRow("other letter case") << true << "sunset" << true;
-        QTest::newRow("part of the name") << true << "Sunse" << false;
-        QTest::newRow("absent") << true << "Absent" << false;
-        QTest::newRow("no folder") << false << "Default" << false;
-        QTest::newRow("no name looks for .rvltt") << true << "" << false;
+        QTest::addColumn<int>("preview");  // the PreviewWidth of the theme that loads; 0: none loads
+        QTest::newRow("as named") << true << "Sunset" << 200;
+        QTest::newRow("other letter case") << true << "sunset" << 200;
+        QTest::newRow("part of the name") << true << "Sunse" << 0;
+        QTest::newRow("absent") << true << "Absent" << 0;
+        QTest::newRow("no folder") << false << "Default" << 0;
+        QTest::newRow("no name looks for .rvltt") << true << "" << 0;
+        QTest::newRow("a hidden file is no theme") << true << ".Hidden" << 0;
+        QTest::newRow("two spellings: the exact one wins") << true << "dusk" << 41;
+        QTest::newRow("two spellings: the other exact one") << true << "Dusk" << 40;
     }
     void themeFileIsFoundByName()
     {
         QFETCH(bool, inFolder);
         QFETCH(QString, name);
-        QFETCH(bool, loads);
+        QFETCH(int, preview);
         TestFolder dir;
-        dir.createFile(QStringLiteral("Sunset.RVLTT"), EncodeTheme(DistinctTheme()));
+        const auto themeOf = [](int previewWidth) {
+            Theme theme = DistinctTheme();
+            theme.PreviewWidth = previewWidth;
+            return theme;
+        };
+        dir.createFile(QStringLiteral("Sunset.RVLTT"), EncodeTheme(themeOf(200)));
         dir.createFile(QStringLiteral("Default.rvltt"), DefaultThemeBytes());
-        Theme before = DistinctTheme();
-        before.PreviewWidth = 1;  // unlike either file
+        dir.createFile(QStringLiteral(".Hidden.rvltt"), EncodeTheme(themeOf(300)));
+        dir.createFile(QStringLiteral("Dusk.rvltt"), EncodeTheme(themeOf(40)));
+        dir.createFile(QStringLiteral("dusk.rvltt"), EncodeTheme(themeOf(41)));
+        const QString folder = inFolder ? dir.path() : QString();
+        const Theme before = themeOf(1);
         Theme theme = before;
-        QCOMPARE(LoadTheme(theme, inFolder ? dir.path() : QString(), name), loads);
-        QCOMPARE(theme, loads ? DistinctTheme() : before);
+        QString error;
+        QCOMPARE(LoadTheme(theme, folder, name, &error), preview != 0);
+        QCOMPARE(theme, preview != 0 ? themeOf(preview) : before);
+        QCOMPARE(error.isEmpty(), preview != 0);
+        QCOMPARE(ThemeExists(folder, name), preview != 0);
+        const QStringList listed = ThemeListNames(folder);
+        QCOMPARE(ThemeListIndex(QStringList{QString()} + listed, name) > 0, preview != 0 && !name.isEmpty());
+        QVERIFY(!listed.contains(QStringLiteral(".Hidden")));
+    }
+
+    void themeNameProblem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("plain") << "Sunset" << false;
+        QTest::newRow("a dot inside") << "Sun.set 2" << false;
+        QTest::newRow("leading dot") << ".Sunset" << true;
+        QTest::newRow("slash") << "Sun/set" << true;
+        QTest::newRow("backslash") << "Sun\\set" << true;
+        QTest::newRow("parent folder") << "../Sunset" << true;
+    }
+    void themeNameProblem()
+    {
+        QFETCH(QString, name);
+        QTEST(!ThemeNameProblem(name).isEmpty(), "refused");
     }
 
     void aFailedSaveLeavesTheOldFile()
     {
         TestFolder dir;
         const QString path = dir.createFile(QStringLiteral("Themes/Keep.rvltt"), DefaultThemeBytes());
-        QVERIFY(!SaveTheme(DistinctTheme(), dir.filePath(QStringLiteral("no such folder")), QStringLiteral("Keep")));
+        const QString missing = dir.filePath(QStringLiteral("no such folder"));
+        QString error;
+        QVERIFY(!SaveTheme(DistinctTheme(), missing, QStringLiteral("Keep"), &error));
+        // The reason names the file, for the message the user reads.
+        QVERIFY2(error.contains(ThemeFilePath(missing, QStringLiteral("Keep"))), qPrintable(error));
         QCOMPARE(TestFolder::readFile(path), DefaultThemeBytes());
         QCOMPARE(dir.listAll(), QStringList({QStringLiteral("Themes/"), QStringLiteral("Themes/Keep.rvltt")}));
     }

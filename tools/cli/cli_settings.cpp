@@ -106,8 +106,9 @@ int Write(const QStringList& args)
     CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli settings write JSON_FILE OUT_FILE"));
     const QJsonDocument doc = CliReadJsonFile(args[0]);
     const AppSettings s = SettingsFromJson(doc.isObject() ? QJsonValue(doc.object()) : QJsonValue(), args[0]);
-    if (!WriteSettingsFile(s, args[1]))
-        throw CliError(QStringLiteral("cannot write %1").arg(args[1]));
+    QString error;
+    if (!WriteSettingsFile(s, args[1], &error))
+        throw CliError(error);
     return 0;
 }
 

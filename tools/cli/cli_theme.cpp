@@ -1,10 +1,13 @@
-// ridevault-cli theme: dump a theme file as JSON, write one from JSON, write the built-in theme.
+// ridevault-cli theme: dump a theme file as JSON, write one from JSON, write the built-in theme,
+// list the themes of a folder.
 
 #include "CliCommon.h"
 #include "CliJsonFields.h"
 
 #include "theme/ThemeFile.h"
+#include "theme/ThemeNames.h"
 
+#include <QFileInfo>
 #include <QJsonObject>
 
 namespace {
@@ -14,6 +17,8 @@ const char kThemeHelp[] =
     "  ridevault-cli theme dump FILE                  print a theme file as a JSON object\n"
     "  ridevault-cli theme write JSON_FILE OUT_FILE   write a theme file from such an object\n"
     "  ridevault-cli theme default OUT_FILE           write the built-in theme\n"
+    "  ridevault-cli theme list FOLDER                print the theme names the settings list\n"
+    "                                                 shows for that themes folder, one a line\n"
     "\n"
     "Keys are the Theme field names. Colours are numbers: 0x00BBGGRR, or 0x800000nn for system\n"
     "colour nn (written signed, -2147483633 for 0x8000000F; either form is read). Fonts are objects\n"
@@ -110,8 +115,9 @@ Theme ThemeFromJson(const QJsonValue& value, const QString& where)
 
 void WriteOrFail(const Theme& theme, const QString& path)
 {
-    if (!WriteThemeFile(theme, path))
-        throw CliError(QStringLiteral("cannot write %1").arg(path));
+    QString error;
+    if (!WriteThemeFile(theme, path, &error))
+        throw CliError(error);
 }
 
 int Dump(const QStringList& args)
@@ -140,9 +146,19 @@ int Default(const QStringList& args)
     return 0;
 }
 
+int List(const QStringList& args)
+{
+    CliRequireArgs(args, 1, 1, QStringLiteral("ridevault-cli theme list FOLDER"));
+    if (!QFileInfo(args[0]).isDir())
+        throw CliError(QStringLiteral("%1 is no folder").arg(args[0]));
+    for (const QString& name : ThemeListNames(args[0]))
+        CliPrint(name);
+    return 0;
+}
+
 } // namespace
 
 int RunThemeCommand(const QStringList& args)
 {
-    return CliDispatch("theme", kThemeHelp, args, {{"dump", Dump}, {"write", Write}, {"default", Default}});
+    return CliDispatch("theme", kThemeHelp, args, {{"dump", Dump}, {"write", Write}, {"default", Default}, {"list", List}});
 }

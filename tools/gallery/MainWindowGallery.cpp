@@ -104,11 +104,14 @@ GalleryShots RenderMainWindowGallery()
         SetDefaultSettings(settings, theme, ScreenMetrics{1280, 1024, 15.0, 15.0}, program, [] { return QString(); });
         settings.WindowWidth = 760 * 15;
         settings.WindowHeight = 520 * 15;
+        QString error;
         if (dark) {
             settings.ThemeName = QStringLiteral("Dark");
-            SaveTheme(DarkTheme(), settings.ThemePath, settings.ThemeName);
+            if (!SaveTheme(DarkTheme(), settings.ThemePath, settings.ThemeName, &error))
+                qWarning("gallery: %s", qPrintable(error));
         }
-        SaveSettings(settings, program);
+        if (!SaveSettings(settings, program, &error))
+            qWarning("gallery: %s", qPrintable(error));
 
         AppState state;
         state.ProgramFolder = program;

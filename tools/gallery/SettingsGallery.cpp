@@ -10,6 +10,7 @@
 #include "settings/DefaultSettings.h"
 #include "theme/ThemeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -71,6 +72,14 @@ GalleryShots RenderSettingsGallery()
             shots.append({QStringLiteral("settings_%1").arg(QLatin1String(pageNames[page])) + suffix,
                           dialog.grab().toImage()});
         }
+        // The tab head as Tab leaves it: the current title framed.
+        dialog.TabHead()->ShowTab(1);
+        dialog.show();
+        dialog.activateWindow();
+        QCoreApplication::processEvents();
+        dialog.TabHead()->setFocus(Qt::TabFocusReason);
+        shots.append({QStringLiteral("settings_tabs_focused") + suffix, dialog.grab().toImage()});
+        dialog.hide();
         frmSelectFolder chooser(simulator, UserDrives());
         ApplyGalleryTheme(chooser, look);
         shots.append({QStringLiteral("selectfolder") + suffix, chooser.grab().toImage()});

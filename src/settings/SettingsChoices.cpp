@@ -1,7 +1,6 @@
-#include "dialogs/SettingsChoices.h"
+#include "settings/SettingsChoices.h"
 
 #include "platform/ProgramFolder.h"
-#include "theme/ThemeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,30 +28,6 @@ int LargeViewSizeOption(int width, int height)
             return option;
     }
     return kLargeViewSizeCount - 1;
-}
-
-QStringList ThemeListNames(const QString& themePath)
-{
-    if (themePath.isEmpty())
-        return {};
-    const QString extension = QString::fromLatin1(kThemeFileExtension);
-    // Name filters of QDir ignore letter case unless told otherwise; hidden files are left out as a
-    // file list leaves them out.
-    const QStringList files =
-        QDir(themePath).entryList({QLatin1Char('*') + extension}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    QStringList names;
-    for (QString file : files)
-        names.append(file.remove(extension, Qt::CaseInsensitive));
-    return names;
-}
-
-int ThemeListIndex(const QStringList& entries, const QString& themeName)
-{
-    for (int i = 0; i < entries.size(); ++i) {
-        if (entries[i].compare(themeName, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return 0;
 }
 
 bool AllDraggedAreFolders(const QList<QUrl>& urls)
