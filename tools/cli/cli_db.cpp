@@ -11,6 +11,9 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+int RunDbFind(const QStringList& args);
+int RunDbStats(const QStringList& args);
+
 namespace {
 
 const char kDbHelp[] =
@@ -19,7 +22,11 @@ const char kDbHelp[] =
     "  ridevault-cli db write JSON_FILE OUT_FILE   write a database from such an array\n"
     "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
     "                       [--no-brackets] [--no-dash]\n"
-    "                                              add files (the database is started when missing)\n";
+    "                                              add files (the database is started when missing)\n"
+    "  ridevault-cli db find DB_FILE QUERY         print the index of each record the search text\n"
+    "                                              matches (field words: title: rode:2026 -type:pack ...)\n"
+    "  ridevault-cli db stats DB_FILE [--today YYYY-MM-DD]\n"
+    "                                              print the library overview as JSON\n";
 
 QString TextField(const QJsonObject& o, const char* key, int index)
 {
@@ -144,5 +151,5 @@ int Add(const QStringList& arguments)
 
 int RunDbCommand(const QStringList& args)
 {
-    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}});
+    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}, {"find", RunDbFind}, {"stats", RunDbStats}});
 }
