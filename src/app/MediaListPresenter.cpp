@@ -2,6 +2,7 @@
 
 #include "controls/ucAdvList.h"
 #include "controls/ucStatusBar.h"
+#include "library/FieldSearch.h"
 #include "library/RowText.h"
 
 MediaListPresenter::MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table)
@@ -43,10 +44,11 @@ void MediaListPresenter::FilterMediaList(const QString& searchText)
     // right count are current; a table that grew or shrank behind our back is formatted anew.
     if (m_rowsByRecord.size() != size_t(m_table.MediaCount()))
         RebuildRows();
+    const FieldSearch search(searchText);
     m_list.ClearRows();
-    for (const RowEntry& entry : m_rowsByRecord) {
-        if (RowTextMatches(entry.Text, searchText))
-            m_list.AddSplitRow(entry.Cells, true);
+    for (size_t i = 0; i < m_rowsByRecord.size(); ++i) {
+        if (search.Matches(m_table.MediaList[i], m_rowsByRecord[i].Text))
+            m_list.AddSplitRow(m_rowsByRecord[i].Cells, true);
     }
     m_list.Refresh();
     UpdateListCount();

@@ -25,7 +25,8 @@ public:
 
     // Clear and refill with every record, in table order; one redraw, then the count.
     void FillMediaList();
-    // The same with only the records whose whole row text holds searchText, ignoring letter case.
+    // The same with only the records that match searchText (FieldSearch): a plain text anywhere in
+    // the whole row text, ignoring letter case, or field words such as "rode:2026 -type:pack".
     void FilterMediaList(const QString& searchText);
     // Status field 1: "<rows> of <records>", both with thousands separators.
     void UpdateListCount();

@@ -8,6 +8,7 @@
 #include "controls/ucFrame.h"
 #include "controls/ucStatusBar.h"
 #include "controls/ucTextButton.h"
+#include "library/FieldSearch.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -148,6 +149,7 @@ void frmMain::CreateSearchBar()
     lblSearch = Named(new QLabel(QStringLiteral("Search:"), fmeSearchArea), QStringLiteral("lblSearch"));
     txtSearch = FlatLineEdit(fmeSearchArea, QStringLiteral("txtSearch"));
     lblSearch->setBuddy(txtSearch);
+    txtSearch->setToolTip(FieldSearchHelp());
     connect(txtSearch, &QLineEdit::textChanged, this, &frmMain::SearchChanged);
     btnClearSearch = Named(new ucTextButton(QStringLiteral("Clear"), fmeSearchArea), QStringLiteral("btnClearSearch"));
     btnClearSearch->setAccessibleName(QStringLiteral("Clear search"));

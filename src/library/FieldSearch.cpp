@@ -284,3 +284,16 @@ bool FieldSearch::Matches(const MediaRecord& record, QStringView rowText) const
             return false;
     return true;
 }
+
+QString FieldSearchHelp()
+{
+    return QStringLiteral(
+        "Text is found anywhere in a row, as typed.\n"
+        "With field words, every word must match; \"a phrase\" is one word.\n"
+        "title:  author:  notes:  path:  text in that field\n"
+        "type:track  type:pack\n"
+        "rating:  ridden:  N  >=N  <=N  >N  <N  N..M\n"
+        "added:  rode:  2026  2026-03  2026-03-14  >=2026-03-14  <2026-03-14  A..B\n"
+        "rode:never  never ridden\n"
+        "-word  leaves out what the word matches");
+}

@@ -54,3 +54,6 @@ private:
     bool m_plain = true;
     std::vector<SearchTerm> m_terms;
 };
+
+// The language in a few lines, for the search box's tooltip.
+QString FieldSearchHelp();
