@@ -31,7 +31,7 @@ void MediaListPresenter::RebuildRows()
 
 void MediaListPresenter::FillMediaList()
 {
-    m_searchText.clear();
+    m_search = FieldSearch(QString());
     RebuildRows();
     m_list.ClearRows();
     for (const RowEntry& entry : m_rowsByRecord)
@@ -48,11 +48,11 @@ void MediaListPresenter::FilterMediaList(const QString& searchText)
     // right count are current; a table that grew or shrank behind our back is formatted anew.
     if (m_rowsByRecord.size() != size_t(m_table.MediaCount()))
         RebuildRows();
-    m_searchText = searchText;
+    m_search = FieldSearch(searchText);
     m_list.ClearRows();
-    for (const RowEntry& entry : m_rowsByRecord) {
-        if (RowTextMatches(entry.Text, searchText))
-            m_list.AddSplitRow(entry.Cells, true);
+    for (size_t i = 0; i < m_rowsByRecord.size(); ++i) {
+        if (m_search.Matches(m_table.MediaList[i], m_rowsByRecord[i].Text))
+            m_list.AddSplitRow(m_rowsByRecord[i].Cells, true);
     }
     m_list.Refresh();
     UpdateListCount();
@@ -87,7 +87,7 @@ qint32 MediaListPresenter::RecordOfRow(qint32 row) const
 void MediaListPresenter::AddRecordRow(qint32 recordIndex)
 {
     RowEntry entry = MakeRow(recordIndex);
-    if (m_searchText.isEmpty() || RowTextMatches(entry.Text, m_searchText))
+    if (m_search.Matches(m_table.MediaList[recordIndex], entry.Text))
         m_list.AddSplitRow(entry.Cells, true);
     if (m_rowsByRecord.size() == size_t(recordIndex))
         m_rowsByRecord.push_back(std::move(entry));

@@ -8,6 +8,7 @@
 // every record again. Whoever changes a record in place tells the
 // presenter through RewriteRecordRow; every refill (fill, scan, validation) goes through here.
 
+#include "library/FieldSearch.h"
 #include "library/MediaRecord.h"
 
 #include <QString>
@@ -31,8 +32,9 @@ public:
 
     // Clear and refill with every record, in table order; one redraw, then the count.
     void FillMediaList();
-    // The same with only the records whose whole row text holds searchText, ignoring letter case.
-    // The text stays the filter of the rows AddRecordRow adds until the next refill.
+    // The same with only the records that match searchText (FieldSearch): a plain text anywhere in
+    // the whole row text, ignoring letter case, or field words such as "rode:2026 -type:pack".
+    // The search stays the filter of the rows AddRecordRow adds until the next refill.
     void FilterMediaList(const QString& searchText);
     // Status field 1: "<rows> of <records>", both with thousands separators.
     void UpdateListCount();
@@ -62,6 +64,6 @@ private:
     ucStatusBar& m_statusBar;
     const MediaTable& m_table;
     std::function<void()> m_refilled;
-    QString m_searchText;  // "" shows every record
+    FieldSearch m_search{QString()};  // an empty search shows every record
     std::vector<RowEntry> m_rowsByRecord;
 };

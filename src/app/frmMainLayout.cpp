@@ -7,6 +7,7 @@
 #include "controls/ucFrame.h"
 #include "controls/ucStatusBar.h"
 #include "controls/ucTextButton.h"
+#include "library/FieldSearch.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ void frmMain::CreateSearchBar()
     m_txtSearch->setFrame(false);
     m_txtSearch->setTextMargins(0, 0, 0, 0);
     m_lblSearch->setBuddy(m_txtSearch);
+    m_txtSearch->setToolTip(FieldSearchHelp());
     connect(m_txtSearch, &QLineEdit::textChanged, this, &frmMain::SearchChanged);
     m_btnClearSearch = new ucTextButton(QStringLiteral("Clear"), m_fmeSearchArea);
     m_btnClearSearch->setObjectName(QStringLiteral("btnClearSearch"));

@@ -1,6 +1,6 @@
-// The main list: every keystroke in the search box refilters the rows by the whole row text, the
-// status bar counts rows against records, keys lead back to records, and the scan and the
-// validation change the rows while the window runs.
+// The main list: every keystroke in the search box refilters the rows by the whole row text (or by
+// field words), the status bar counts rows against records, keys lead back to records, and the scan
+// and the validation change the rows while the window runs.
 
 #include "MainWindowFixture.h"
 
@@ -50,6 +50,14 @@ private Q_SLOTS:
         QTest::newRow("author cell") << 10 << "anna" << QList<QList<int>>{all, {7}, {7}, {7}};
         QTest::newRow("nothing matches") << 10 << "qx" << QList<QList<int>>{{9}, {}};
         QTest::newRow("an empty database") << 0 << "a" << QList<QList<int>>{{}};
+        // A blank is part of a plain text, as it always was; a negated word makes it two words.
+        QTest::newRow("plain, then a negated word")
+            << 10 << "loo -b" << QList<QList<int>>{{0, 3, 6, 7, 8}, {0, 3, 8}, {0, 3, 8}, {}, {}, {0, 3}};
+        // The field word is text until its value reads as a number; then it compares ride counts.
+        const QList<int> over3{1, 2, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("field word")
+            << 10 << "ridden:>3000"
+            << QList<QList<int>>{all, {9}, {9}, {}, {}, {}, {}, {}, over3, over3, over3, {7, 8, 9}};
     }
     void searchFiltersOnEveryKeystroke()
     {

@@ -11,6 +11,9 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+int RunDbFind(const QStringList& args);
+int RunDbStats(const QStringList& args);
+
 namespace {
 
 const char kDbHelp[] =
@@ -21,7 +24,11 @@ const char kDbHelp[] =
     "                       [--no-brackets] [--no-dash]\n"
     "                                              add files (the database is started when missing)\n"
     "  ridevault-cli db set DB_FILE INDEX FIELD=VALUE...\n"
-    "                                              change Title, Author, Rating or Notes of one record\n";
+    "                                              change Title, Author, Rating or Notes of one record\n"
+    "  ridevault-cli db find DB_FILE QUERY         print the index of each record the search text\n"
+    "                                              matches (field words: title: rode:2026 -type:pack ...)\n"
+    "  ridevault-cli db stats DB_FILE [--today YYYY-MM-DD]\n"
+    "                                              print the library overview as JSON\n";
 
 QString TextField(const QJsonObject& o, const char* key, int index)
 {
@@ -148,5 +155,6 @@ int DbSet(const QStringList& args);  // cli_db_set.cpp
 
 int RunDbCommand(const QStringList& args)
 {
-    return CliDispatch("db", kDbHelp, args, {{"dump", Dump}, {"write", Write}, {"add", Add}, {"set", DbSet}});
+    return CliDispatch("db", kDbHelp, args,
+                       {{"dump", Dump}, {"write", Write}, {"add", Add}, {"set", DbSet}, {"find", RunDbFind}, {"stats", RunDbStats}});
 }

@@ -21,7 +21,7 @@ int RunRideCommand(const QStringList& args);
 namespace {
 
 const CliCommandGroup kGroups[] = {
-    {"db", "media database: dump, write, add", RunDbCommand},
+    {"db", "media database: dump, write, add, find, stats", RunDbCommand},
     {"versions", "the versions of the simulator's three programs", RunVersionsCommand},
     {"pack", "package files: list, verify, create, install", RunPackCommand},
     {"cleanup", "remove the files a package installation listed", RunCleanupCommand},

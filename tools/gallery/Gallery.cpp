@@ -4,6 +4,7 @@
 #include "GalleryTheme.h"
 #include "MainWindowGallery.h"
 #include "SettingsGallery.h"
+#include "StatisticsGallery.h"
 #include "ThemeEditorGallery.h"
 #include "controls/cDIB.h"
 #include "controls/ucFrame.h"
@@ -241,6 +242,7 @@ GalleryShots RenderGallery()
     shots += RenderSettingsGallery();
     shots += RenderThemeEditorGallery();
     shots += RenderMainWindowGallery();
+    shots += RenderStatisticsGallery();
     return shots;
 }
 

@@ -17,8 +17,8 @@ GalleryShots RenderControlsGallery();
 // the about box.
 GalleryShots RenderDialogsGallery();
 // Both of the above, the advanced list's own pictures, the settings dialog's (SettingsGallery.h),
-// the theme editor's and colour picker's (ThemeEditorGallery.h) and the main window's
-// (MainWindowGallery.h).
+// the theme editor's and colour picker's (ThemeEditorGallery.h), the main window's
+// (MainWindowGallery.h) and the statistics window's (StatisticsGallery.h).
 GalleryShots RenderGallery();
 
 // Saves each picture as <folder>/<name>.png, creating the folder; returns the files written, or an
