@@ -97,11 +97,12 @@ bool HandOverServer::Listen(const QString& programFolder)
 void HandOverServer::AcceptConnection()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        // A message is read once whole; the buffer never holds more than the limit and one read.
+        // A message is acted on once whole; the buffer never grows past the limit and one byte.
         auto received = std::make_shared<QByteArray>();
         auto* patience = new QTimer(socket);
         patience->setSingleShot(true);
-        const auto refuse = [this, socket](const QString& text) {
+        const auto refuse = [this, socket, patience](const QString& text) {
+            patience->stop();
             socket->disconnect(this);
             socket->abort();
             socket->deleteLater();
