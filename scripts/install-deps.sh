@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth fonts-liberation dbus-daemon
   gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64 gcc-mingw-w64-i686 binutils-mingw-w64-i686
+  dpkg-dev desktop-file-utils appstream
 )
 
 [ $# -gt 0 ] && packages=("$@")

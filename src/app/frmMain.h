@@ -29,6 +29,7 @@
 struct AppState;
 class InfoPanel;
 class MainMenuBar;
+struct OpenedFiles;
 class MainTimers;
 class MediaListPresenter;
 class QLabel;
@@ -53,6 +54,9 @@ public:
     void ShowFileInfo();              // the selected record into the information panel
     qint32 FindRowByKey(qint32 key) const;
     void MenuEnabled(bool enabled);   // the record commands and the four information boxes
+    // Files the core added from outside (command line, a second start): their rows, the first one
+    // selected and shown, the status line, and the window brought to the front.
+    void ShowOpenedFiles(const OpenedFiles& opened);
 
     // Makes the window look like the current theme, then lays it out (RefreshDisplay). Calling it
     // again with the same theme changes nothing.

@@ -15,9 +15,17 @@ QString WithFinalSeparator(const QString& folder)
 QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
     const QFileInfo info(executableFolder);
-    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable())
+    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable() && InstalledDocumentFolder(executableFolder).isEmpty())
         return WithFinalSeparator(QDir::toNativeSeparators(executableFolder));
     return WithFinalSeparator(QDir::toNativeSeparators(userDataFolder));
+}
+
+QString InstalledDocumentFolder(const QString& executableFolder)
+{
+    if (executableFolder.isEmpty())
+        return QString();
+    const QString folder = QDir::cleanPath(executableFolder + QStringLiteral("/../share/doc/ridevault"));
+    return QFileInfo(folder).isDir() ? QDir::toNativeSeparators(folder) : QString();
 }
 
 QString ProgramFolder()

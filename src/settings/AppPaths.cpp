@@ -26,7 +26,13 @@ QString HelpFilePath(const QString& programFolder) { return In(programFolder, kH
 QString HelpDocumentPath(const QString& programFolder, const QString& executableFolder)
 {
     const QString helpFile = HelpFilePath(programFolder);
-    return QFileInfo(helpFile).isFile() ? helpFile : In(executableFolder, kHelpPageFileName);
+    if (QFileInfo(helpFile).isFile())
+        return helpFile;
+    const QString beside = In(executableFolder, kHelpPageFileName);
+    const QString installed = InstalledDocumentFolder(executableFolder);
+    if (!QFileInfo(beside).isFile() && !installed.isEmpty())
+        return In(installed, kHelpPageFileName);
+    return beside;
 }
 
 QString SimulatorExePath(const QString& simulatorFolder) { return In(simulatorFolder, kSimulatorExeName); }

@@ -18,7 +18,8 @@ QString SettingsFilePath(const QString& programFolder);
 QString ThemesFolderPath(const QString& programFolder);  // ends in a separator
 QString HelpFilePath(const QString& programFolder);
 // What "Contents..." opens: "Ridevault.chm" in the program folder when one is there, else the
-// program's own help page "Ridevault.html" in the executable's folder (the build puts it there).
+// program's own help page "Ridevault.html": in the executable's folder (the build puts it there), or
+// for an installed copy in PREFIX/share/doc/ridevault.
 QString HelpDocumentPath(const QString& programFolder, const QString& executableFolder);
 QString SimulatorExePath(const QString& simulatorFolder);
 QString SimulatorTracksFolderPath(const QString& simulatorFolder);  // ends in a separator

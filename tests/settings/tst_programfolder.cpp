@@ -20,9 +20,11 @@ private Q_SLOTS:
     // missing one, gives way to the per-user folder.
     void programFolderIsChosen_data()
     {
-        QTest::addColumn<QString>("executableFolder");  // "writable", "read-only" or "missing"
+        QTest::addColumn<QString>("executableFolder");  // "writable", "read-only", "missing" or "installed"
         QTest::addColumn<bool>("userFolder");
         QTest::newRow("writable executable folder") << "writable" << false;
+        // Installed by root, or into a prefix in the user's home: never write into PREFIX/bin.
+        QTest::newRow("installed copy in a writable prefix") << "installed" << true;
         QTest::newRow("missing executable folder") << "missing" << true;
 #ifndef Q_OS_WIN
         if (geteuid() != 0)  // root may write anywhere
@@ -35,12 +37,41 @@ private Q_SLOTS:
         QFETCH(bool, userFolder);
         TestFolder exe;
         TestFolder user;
-        const QString exePath = executableFolder == QLatin1String("missing") ? exe.filePath(QStringLiteral("gone")) : exe.path();
+        QString exePath = executableFolder == QLatin1String("missing") ? exe.filePath(QStringLiteral("gone")) : exe.path();
+        if (executableFolder == QLatin1String("installed")) {
+            exePath = exe.createDir(QStringLiteral("bin"));
+            exe.createDir(QStringLiteral("share/doc/ridevault"));
+        }
         if (executableFolder == QLatin1String("read-only"))
             QVERIFY(QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::ExeOwner));
         const QString chosen = ChooseProgramFolder(exePath, user.path());
         QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(chosen, QDir::toNativeSeparators(userFolder ? user.path() : exe.path()) + QDir::separator());
+        QCOMPARE(chosen, QDir::toNativeSeparators(userFolder ? user.path() : exePath) + QDir::separator());
+    }
+
+    // "Contents..." opens the page beside the program in the build tree, and the installed page
+    // in PREFIX/share/doc/ridevault for a program in PREFIX/bin.
+    void helpPageIsFound_data()
+    {
+        QTest::addColumn<QStringList>("files");  // below the test folder; the program is in "bin"
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("build tree") << QStringList{"bin/Ridevault.html"} << "bin/Ridevault.html";
+        QTest::newRow("installed") << QStringList{"share/doc/ridevault/Ridevault.html"}
+                                   << "share/doc/ridevault/Ridevault.html";
+        QTest::newRow("the program folder's own help wins")
+            << QStringList{"share/doc/ridevault/Ridevault.html", "program/Ridevault.chm"} << "program/Ridevault.chm";
+    }
+    void helpPageIsFound()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, opened);
+        TestFolder prefix;
+        prefix.createDir(QStringLiteral("bin"));
+        prefix.createDir(QStringLiteral("program"));
+        for (const QString& file : files)
+            prefix.createFile(file, "x");
+        QCOMPARE(HelpDocumentPath(prefix.filePath(QStringLiteral("program")), prefix.filePath(QStringLiteral("bin"))),
+                 QDir::toNativeSeparators(prefix.filePath(opened)));
     }
 
     void namesInTheProgramFolder()

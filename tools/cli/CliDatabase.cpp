@@ -4,6 +4,8 @@
 
 #include "library/MediaDatabase.h"
 
+#include <QFileInfo>
+
 std::vector<MediaRecord> CliReadDatabase(const QString& path)
 {
     std::vector<MediaRecord> records;
@@ -23,4 +25,18 @@ QJsonObject CliRecordToJson(const MediaRecord& r)
         {QStringLiteral("Author"), r.Author},       {QStringLiteral("Rating"), r.Rating},
         {QStringLiteral("Notes"), r.Notes},
     };
+}
+
+std::unique_ptr<LibraryLock> CliLockDatabaseFolder(const QString& databaseFile, bool force)
+{
+    if (force)
+        return nullptr;
+    const QString folder = QFileInfo(databaseFile).absolutePath();
+    auto lock = std::make_unique<LibraryLock>(folder);
+    if (lock->TryLock())
+        return lock;
+    if (lock->Error() == QLockFile::LockFailedError)
+        throw CliError(QStringLiteral("a running Ridevault holds %1 (%2); close it first, or add --force")
+                           .arg(folder, LibraryLockPath(folder)));
+    return nullptr;
 }

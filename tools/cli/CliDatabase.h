@@ -3,10 +3,12 @@
 // the reason) and the JSON form of a record, the MediaRecord field names as keys.
 
 #include "library/MediaRecord.h"
+#include "session/LibraryLock.h"
 
 #include <QJsonObject>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 // The records of a database file; a CliError saying why when it is missing, damaged or of another
@@ -14,3 +16,9 @@
 std::vector<MediaRecord> CliReadDatabase(const QString& path);
 
 QJsonObject CliRecordToJson(const MediaRecord& record);
+
+// A command that writes databaseFile first takes the lock of the library it lives in (the lock file
+// beside it, session/LibraryLock.h) and keeps it until it is done, so a program started meanwhile
+// waits. While a running program holds that library it refuses with a CliError, unless force
+// ("--force"). Null when forced, or when the folder cannot take a lock file.
+std::unique_ptr<LibraryLock> CliLockDatabaseFolder(const QString& databaseFile, bool force);

@@ -19,16 +19,19 @@ namespace {
 const char kDbHelp[] =
     "usage:\n"
     "  ridevault-cli db dump FILE                  print the records as a JSON array\n"
-    "  ridevault-cli db write JSON_FILE OUT_FILE   write a database from such an array\n"
+    "  ridevault-cli db write JSON_FILE OUT_FILE [--force]\n"
+    "                                              write a database from such an array\n"
     "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
-    "                       [--no-brackets] [--no-dash]\n"
+    "                       [--no-brackets] [--no-dash] [--force]\n"
     "                                              add files (the database is started when missing)\n"
-    "  ridevault-cli db set DB_FILE INDEX FIELD=VALUE...\n"
+    "  ridevault-cli db set DB_FILE INDEX FIELD=VALUE... [--force]\n"
     "                                              change Title, Author, Rating or Notes of one record\n"
     "  ridevault-cli db find DB_FILE QUERY         print the index of each record the search text\n"
     "                                              matches (field words: title: rode:2026 -type:pack ...)\n"
     "  ridevault-cli db stats DB_FILE [--today YYYY-MM-DD]\n"
-    "                                              print the library overview as JSON\n";
+    "                                              print the library overview as JSON\n"
+    "Commands that write refuse while a running Ridevault holds the database's folder (its program\n"
+    "folder, where the lock file ridevault.lock lives), unless --force.\n";
 
 QString TextField(const QJsonObject& o, const char* key, int index)
 {
@@ -92,9 +95,12 @@ int Dump(const QStringList& args)
     return 0;
 }
 
-int Write(const QStringList& args)
+int Write(const QStringList& arguments)
 {
+    QStringList args = arguments;
+    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
     CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli db write JSON_FILE OUT_FILE"));
+    const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(args[1], force);
     const QJsonDocument doc = CliReadJsonFile(args[0]);
     if (!doc.isArray())
         throw CliError(QStringLiteral("%1: expected a JSON array of records").arg(args[0]));
@@ -121,12 +127,14 @@ int Add(const QStringList& arguments)
     for (const auto& [flag, member] : flags)
         if (args.removeAll(QLatin1String(flag)) > 0)
             scheme.*member = false;
+    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
     for (const QString& a : args)
         if (a.startsWith(QLatin1String("--")))
             throw CliError(QStringLiteral("unknown option %1").arg(a));
     CliRequireArgs(args, 2, INT_MAX, QStringLiteral("ridevault-cli db add DB_FILE PATH..."));
 
     const QString dbPath = args.takeFirst();
+    const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(dbPath, force);
     MediaTable table;
     if (QFileInfo::exists(dbPath))
         table.Replace(CliReadDatabase(dbPath));

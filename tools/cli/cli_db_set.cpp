@@ -9,9 +9,11 @@
 
 #include <climits>
 
-int DbSet(const QStringList& args)
+int DbSet(const QStringList& arguments)
 {
-    CliRequireArgs(args, 3, INT_MAX, QStringLiteral("ridevault-cli db set DB_FILE INDEX FIELD=VALUE..."));
+    QStringList args = arguments;
+    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
+    CliRequireArgs(args, 3, INT_MAX, QStringLiteral("ridevault-cli db set DB_FILE INDEX FIELD=VALUE... [--force]"));
     bool isNumber = false;
     const qint32 index = args[1].toInt(&isNumber);
     if (!isNumber)
@@ -25,6 +27,7 @@ int DbSet(const QStringList& args)
         edits.append({*field, edit.mid(equals + 1)});
     }
 
+    const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(args[0], force);
     MediaTable table;
     table.Replace(CliReadDatabase(args[0]));
     switch (EditMediaRecord(table, index, edits, args[0])) {

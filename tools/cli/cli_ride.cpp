@@ -14,11 +14,12 @@ namespace {
 
 const char kRideHelp[] =
     "usage:\n"
-    "  ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR\n"
+    "  ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR [--force]\n"
     "      ride record INDEX (from 0): install it when it is a package (the installed-files list\n"
     "      goes into the program folder), count the ride, save DB_FILE, start the simulator and\n"
     "      print the updated record as JSON. Exit status 0 only when the simulator was started;\n"
-    "      a refused ride prints the program's message and changes nothing.\n";
+    "      a refused ride prints the program's message and changes nothing. It refuses while a\n"
+    "      running Ridevault holds DB_FILE's folder (its lock file ridevault.lock), unless --force.\n";
 
 } // namespace
 
@@ -33,9 +34,11 @@ int RunRideCommand(const QStringList& arguments)
     // Joined to file names as the program does, so each needs its final separator.
     places.SimulatorPath = WithFinalSeparator(QDir(CliTakeFolder(args, QStringLiteral("--simulator"))).absolutePath());
     places.ProgramFolder = WithFinalSeparator(QDir(CliTakeFolder(args, QStringLiteral("--program-folder"))).absolutePath());
+    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
     CliRefuseUnknownOptions(args);
     CliRequireArgs(args, 2, 2, QStringLiteral("ridevault-cli ride DB_FILE INDEX --simulator DIR --program-folder DIR"));
     places.DatabaseFile = args[0];
+    const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(places.DatabaseFile, force);
     MediaTable table;
     table.Replace(CliReadDatabase(places.DatabaseFile));
     bool isNumber = false;

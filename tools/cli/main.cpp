@@ -3,6 +3,8 @@
 
 #include "CliCommon.h"
 
+#include "session/ProgramCommandLine.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -37,7 +39,8 @@ void PrintUsage()
     QString text = QStringLiteral("usage: ridevault-cli GROUP COMMAND [ARGS...]\n\ngroups:\n");
     for (const CliCommandGroup& g : kGroups)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(g.name), -10).arg(QLatin1String(g.summary));
-    text += QStringLiteral("\n'ridevault-cli GROUP --help' lists a group's commands.");
+    text += QStringLiteral("\n'ridevault-cli GROUP --help' lists a group's commands; "
+                           "'ridevault-cli --version' prints the version.");
     QTextStream(stdout) << text << '\n';
 }
 
@@ -51,6 +54,10 @@ int main(int argc, char* argv[])
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         PrintUsage();
         return args.isEmpty() ? kCliUsageError : 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        QTextStream(stdout) << "ridevault-cli " << RidevaultVersion() << '\n';
+        return 0;
     }
     const QString group = args.takeFirst();
     for (const CliCommandGroup& g : kGroups) {

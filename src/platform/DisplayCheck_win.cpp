@@ -1,0 +1,6 @@
+#include "platform/DisplayCheck.h"
+
+QString MissingDisplayReason(const QProcessEnvironment&)
+{
+    return QString();
+}
