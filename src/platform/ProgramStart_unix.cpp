@@ -1,5 +1,5 @@
-// Linux: a Windows program runs under Wine and sees files by their Windows paths; a started
-// program is watched through the process table.
+// Unix: a Windows program runs under Wine and sees files by their Windows paths; a started
+// program is watched through the process table on Linux, by signalling it elsewhere.
 
 #include "platform/ProgramStart.h"
 
