@@ -15,6 +15,9 @@ target_compile_definitions(rv_common INTERFACE
   RIDEVAULT_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   RIDEVAULT_VERSION_MINOR=${PROJECT_VERSION_MINOR}
   RIDEVAULT_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+if(RIDEVAULT_STDLIB_ASSERTIONS)
+  target_compile_definitions(rv_common INTERFACE _GLIBCXX_ASSERTIONS)
+endif()
 
 # rv_core_library(NAME SOURCES...): a static library of the QtCore-only core.
 function(rv_core_library name)

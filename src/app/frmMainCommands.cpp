@@ -56,6 +56,7 @@ void frmMain::RideFile()
     }
     if (result.Outcome == RideOutcome::NothingSelected)
         return;
+    m_monitor.Watch(result.Simulator);
     m_sbMain->UpdateField(0, result.Outcome == RideOutcome::Started
                                ? QStringLiteral("Riding %1...").arg(SelectedRecord(m_state)->Title)
                                : QStringLiteral("The simulator could not be started."));

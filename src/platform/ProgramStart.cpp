@@ -54,7 +54,7 @@ QString ToWindowsPath(const QString& nativePath, const QString& winePrefix)
     return bestDrive.toUpper() + QString(rest).replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
-bool StartProgram(const ProgramStartPlan& plan)
+StartedProgram StartProgram(const ProgramStartPlan& plan)
 {
     QProcess process;
     process.setProgram(plan.Executable);
@@ -65,10 +65,13 @@ bool StartProgram(const ProgramStartPlan& plan)
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    return process.startDetached();
+    qint64 processId = 0;
+    if (!process.startDetached(&processId))
+        return {};
+    return WatchStartedProcess(processId);
 }
 
-bool StartProgram(const ProgramCommand& command)
+StartedProgram StartProgram(const ProgramCommand& command)
 {
     return StartProgram(PlanProgramStart(command, DefaultWinePrefix()));
 }

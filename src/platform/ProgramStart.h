@@ -1,7 +1,7 @@
 #pragma once
 // Starting another program (the simulator, its editor and terraformer) with an argument list,
-// detached: the program is not waited for and outlives Ridevault. Never through a shell, so no
-// character in a path can change what runs.
+// detached: the program is not waited for and outlives Ridevault, but Ridevault can still ask
+// whether it has ended. Never through a shell, so no character in a path can change what runs.
 //
 // On Linux a Windows executable (a file beginning with "MZ") starts through `wine`, and the
 // arguments that name files are handed over as the Windows paths the program sees inside the Wine
@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 // One argument of a command: plain text, or a file path that may need converting for the program.
 struct ProgramArgument {
@@ -52,11 +53,35 @@ QString ToWindowsPath(const QString& nativePath, const QString& winePrefix);
 // on Linux (unused on Windows, where every program starts directly).
 ProgramStartPlan PlanProgramStart(const ProgramCommand& command, const QString& winePrefix);
 
-// Starts the plan without waiting. False when the program could not be started.
-bool StartProgram(const ProgramStartPlan& plan);
+// A program that was started, or not (false). It can be asked whether it has ended since; a
+// program that was never started counts as ended.
+class StartedProgram {
+public:
+    using EndProbe = std::function<bool()>;
+
+    StartedProgram() = default;
+    // hasEnded answers for the running program; tests pass their own.
+    explicit StartedProgram(EndProbe hasEnded) : m_hasEnded(std::move(hasEnded)) {}
+
+    explicit operator bool() const { return bool(m_hasEnded); }
+    bool HasEnded() const { return !m_hasEnded || m_hasEnded(); }
+
+private:
+    EndProbe m_hasEnded;
+};
+
+// Watches the process of this id, which this program has just started. On Windows it holds the
+// process open, so the id cannot go to another process; on Linux it remembers the process's start
+// time, so a later process under the same id is not taken for it, and a process that has ended but
+// is not yet reaped (a zombie) counts as ended.
+StartedProgram WatchStartedProcess(qint64 processId);
+
+// Starts the plan without waiting. False when the program could not be started. Under Wine the
+// process is wine's, which becomes the Windows program itself and lives as long as it does.
+StartedProgram StartProgram(const ProgramStartPlan& plan);
 
 // PlanProgramStart with DefaultWinePrefix(), then StartProgram.
-bool StartProgram(const ProgramCommand& command);
+StartedProgram StartProgram(const ProgramCommand& command);
 
 // How a command reaches program start: StartProgram in the program, a recorder in tests.
-using ProgramStarter = std::function<bool(const ProgramCommand& command)>;
+using ProgramStarter = std::function<StartedProgram(const ProgramCommand& command)>;

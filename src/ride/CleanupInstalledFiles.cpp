@@ -48,6 +48,54 @@ bool RemoveIfEmpty(CaseInsensitivePath& resolver, const QString& folder)
     return QDir().rmdir(path);
 }
 
+// Deletes the listed files and the folders this leaves empty.
+CleanupResult RemoveListed(const QString& simulatorPath, const QStringList& listed)
+{
+    CleanupResult result;
+    if (!QFileInfo(simulatorPath).isDir()) {
+        result.skipped = listed;
+        return result;
+    }
+    CaseInsensitivePath resolver(simulatorPath);
+    // Folders to look at, deepest first, so a folder whose only content was an emptied
+    // subfolder is seen empty too.
+    std::multimap<int, QString, std::greater<>> folders;
+    QSet<QString> seen;
+    const auto consider = [&](const QString& folder) {
+        if (folder.isEmpty() || IsProtectedFolder(folder) || seen.contains(folder.toCaseFolded()))
+            return;
+        seen.insert(folder.toCaseFolded());
+        folders.emplace(Depth(folder), folder);
+    };
+
+    for (const QString& relative : listed) {
+        if (!IsSafeStoredPath(relative)) {
+            result.skipped << relative;
+            continue;
+        }
+        const QString path = resolver.Resolve(relative);
+        if (!StaysInsideFolder(resolver.BaseFolder(), path)) {
+            result.skipped << relative;
+            continue;
+        }
+        consider(FolderOf(relative));
+        const QFileInfo info(path);
+        if (info.isFile() && !info.isSymLink() && QFile::remove(path))
+            result.deleted << relative;
+        else
+            result.skipped << relative;
+    }
+    while (!folders.empty()) {
+        const QString folder = folders.begin()->second;
+        folders.erase(folders.begin());
+        if (!RemoveIfEmpty(resolver, folder))
+            continue;
+        result.removedFolders << folder;
+        consider(ParentFolder(folder));
+    }
+    return result;
+}
+
 } // namespace
 
 bool IsProtectedFolder(const QString& relativeFolder)
@@ -62,56 +110,32 @@ bool IsProtectedFolder(const QString& relativeFolder)
 
 CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder)
 {
-    CleanupResult result;
     // An installation stopped before its plan was saved leaves nothing but its staging folder.
     if (QFileInfo(simulatorPath).isDir())
         RemoveLeftoverStaging(simulatorPath);
     const QString listPath = InstalledFilesListPath(programFolder);
     if (!QFileInfo::exists(listPath))
-        return result;
-    const QStringList listed = ReadInstalledFilesList(listPath);
-
-    if (!QFileInfo(simulatorPath).isDir()) {
-        result.skipped = listed;
-    } else {
-        CaseInsensitivePath resolver(simulatorPath);
-        // Folders to look at, deepest first, so a folder whose only content was an emptied
-        // subfolder is seen empty too.
-        std::multimap<int, QString, std::greater<>> folders;
-        QSet<QString> seen;
-        const auto consider = [&](const QString& folder) {
-            if (folder.isEmpty() || IsProtectedFolder(folder) || seen.contains(folder.toCaseFolded()))
-                return;
-            seen.insert(folder.toCaseFolded());
-            folders.emplace(Depth(folder), folder);
-        };
-
-        for (const QString& relative : listed) {
-            if (!IsSafeStoredPath(relative)) {
-                result.skipped << relative;
-                continue;
-            }
-            const QString path = resolver.Resolve(relative);
-            if (!StaysInsideFolder(resolver.BaseFolder(), path)) {
-                result.skipped << relative;
-                continue;
-            }
-            consider(FolderOf(relative));
-            const QFileInfo info(path);
-            if (info.isFile() && !info.isSymLink() && QFile::remove(path))
-                result.deleted << relative;
-            else
-                result.skipped << relative;
-        }
-        while (!folders.empty()) {
-            const QString folder = folders.begin()->second;
-            folders.erase(folders.begin());
-            if (!RemoveIfEmpty(resolver, folder))
-                continue;
-            result.removedFolders << folder;
-            consider(ParentFolder(folder));
-        }
-    }
+        return {};
+    const CleanupResult result = RemoveListed(simulatorPath, ReadInstalledFilesList(listPath));
     QFile::remove(listPath);
+    return result;
+}
+
+CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder,
+                                    const QStringList& only)
+{
+    const QString listPath = InstalledFilesListPath(programFolder);
+    QSet<QString> wanted;
+    for (const QString& path : only)
+        wanted.insert(path.toCaseFolded());
+    QStringList listed = ReadInstalledFilesList(listPath);
+    listed.removeIf([&](const QString& path) { return !wanted.contains(path.toCaseFolded()); });
+    if (listed.isEmpty())
+        return {};
+    // Files first, then the list: a stop in between leaves a listed path with no file, never a file
+    // that is not listed.
+    // A list that cannot be rewritten keeps the deleted paths, which the next clean-up passes over.
+    const CleanupResult result = RemoveListed(simulatorPath, listed);
+    InstalledFilesList(listPath).Drop(result.deleted);
     return result;
 }

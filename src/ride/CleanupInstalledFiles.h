@@ -24,3 +24,8 @@ bool IsProtectedFolder(const QString& relativeFolder);
 
 // Returns an empty result when there is no list file (a staging leftover still goes).
 CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder);
+
+// The same for the listed paths among `only` (letter case ignored), at once: for one installation
+// whose ride never started. What it deleted leaves the list; the rest of the list stays as it was.
+CleanupResult CleanupInstalledFiles(const QString& simulatorPath, const QString& programFolder,
+                                    const QStringList& only);

@@ -79,3 +79,24 @@ bool InstalledFilesList::Restore()
         return SaveWhole(m_path, m_original);
     return QFile::remove(m_path) || !QFile::exists(m_path);
 }
+
+bool InstalledFilesList::Drop(const QStringList& relativePaths)
+{
+    QSet<QString> dropped;
+    for (const QString& path : relativePaths)
+        dropped.insert(path.toCaseFolded());
+    QByteArray next;
+    for (const QByteArray& piece : m_content.split('|')) {
+        if (piece.isEmpty() || dropped.contains(FromNarrowText(piece).toCaseFolded()))
+            continue;
+        if (!next.isEmpty())
+            next += '|';
+        next += piece;
+    }
+    if (next == m_content)
+        return true;
+    if (next.isEmpty() ? !QFile::remove(m_path) && QFile::exists(m_path) : !SaveWhole(m_path, next))
+        return false;
+    m_content = std::move(next);
+    return true;
+}

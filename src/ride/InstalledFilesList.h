@@ -36,6 +36,9 @@ public:
     bool SavePlan(const QStringList& relativePaths);
     // Puts the file back as it was when this object was made (removed when there was none).
     bool Restore();
+    // Takes the paths (letter case ignored) out of the list and saves the rest byte for byte as it
+    // was; the file goes when nothing is left. False when it could not be saved or removed.
+    bool Drop(const QStringList& relativePaths);
 
 private:
     QString m_path;

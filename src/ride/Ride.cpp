@@ -3,6 +3,7 @@
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
 #include "platform/CaseInsensitivePath.h"
+#include "ride/CleanupInstalledFiles.h"
 #include "ride/PackageUnpack.h"
 #include "ride/SimulatorPrograms.h"
 
@@ -39,6 +40,7 @@ RideResult RideMediaRecord(MediaTable& table, qint32 index, const RidePlaces& pl
 
     QString rideFile = stored.FilePath;
     QString packTrack = stored.PackTrack;
+    QStringList installed;
     if (stored.FileType == FileTypePackage) {
         if (!(context.ZlibAvailable ? context.ZlibAvailable() : ZlibAvailable()))
             return Refused(RideOutcome::ZlibMissing);
@@ -51,6 +53,7 @@ RideResult RideMediaRecord(MediaTable& table, qint32 index, const RidePlaces& pl
         if (const int code = InstallPackage(installation, stored.FilePath); code != kPackageInstalled)
             return Refused(RideOutcome::UnpackFailed, code);
         packTrack = installation.InstalledTrack;
+        installed = installation.Created;
         rideFile = ResolveCaseInsensitive(simulatorPath, installation.InstalledTrack);
     }
 
@@ -65,7 +68,12 @@ RideResult RideMediaRecord(MediaTable& table, qint32 index, const RidePlaces& pl
     result.RideFile = rideFile;
     result.DatabaseSaved = SaveMediaDatabaseFile(table, places.DatabaseFile);
     const ProgramCommand command = SimulatorProgramCommand(simulatorPath, SimulatorProgram::Simulator, rideFile);
-    result.Outcome = context.StartProgram(command) ? RideOutcome::Started : RideOutcome::StartFailed;
+    result.Simulator = context.StartProgram(command);
+    result.Outcome = result.Simulator ? RideOutcome::Started : RideOutcome::StartFailed;
+    // No simulator will ever show this package's files, and no monitor would see one close: they go
+    // now, while files of an earlier ride that may still be running stay listed.
+    if (!result.Simulator && !installed.isEmpty())
+        CleanupInstalledFiles(simulatorPath, places.ProgramFolder, installed);
     return result;
 }
 

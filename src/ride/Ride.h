@@ -13,6 +13,7 @@
 //   6  counted(index): the caller rewrites the record's row
 //   7  the whole database is saved
 //   8  the simulator is started on the ride file, not waited for -> Started / StartFailed
+//      (when it does not start, the files this package installed are removed at once)
 //
 // Every failure up to step 4 leaves the record, the database file and the simulator's folders as
 // they were, and starts nothing. From step 5 on the ride counts, whether or not the simulator starts.
@@ -53,6 +54,7 @@ struct RideResult {
     int PackageCode = 0;       // InstallPackage's result when Outcome is UnpackFailed
     QString RideFile;          // the file the simulator was started on (from step 8)
     bool DatabaseSaved = false;
+    StartedProgram Simulator;  // the started simulator, for the monitor to watch
 };
 
 // Where a ride reads and writes.

@@ -39,5 +39,5 @@ bool StartSimulatorTool(const QString& simulatorPath, SimulatorProgram program, 
 {
     if (!QFileInfo(SimulatorProgramPath(simulatorPath, program)).isFile())
         return false;
-    return start(SimulatorProgramCommand(simulatorPath, program, filePath));
+    return bool(start(SimulatorProgramCommand(simulatorPath, program, filePath)));
 }

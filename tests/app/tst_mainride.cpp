@@ -56,7 +56,7 @@ struct RideScene {
             for (const ProgramArgument& a : c.Arguments)
                 text << a.Text;
             started << text;
-            return true;
+            return StartedProgram([] { return false; });
         };
         rides.Now = [] { return kRideTime; };
         f.window->SimulatorWindowFinder() = [this](const QString& title) {

@@ -1,14 +1,21 @@
 // Starting programs: which executable runs with which arguments, the Windows paths a program under
-// Wine is given, and a real detached start that no shell interprets.
+// Wine is given, a real detached start that no shell interprets, and whether a started program has
+// ended.
 
 #include "platform/ProgramStart.h"
 
 #include "TestFolder.h"
 #include "WinePrefix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 class TestProgramStart : public QObject {
     Q_OBJECT
@@ -132,6 +139,36 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Sim Folder/pwned"))));
         // A program that is not there does not start.
         QVERIFY(!StartProgram(ProgramCommand{folder.filePath(QStringLiteral("TrakoraSimulator.exe")), {}}));
+    }
+
+    // A detached program is watched until it ends, however it was reaped; a program that never
+    // started counts as ended.
+    void startedProgramIsWatchedUntilItEnds()
+    {
+        TestFolder folder;
+        const QString script = folder.createFile(QStringLiteral("Sim/TrakoraSimulator.exe"),
+                                                 "#!/bin/sh\nwhile [ ! -e stop ]; do sleep 0.05; done\n");
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const StartedProgram started = StartProgram(ProgramCommand{script, {}});
+        QVERIFY(started);
+        QVERIFY(!started.HasEnded());
+        folder.createFile(QStringLiteral("Sim/stop"), "");
+        QTRY_VERIFY(started.HasEnded());
+
+        const StartedProgram missing = StartProgram(ProgramCommand{folder.filePath(QStringLiteral("none.exe")), {}});
+        QVERIFY(!missing);
+        QVERIFY(missing.HasEnded());
+        QVERIFY(!WatchStartedProcess(QCoreApplication::applicationPid()).HasEnded());
+#ifdef Q_OS_LINUX
+        // A process that has exited but is not reaped yet is still in the process table.
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(0);
+        QVERIFY(child > 0);
+        const StartedProgram zombie = WatchStartedProcess(child);
+        QTRY_VERIFY(zombie.HasEnded());
+        QCOMPARE(waitpid(child, nullptr, 0), child);
+#endif
     }
 };
 

@@ -1,7 +1,9 @@
 // The simulator monitor's tick: its two states, the four transitions, and the clean-up it runs
-// once per disappearance of the simulator's window; without an X display, the stand-in simulator
-// runs headless and is seen as a running process named after its program.
+// once per disappearance of the simulator's window or per end of the simulator processes it
+// watches; without an X display, the stand-in simulator runs headless and is seen as a running
+// process named after its program.
 
+#include "ride/CleanupInstalledFiles.h"
 #include "ride/FindWindowByTitle.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/SimulatorMonitor.h"
@@ -9,6 +11,7 @@
 #include "TestFolder.h"
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 
@@ -52,6 +55,48 @@ private Q_SLOTS:
         QCOMPARE(h.asked, QStringList(std::size(windows), QStringLiteral("TrakoraSimulator")));
     }
 
+    // Each step changes the watched simulator processes, then ticks: "+a" watches a running process a,
+    // "+~" a program that did not start, "-a" ends a; "W" ticks with a simulator window shown, "_"
+    // without. The row gives the number of clean-ups after each step.
+    void watchedProcessesEndTheRide_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("cleanUps");
+        QTest::newRow("crash before the first tick") << QStringList{"+a -a _", "_"} << QList<int>{1, 1};
+        QTest::newRow("ride under a second") << QStringList{"+a _", "-a _", "_"} << QList<int>{0, 1, 1};
+        QTest::newRow("window closes while the process runs") << QStringList{"+a W", "_", "-a _"} << QList<int>{0, 1, 1};
+        QTest::newRow("process gone, window still shown") << QStringList{"+a W", "-a W", "_"} << QList<int>{0, 0, 1};
+        QTest::newRow("second ride starts before the first ends")
+            << QStringList{"+a _", "+b -a _", "W", "-b W", "_"} << QList<int>{0, 0, 0, 0, 1};
+        QTest::newRow("second ride after the first one's window") << QStringList{"+a W", "+b -a W", "-b _", "_"}
+                                                                  << QList<int>{0, 0, 1, 1};
+        QTest::newRow("simulator that did not start") << QStringList{"+~ _", "_"} << QList<int>{0, 0};
+    }
+    void watchedProcessesEndTheRide()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, cleanUps);
+        Harness h;
+        QMap<QString, bool> ended;
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            for (const QString& token : steps.at(i).split(QLatin1Char(' '))) {
+                if (token == QLatin1String("+~")) {
+                    h.monitor.Watch(StartedProgram());
+                } else if (token.startsWith(QLatin1Char('+'))) {
+                    ended[token.mid(1)] = false;
+                    h.monitor.Watch(StartedProgram([&ended, name = token.mid(1)] { return ended.value(name); }));
+                } else if (token.startsWith(QLatin1Char('-'))) {
+                    ended[token.mid(1)] = true;
+                } else {
+                    h.windowPresent = token == QLatin1String("W");
+                    h.monitor.Tick();
+                }
+            }
+            QCOMPARE(h.actions.count(QStringLiteral("cleanUp")), cleanUps.at(i));
+            QCOMPARE(h.actions.count(QStringLiteral("showFileInfo")), cleanUps.at(i));
+        }
+    }
+
     // A clean-up that lets the next tick in (as a modal dialog would) does not clean up twice.
     void reentrantTickDoesNotCleanUpTwice()
     {
@@ -83,7 +128,7 @@ private Q_SLOTS:
         QString simulatorPath = oldSimulator.path() + QLatin1Char('/');
         bool present = true;
         int refreshes = 0;
-        SimulatorMonitor monitor(InstalledFilesCleanup(program.path() + QLatin1Char('/'), [&] { return simulatorPath; }),
+        SimulatorMonitor monitor([&] { CleanupInstalledFiles(simulatorPath, program.path() + QLatin1Char('/')); },
                                  [&] { ++refreshes; },
                                  [&](const QString&) { return present ? WindowHandle(1) : WindowHandle(0); });
         monitor.Tick();

@@ -7,6 +7,7 @@
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageInstall.h"
 #include "ride/PackageWriter.h"
+#include "ride/CleanupInstalledFiles.h"
 #include "ride/SimulatorMonitor.h"
 #include "ride/SimulatorPrograms.h"
 
@@ -84,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects/PackLoop/station.obj"))));
 
         int refreshes = 0;
-        SimulatorMonitor monitor(InstalledFilesCleanup(installation.ProgramFolder, [&] { return simulatorPath; }),
+        SimulatorMonitor monitor([&] { CleanupInstalledFiles(simulatorPath, installation.ProgramFolder); },
                                  [&] { ++refreshes; }, FindWindowByTitle);
         QCOMPARE(FindWindowByTitle(QStringLiteral("TrakoraSimulator")), WindowHandle(0));
         monitor.Tick();

@@ -199,6 +199,17 @@ private Q_SLOTS:
         for (const char* folder : {"objects\\link\\", "OBJECTS\\LINK\\deeper\\", "dangling\\"})
             QCOMPARE(s.installBytes(HandPackage({FileEntry(folder, "x.obj", "x")})), kPackageHostileName);
         QCOMPARE(s.installBytes(HandPackage({FileEntry("tracks\\", "keep.tktrack", "x")})), kPackageHostileName);
+        // A link that leads nowhere stands where an entry's file would go: it is no absent file to
+        // skip or fill, since whatever is made at its target later would be read through it.
+        QVERIFY(QFile::link(s.root.filePath(QStringLiteral("outside/gone.tktrack")), s.sim(QStringLiteral("tracks/gone.tktrack"))));
+        QVERIFY(QFile::link(s.sim(QStringLiteral("tracks/missing.tktrack")), s.sim(QStringLiteral("tracks/ghost.tktrack"))));
+        const QStringList withDanglingLinks = s.state();
+        for (const char* name : {"gone.tktrack", "GHOST.tktrack"})
+            QCOMPARE(s.installBytes(HandPackage({FileEntry("objects\\", "a.obj", "a"), FileEntry("tracks\\", name, "x")})),
+                     kPackageHostileName);
+        QCOMPARE(s.state(), withDanglingLinks);
+        QVERIFY(QFile::remove(s.sim(QStringLiteral("tracks/gone.tktrack"))));
+        QVERIFY(QFile::remove(s.sim(QStringLiteral("tracks/ghost.tktrack"))));
         QCOMPARE(s.state(), before);
 
         // A link that stays inside is an ordinary folder.

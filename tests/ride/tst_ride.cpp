@@ -12,6 +12,7 @@
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageWriter.h"
 #include "ride/Ride.h"
+#include "ride/SimulatorMonitor.h"
 #include "ride/SimulatorPrograms.h"
 
 #include <QFile>
@@ -35,6 +36,7 @@ struct Scene {
     RidePlaces places;
     QList<QStringList> started;
     bool startSucceeds = true;
+    qsizetype endedStarts = 0;  // the simulators started first, this many, have ended
     QList<QDateTime> clock{kFirstRide, kSecondRide};
 
     Scene()
@@ -47,7 +49,8 @@ struct Scene {
                   root.filePath(QStringLiteral("prog/Ridevault.rvltdb"))};
         context.StartProgram = [this](const ProgramCommand& c) {
             started << DescribeCommand(c);
-            return startSucceeds;
+            const qsizetype number = started.size() - 1;
+            return startSucceeds ? StartedProgram([this, number] { return number < endedStarts; }) : StartedProgram();
         };
         context.Now = [this] { return clock.takeFirst(); };
     }
@@ -260,6 +263,62 @@ private Q_SLOTS:
         QCOMPARE(s.root.listAll(), filesBefore);
         if (trackWasThere)
             QCOMPARE(TestFolder::readFile(rideFile), QByteArray("the user's own loop"));
+    }
+
+    // A package ride whose simulator does not start takes its files away at once; what an earlier
+    // ride listed (its simulator may still run) stays, byte for byte. The ride still counts.
+    void packageOfARideThatCannotStartGoesAtOnce()
+    {
+        Scene s;
+        s.root.createFile(QStringLiteral("sim/Objects/earlier.obj"), "earlier");
+        s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "Objects\\earlier.obj");
+        s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
+        const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
+        const QStringList filesBefore = s.root.listAll();
+        s.startSucceeds = false;
+
+        const RideResult result = s.ride(index);
+
+        QCOMPARE(result.Outcome, RideOutcome::StartFailed);
+        QVERIFY(!result.Simulator);
+        QCOMPARE(s.table.MediaList[size_t(index)].RideCount, 1);
+        QCOMPARE(s.root.listAll(), filesBefore);
+        QCOMPARE(TestFolder::readFile(s.listFile()), QByteArray("Objects\\earlier.obj"));
+        QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects/earlier.obj"))), QByteArray("earlier"));
+    }
+
+    // A second ride while the first simulator still runs: both packages join the list, and only once
+    // every simulator started has ended are the files of both removed, the folders as they were.
+    void secondRideWhileTheSimulatorRuns()
+    {
+        Scene s;
+        s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
+        s.writePackage(QStringLiteral("Hills.tkpack"),
+                       {{QStringLiteral("objects\\hills\\"), QStringLiteral("hill.obj"), "hill"},
+                        {QStringLiteral("tracks\\"), QStringLiteral("Hills.tktrack"), "hills"}});
+        const qint32 loop = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
+        const qint32 hills = s.add(s.media(QStringLiteral("Hills.tkpack")), FileTypePackage);
+        const QStringList filesBefore = s.root.listAll();
+        int cleanUps = 0;
+        SimulatorMonitor monitor(
+            [&] {
+                ++cleanUps;
+                CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
+            },
+            [] {}, [](const QString&) { return WindowHandle(0); });
+
+        monitor.Watch(s.ride(loop).Simulator);
+        monitor.Watch(s.ride(hills).Simulator);
+        QCOMPARE(TestFolder::readFile(s.listFile()),
+                 QByteArray("objects\\loop\\station.obj|tracks\\Loop.tktrack|objects\\hills\\hill.obj|tracks\\Hills.tktrack"));
+        s.endedStarts = 1;
+        monitor.Tick();
+        QCOMPARE(cleanUps, 0);
+        QVERIFY(QFile::exists(s.sim(QStringLiteral("Tracks/Hills.tktrack"))));
+        s.endedStarts = 2;
+        monitor.Tick();
+        QCOMPARE(cleanUps, 1);
+        QCOMPARE(s.root.listAll(), filesBefore);
     }
 
     // "Edit" and "Terraform" start their program with the file as one path argument, and nothing
