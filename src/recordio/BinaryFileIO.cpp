@@ -56,21 +56,35 @@ void BinaryFileIO::LoadBytes(QByteArrayView bytes)
     m_fileBufferLength = static_cast<qint32>(size);
 }
 
-bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite)
+bool SaveWholeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+        return false;
+    };
     if (path.isEmpty())
-        return false;
-    if (QFileInfo::exists(path) && !overwrite)
-        return false;
+        return fail(QStringLiteral("no file name"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(m_buffer) != m_buffer.size()) {
+        return fail(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
         file.cancelWriting();
+        return fail(why);
+    }
+    return file.commit() || fail(file.errorString());
+}
+
+bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite, QString* error)
+{
+    if (!path.isEmpty() && QFileInfo::exists(path) && !overwrite) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: the file exists").arg(path);
         return false;
     }
-    return file.commit();
+    return SaveWholeFile(path, m_buffer, error);
 }
 
 const char* BinaryFileIO::Take(qint32& position, qint32 count)

@@ -47,12 +47,13 @@ QByteArray EncodeRecordBytes(Encode&& encode)
     return io.FileBuffer();
 }
 
-// Encodes and replaces filePath atomically (the old file stays whole until the new one is).
+// Encodes and replaces filePath atomically (the old file stays whole until the new one is); *error
+// (when given) says why it failed.
 template <typename Encode>
-bool WriteRecordFile(const QString& filePath, Encode&& encode)
+bool WriteRecordFile(const QString& filePath, Encode&& encode, QString* error = nullptr)
 {
     BinaryFileIO io;
     io.SetBigEndian(1);
     encode(io);
-    return io.SaveBuffer(filePath, true);
+    return io.SaveBuffer(filePath, true, error);
 }

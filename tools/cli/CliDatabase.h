@@ -3,6 +3,7 @@
 // the reason) and the JSON form of a record, the MediaRecord field names as keys.
 
 #include "library/MediaRecord.h"
+#include "library/NameScheme.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -14,3 +15,12 @@
 std::vector<MediaRecord> CliReadDatabase(const QString& path);
 
 QJsonObject CliRecordToJson(const MediaRecord& record);
+
+// Loads a database file with its side file into table, as the program does; a missing file starts
+// an empty table when `mayBeMissing`, anything else that does not load is a CliError.
+void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing);
+// Saves table to path as the program does (backup, side file, database); a CliError when it fails.
+void CliSaveDatabase(const MediaTable& table, const QString& path);
+// Removes the name-scheme flags (--no-underscores, --no-trim, --no-autoformat, --no-brackets,
+// --no-dash) from args and returns the scheme they leave; any other "--" option is a CliError.
+NameScheme CliTakeNameScheme(QStringList& args);
