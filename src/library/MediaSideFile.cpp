@@ -162,8 +162,9 @@ SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, QStri
         }
     }
     if (!whole) {
+        const QString copy = KeepDamagedCopy(sidePath);
         if (error)
-            *error = QStringLiteral("%1: not a whole side file; kept as %2").arg(sidePath, KeepDamagedCopy(sidePath));
+            *error = QStringLiteral("%1: not a whole side file; kept as %2").arg(sidePath, copy);
         return SideFileRead::Damaged;
     }
     ApplyPrints(table, prints);

@@ -65,7 +65,7 @@ struct Scene {
         r.RideCount = rideCount;
         r.Title = QFileInfo(path).completeBaseName();
         table.Append(r);
-        SaveMediaDatabaseFile(table, places.DatabaseFile);
+        QVERIFY(SaveMediaDatabaseFile(table, places.DatabaseFile));
         return table.MediaCount() - 1;
     }
     void writePackage(const QString& name, const std::vector<PackageSourceFile>& files)
