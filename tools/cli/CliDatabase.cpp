@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 
 #include "library/MediaDatabase.h"
+#include "library/MediaSideFile.h"
 
 #include <QFileInfo>
 
@@ -27,13 +28,13 @@ QJsonObject CliRecordToJson(const MediaRecord& r)
     };
 }
 
+// Read first and only then taken into the table, so a database that does not load changes no file
+// (the program's load would keep a ".damaged" copy).
 void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing)
 {
-    QString error;
-    const DatabaseRead read = LoadMediaDatabaseFile(table, path, &error);
-    if (read == DatabaseRead::Loaded || (read == DatabaseRead::Missing && mayBeMissing && !QFileInfo::exists(path)))
-        return;
-    throw CliError(QStringLiteral("%1: %2").arg(path, error));
+    if (!mayBeMissing || QFileInfo::exists(path))
+        table.Replace(CliReadDatabase(path));
+    LoadMediaSideFile(table, MediaSideFilePath(path));
 }
 
 void CliSaveDatabase(const MediaTable& table, const QString& path)

@@ -16,8 +16,8 @@ std::vector<MediaRecord> CliReadDatabase(const QString& path);
 
 QJsonObject CliRecordToJson(const MediaRecord& record);
 
-// Loads a database file with its side file into table, as the program does; a missing file starts
-// an empty table when `mayBeMissing`, anything else that does not load is a CliError.
+// Loads a database file with its side file into table; a missing file starts an empty table when
+// `mayBeMissing`, anything else that does not load is a CliError.
 void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing);
 // Saves table to path as the program does (backup, side file, database); a CliError when it fails.
 void CliSaveDatabase(const MediaTable& table, const QString& path);
