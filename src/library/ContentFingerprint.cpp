@@ -36,7 +36,13 @@ ContentFingerprint FingerprintOfFile(const QString& filePath)
     QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     bool whole = true;
     if (size <= kFingerprintWholeFileLimit) {
-        whole = AddFromFile(hash, file, size);
+        // Mapped, the bytes are hashed where the system keeps them instead of being copied first.
+        if (uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(mapped), size));
+            file.unmap(mapped);
+        } else {
+            whole = AddFromFile(hash, file, size);
+        }
     } else {
         whole = AddFromFile(hash, file, kFingerprintEdgeBytes) && file.seek(size - kFingerprintEdgeBytes)
             && AddFromFile(hash, file, kFingerprintEdgeBytes);

@@ -153,7 +153,7 @@ bool RestoreDatabaseBackup(MediaTable& table, const QString& databasePath, const
             restored.SetFingerprint(i, table.FingerprintOf(before));
     }
     restored.Retired = table.Retired;
-    if (!SaveMediaSideFile(restored, MediaSideFilePath(databasePath), error)
+    if (!SaveMediaSideFile(restored, StampOf(bytes), MediaSideFilePath(databasePath), error)
         || !SaveWholeFile(databasePath, bytes, error))
         return false;
     table = std::move(restored);

@@ -164,8 +164,12 @@ DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, Q
 {
     std::vector<MediaRecord> records;
     std::vector<quint32> pathHashes;
+    DatabaseStamp stamp;
     const DatabaseRead read = ReadRecordFile(filePath, DatabaseRead::Missing, error, [&](BinaryFileIO& io) {
-        return DecodeInto(io, records, &pathHashes, error);
+        const DatabaseRead decoded = DecodeInto(io, records, &pathHashes, error);
+        if (decoded == DatabaseRead::Loaded)
+            stamp = StampOf(QByteArrayView(io.FileBuffer().constData(), io.FileBufferLength()));
+        return decoded;
     });
     switch (read) {
     case DatabaseRead::Loaded:
@@ -178,7 +182,7 @@ DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, Q
         KeepDamagedCopy(filePath);
         break;
     }
-    LoadMediaSideFile(table, MediaSideFilePath(filePath));
+    LoadMediaSideFile(table, MediaSideFilePath(filePath), stamp);
     return read;
 }
 
@@ -241,7 +245,7 @@ bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath, QSt
     // The side file goes first: cut short after it, the retired records it gained are still there
     // (the load drops the ones the older database still holds).
     QString sideError;
-    const bool sideSaved = SaveMediaSideFile(table, MediaSideFilePath(filePath), &sideError);
+    const bool sideSaved = SaveMediaSideFile(table, StampOf(bytes), MediaSideFilePath(filePath), &sideError);
     const bool saved = SaveWholeFile(filePath, bytes, error);
     if (saved && !sideSaved && error)
         *error = sideError;

@@ -1,12 +1,11 @@
 #include "library/MediaSideFile.h"
 
-#include "platform/NarrowText.h"
 #include "recordio/DamagedCopy.h"
 #include "recordio/RecordFile.h"
 
 #include <QFileInfo>
-#include <QHash>
-#include <QLatin1StringView>
+
+#include <zlib.h>
 
 #include <cstring>
 
@@ -16,8 +15,8 @@ const QString kMagic = QStringLiteral("RVSF");
 const QString kVersion = QStringLiteral("1000");
 const QString kEnd = QStringLiteral("RVSE");
 constexpr qint32 kHashBytes = 32;
-// The smallest entries: an empty path, or ten empty fields, with a fingerprint.
-constexpr qint64 kMinPrintBytes = 4 + 8 + kHashBytes;
+// The smallest entries: a fingerprint, or ten empty fields with a fingerprint.
+constexpr qint64 kMinPrintBytes = 8 + kHashBytes;
 constexpr qint64 kMinRetiredBytes = 8 * 4 + 2 * 4 + 8 + kHashBytes;
 
 void WritePrint(BinaryFileIO& io, qint32& pos, const ContentFingerprint& print)
@@ -42,16 +41,16 @@ ContentFingerprint ReadPrint(BinaryFileIO& io, qint32& pos)
     return print;
 }
 
-void EncodeInto(BinaryFileIO& io, const MediaTable& table)
+void EncodeInto(BinaryFileIO& io, const MediaTable& table, const DatabaseStamp& database)
 {
     qint32 pos = 0;
     io.WriteTag(pos, kMagic);
     io.WriteTag(pos, kVersion);
+    io.WriteLong(pos, qint32(database.Bytes));
+    io.WriteLong(pos, qint32(database.Crc));
     io.WriteLong(pos, table.MediaCount());
-    for (qint32 i = 0; i < table.MediaCount(); ++i) {
-        io.WriteString(pos, table.MediaList[i].FilePath);
+    for (qint32 i = 0; i < table.MediaCount(); ++i)
         WritePrint(io, pos, table.FingerprintOf(i));
-    }
     const std::vector<RetiredRecord> retired = table.Retired.Entries();
     io.WriteLong(pos, qint32(retired.size()));
     for (const RetiredRecord& entry : retired) {
@@ -71,11 +70,6 @@ void EncodeInto(BinaryFileIO& io, const MediaTable& table)
     io.WriteTag(pos, kEnd);
 }
 
-struct StoredPrint {
-    QByteArrayView Path;  // inside the loaded buffer
-    ContentFingerprint Print;
-};
-
 qint32 ReadCount(BinaryFileIO& io, qint32& pos, qint64 minEntryBytes)
 {
     const qint32 count = io.ReadLong(pos);
@@ -85,17 +79,18 @@ qint32 ReadCount(BinaryFileIO& io, qint32& pos, qint64 minEntryBytes)
 }
 
 // Decodes the whole file or throws; nothing reaches the table until everything was read.
-void DecodeInto(BinaryFileIO& io, std::vector<StoredPrint>& prints, std::vector<RetiredRecord>& retired)
+void DecodeInto(BinaryFileIO& io, DatabaseStamp& stamp, std::vector<ContentFingerprint>& prints,
+                std::vector<RetiredRecord>& retired)
 {
     qint32 pos = 0;
     if (io.ReadTag(pos) != kMagic || io.ReadTag(pos) != kVersion)
         throw RecordReadError("not a side file of this version");
+    stamp.Bytes = io.ReadLong(pos);
+    stamp.Crc = quint32(io.ReadLong(pos));
     const qint32 printCount = ReadCount(io, pos, kMinPrintBytes);
     prints.reserve(printCount);
-    for (qint32 i = 0; i < printCount; ++i) {
-        const QByteArrayView path = io.ReadStringBytes(pos);
-        prints.push_back({path, ReadPrint(io, pos)});
-    }
+    for (qint32 i = 0; i < printCount; ++i)
+        prints.push_back(ReadPrint(io, pos));
     const qint32 retiredCount = ReadCount(io, pos, kMinRetiredBytes);
     retired.reserve(retiredCount);
     for (qint32 i = 0; i < retiredCount; ++i) {
@@ -117,27 +112,6 @@ void DecodeInto(BinaryFileIO& io, std::vector<StoredPrint>& prints, std::vector<
         throw RecordReadError("no end mark where the file ends");
 }
 
-// The fingerprints go to the records by position while the paths agree (the usual case: both files
-// were written together), else through the table's path index.
-void ApplyPrints(MediaTable& table, const std::vector<StoredPrint>& prints)
-{
-    for (size_t i = 0; i < prints.size(); ++i) {
-        const StoredPrint& stored = prints[i];
-        if (!stored.Print.IsValid())
-            continue;
-        const qint32 at = qint32(i);
-        if (at < table.MediaCount()
-            && QLatin1StringView(stored.Path.data(), stored.Path.size()) == table.MediaList[at].FilePath) {
-            table.SetFingerprint(at, stored.Print);
-            continue;
-        }
-        const QString path = FromNarrowText(stored.Path.data(), stored.Path.size());
-        const qint32 record = table.FindPath(path);
-        if (record >= 0 && table.MediaList[record].FilePath == path)
-            table.SetFingerprint(record, stored.Print);
-    }
-}
-
 } // namespace
 
 QString MediaSideFilePath(const QString& databasePath)
@@ -145,18 +119,31 @@ QString MediaSideFilePath(const QString& databasePath)
     return databasePath + QLatin1String(kMediaSideFileSuffix);
 }
 
-SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, QString* error)
+DatabaseStamp StampOf(QByteArrayView databaseBytes)
+{
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (qsizetype at = 0; at < databaseBytes.size();) {
+        const uInt piece = uInt(std::min<qsizetype>(databaseBytes.size() - at, 1 << 30));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(databaseBytes.data() + at), piece);
+        at += piece;
+    }
+    return {databaseBytes.size(), quint32(crc)};
+}
+
+SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, const DatabaseStamp& database,
+                               QString* error)
 {
     if (!QFileInfo(sidePath).isFile())
         return SideFileRead::Missing;
-    std::vector<StoredPrint> prints;
+    DatabaseStamp stamp;
+    std::vector<ContentFingerprint> prints;
     std::vector<RetiredRecord> retired;
     BinaryFileIO io;
     io.SetBigEndian(1);
     bool whole = io.LoadBuffer(sidePath);
     if (whole) {
         try {
-            DecodeInto(io, prints, retired);
+            DecodeInto(io, stamp, prints, retired);
         } catch (const RecordReadError&) {
             whole = false;
         }
@@ -167,7 +154,10 @@ SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, QStri
             *error = QStringLiteral("%1: not a whole side file; kept as %2").arg(sidePath, copy);
         return SideFileRead::Damaged;
     }
-    ApplyPrints(table, prints);
+    if (stamp == database && qsizetype(prints.size()) == table.MediaCount())
+        for (qint32 i = 0; i < table.MediaCount(); ++i)
+            if (prints[size_t(i)].IsValid())
+                table.SetFingerprint(i, prints[size_t(i)]);
     // A save cut short between this file and the database leaves a retired record that is still in
     // the table; it must not come back a second time.
     std::erase_if(retired, [&table](const RetiredRecord& entry) {
@@ -178,12 +168,12 @@ SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, QStri
     return SideFileRead::Loaded;
 }
 
-QByteArray EncodeMediaSideFile(const MediaTable& table)
+QByteArray EncodeMediaSideFile(const MediaTable& table, const DatabaseStamp& database)
 {
-    return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, table); });
+    return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, table, database); });
 }
 
-bool SaveMediaSideFile(const MediaTable& table, const QString& sidePath, QString* error)
+bool SaveMediaSideFile(const MediaTable& table, const DatabaseStamp& database, const QString& sidePath, QString* error)
 {
-    return WriteRecordFile(sidePath, [&](BinaryFileIO& io) { EncodeInto(io, table); }, error);
+    return WriteRecordFile(sidePath, [&](BinaryFileIO& io) { EncodeInto(io, table, database); }, error);
 }

@@ -119,7 +119,8 @@ std::vector<SaveKind> SaveKinds()
 {
     static const MediaTable tables[2] = {DatabaseVariant(0), DatabaseVariant(1)};
     static const QByteArray databases[2] = {EncodeMediaDatabase(tables[0]), EncodeMediaDatabase(tables[1])};
-    static const QByteArray sides[2] = {EncodeMediaSideFile(tables[0]), EncodeMediaSideFile(tables[1])};
+    static const QByteArray sides[2] = {EncodeMediaSideFile(tables[0], StampOf(databases[0])),
+                                        EncodeMediaSideFile(tables[1], StampOf(databases[1]))};
     static const QByteArray settings[2] = {EncodeSettings(Settings(0)), EncodeSettings(Settings(1))};
     static const QByteArray themes[2] = {EncodeTheme(ThemeVariant(0)), EncodeTheme(ThemeVariant(1))};
     return {

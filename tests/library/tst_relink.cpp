@@ -42,6 +42,8 @@ private Q_SLOTS:
     void userFieldsSurviveMoves();
     void mostRecentlyRiddenCandidateWins_data();
     void mostRecentlyRiddenCandidateWins();
+    void pathIndexFollowsEveryMove_data();
+    void pathIndexFollowsEveryMove();
 };
 
 void TestRelink::userFieldsSurviveMoves_data()
@@ -187,6 +189,37 @@ void TestRelink::mostRecentlyRiddenCandidateWins()
     QCOMPARE(table.MediaList[result.Index].FilePath, found);
     QCOMPARE(table.MediaCount(), retire ? 1 : 2);
     QCOMPARE(table.Retired.Count(), retire ? 1 : 0);
+}
+
+void TestRelink::pathIndexFollowsEveryMove_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("step");  // every step-th record moves
+    QTest::newRow("few, all move") << 5 << 1;
+    QTest::newRow("many, every third moves") << 3000 << 3;
+    QTest::newRow("many, all move") << 3000 << 1;
+}
+
+// A record moved in place must be found under its new path and no longer under its old one, and
+// every other record must still be found: a slot wrongly emptied in the index would let a known
+// file in twice.
+void TestRelink::pathIndexFollowsEveryMove()
+{
+    QFETCH(int, records);
+    QFETCH(int, step);
+    MediaTable table;
+    for (int i = 0; i < records; ++i) {
+        MediaRecord r;
+        r.FilePath = QStringLiteral("/old/%1.tktrack").arg(i);
+        table.Append(r);
+    }
+    for (int i = 0; i < records; i += step)
+        table.SetFilePath(i, QStringLiteral("/New/%1.TKTRACK").arg(i));
+    for (int i = 0; i < records; ++i) {
+        const bool moved = i % step == 0;
+        QCOMPARE(table.FindPath(QStringLiteral("/new/%1.tktrack").arg(i)), moved ? i : -1);
+        QCOMPARE(table.FindPath(QStringLiteral("/old/%1.tktrack").arg(i)), moved ? -1 : i);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRelink)

@@ -5,6 +5,7 @@
 #include "library/MediaDatabase.h"
 #include "library/MediaSideFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 std::vector<MediaRecord> CliReadDatabase(const QString& path)
@@ -32,9 +33,14 @@ QJsonObject CliRecordToJson(const MediaRecord& r)
 // (the program's load would keep a ".damaged" copy).
 void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing)
 {
-    if (!mayBeMissing || QFileInfo::exists(path))
+    QByteArray bytes;
+    if (!mayBeMissing || QFileInfo::exists(path)) {
         table.Replace(CliReadDatabase(path));
-    LoadMediaSideFile(table, MediaSideFilePath(path));
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+    }
+    LoadMediaSideFile(table, MediaSideFilePath(path), bytes.isNull() ? DatabaseStamp() : StampOf(bytes));
 }
 
 void CliSaveDatabase(const MediaTable& table, const QString& path)
