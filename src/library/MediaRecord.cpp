@@ -135,6 +135,14 @@ void MediaTable::SetFingerprint(qint32 index, const ContentFingerprint& print)
     m_prints[index] = print;
 }
 
+void MediaTable::SetFingerprints(std::vector<ContentFingerprint> prints)
+{
+    if (prints.size() != MediaList.size())
+        return;
+    m_prints = std::move(prints);
+    m_byPrintBuilt = false;
+}
+
 std::vector<qint32> MediaTable::RecordsWithFingerprint(const ContentFingerprint& print) const
 {
     if (!print.IsValid())

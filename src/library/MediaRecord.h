@@ -46,6 +46,8 @@ public:
     // The fingerprint of record index's file; invalid when not taken yet.
     const ContentFingerprint& FingerprintOf(qint32 index) const;
     void SetFingerprint(qint32 index, const ContentFingerprint& print);
+    // Every record's fingerprint at once, in record order (ignored unless there is one per record).
+    void SetFingerprints(std::vector<ContentFingerprint> prints);
     // The records whose file has this fingerprint, in index order.
     std::vector<qint32> RecordsWithFingerprint(const ContentFingerprint& print) const;
 

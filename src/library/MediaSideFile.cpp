@@ -154,10 +154,8 @@ SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, const
             *error = QStringLiteral("%1: not a whole side file; kept as %2").arg(sidePath, copy);
         return SideFileRead::Damaged;
     }
-    if (stamp == database && qsizetype(prints.size()) == table.MediaCount())
-        for (qint32 i = 0; i < table.MediaCount(); ++i)
-            if (prints[size_t(i)].IsValid())
-                table.SetFingerprint(i, prints[size_t(i)]);
+    if (stamp == database)
+        table.SetFingerprints(std::move(prints));
     // A save cut short between this file and the database leaves a retired record that is still in
     // the table; it must not come back a second time.
     std::erase_if(retired, [&table](const RetiredRecord& entry) {
