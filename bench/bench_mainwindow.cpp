@@ -65,7 +65,7 @@ std::unique_ptr<QTemporaryDir> ProgramFolderWith(int n)
         r.AddDate = QStringLiteral("05/01/2004 09:30:00");
     }
     table.Replace(std::move(records));
-    SaveMediaDatabase(table, folder->path() + QLatin1Char('/'));
+    benchmark::DoNotOptimize(SaveMediaDatabase(table, folder->path() + QLatin1Char('/')));
     return folder;
 }
 

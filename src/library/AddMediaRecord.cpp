@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QChar kBlank = QLatin1Char(' ');
@@ -108,25 +110,11 @@ DerivedName DeriveTitleAndAuthor(const QString& path, const NameScheme& scheme)
     return out;
 }
 
-bool AddMediaRecord(MediaTable& table, const QString& path, const NameScheme& scheme, const QDateTime& now)
+qint32 FileTypeOfPath(const QString& path)
 {
-    if (path.size() < 8 || table.ContainsPath(path))
-        return false;
-
-    MediaRecord r;
-    r.FilePath = path;
-    r.AddDate = FormatMediaDate(now);
     if (path.endsWith(QLatin1String(kPackageExtension), Qt::CaseInsensitive))
-        r.FileType = FileTypePackage;
-    else if (IsTrackFileName(path))
-        r.FileType = FileTypeTrack;
-    else
-        r.FileType = FileTypeUnknown;
-    r.TypeName = TypeNameOf(r.FileType);
-
-    DerivedName derived = DeriveTitleAndAuthor(path, scheme);
-    r.Title = std::move(derived.Title);
-    r.Author = std::move(derived.Author);
-    table.Append(std::move(r));
-    return true;
+        return FileTypePackage;
+    if (IsTrackFileName(path))
+        return FileTypeTrack;
+    return FileTypeUnknown;
 }

@@ -5,7 +5,9 @@
 // FileScanStep; when that returns False the scan is over and the timer goes off.
 //
 // A scan only adds records: files already known are refused by AddMediaRecord, so a rescan adds
-// just the new ones. Nothing is saved here.
+// just the new ones; a file that is a known record's file under another path moves or brings back
+// that record instead (AddMediaRecord.h). Each tick also fingerprints a few records that have no
+// fingerprint yet. Nothing is saved here.
 
 #include "library/MediaRecord.h"
 #include "library/NameScheme.h"
@@ -33,7 +35,8 @@ class FileScan {
 public:
     // Starts (or restarts from the beginning) a scan of the media folders.
     void StartFileScan(bool aggressive, const QStringList& mediaPaths);
-    // One timer tick: one search step, then a record (and a row) for each newly found file.
+    // One timer tick: one search step, then a record (and a row) for each newly found file, then
+    // the fingerprints of up to kScanFilesPerStep older records that have none.
     // False when the walk is complete; the scan is then no longer running.
     bool FileScanStep(MediaTable& table, const NameScheme& scheme, const AddRowCallback& addRow);
 
@@ -47,6 +50,7 @@ public:
 private:
     PassiveFileSearch m_search;
     qint32 m_scanAddIndex = 0;  // next found file to hand to AddMediaRecord
+    qint32 m_fillCursor = 0;    // next record FillFingerprints looks at
     bool m_running = false;
     bool m_aggressive = false;
 };

@@ -1,5 +1,8 @@
 #include "library/MediaDatabase.h"
 
+#include "library/DatabaseBackups.h"
+#include "library/MediaSideFile.h"
+
 #include "platform/NarrowText.h"
 #include "platform/ProgramFolder.h"
 #include "recordio/BinaryFileIO.h"
@@ -144,33 +147,48 @@ QString MediaDatabaseVersionTag()
         .left(4);
 }
 
-bool LoadMediaDatabase(MediaTable& table, const QString& programFolder)
+bool LoadMediaDatabase(MediaTable& table, const QString& programFolder, QString* error)
 {
-    const QString path = MediaDatabasePath(programFolder);
-    std::vector<MediaRecord> records;
-    std::vector<quint32> pathHashes;
-    const DatabaseRead read = ReadRecordFile(path, DatabaseRead::Missing, nullptr, [&](BinaryFileIO& io) {
-        return DecodeInto(io, records, &pathHashes, nullptr);
-    });
-    switch (read) {
+    switch (LoadMediaDatabaseFile(table, MediaDatabasePath(programFolder), error)) {
     case DatabaseRead::Loaded:
-        table.Replace(std::move(records), pathHashes);
+    case DatabaseRead::OtherVersion:
         return true;
     case DatabaseRead::Missing:
-        return false;
-    case DatabaseRead::OtherVersion:
-        KeepDamagedCopy(path);
-        return true;
     case DatabaseRead::Damaged:
-        KeepDamagedCopy(path);
         return false;
     }
     return false;
 }
 
-bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder)
+DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, QString* error)
 {
-    return SaveMediaDatabaseFile(table, MediaDatabasePath(programFolder));
+    std::vector<MediaRecord> records;
+    std::vector<quint32> pathHashes;
+    DatabaseStamp stamp;
+    const DatabaseRead read = ReadRecordFile(filePath, DatabaseRead::Missing, error, [&](BinaryFileIO& io) {
+        const DatabaseRead decoded = DecodeInto(io, records, &pathHashes, error);
+        if (decoded == DatabaseRead::Loaded)
+            stamp = StampOf(QByteArrayView(io.FileBuffer().constData(), io.FileBufferLength()));
+        return decoded;
+    });
+    switch (read) {
+    case DatabaseRead::Loaded:
+        table.Replace(std::move(records), pathHashes);
+        break;
+    case DatabaseRead::Missing:
+        break;
+    case DatabaseRead::OtherVersion:
+    case DatabaseRead::Damaged:
+        KeepDamagedCopy(filePath);
+        break;
+    }
+    LoadMediaSideFile(table, MediaSideFilePath(filePath), stamp);
+    return read;
+}
+
+bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder, QString* error)
+{
+    return SaveMediaDatabaseFile(table, MediaDatabasePath(programFolder), error);
 }
 
 DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRecord>& records, QString* error)
@@ -189,7 +207,47 @@ QByteArray EncodeMediaDatabase(const MediaTable& table)
     return EncodeRecordBytes([&](BinaryFileIO& io) { EncodeInto(io, table); });
 }
 
-bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath)
+qint32 CountMediaDatabaseRecords(QByteArrayView bytes)
 {
-    return WriteRecordFile(filePath, [&](BinaryFileIO& io) { EncodeInto(io, table); });
+    return DecodeRecordBytes(bytes, [](BinaryFileIO& io) -> qint32 {
+        try {
+            qint32 pos = 0;
+            if (io.ReadTag(pos) != QLatin1String("RVDB") || io.ReadTag(pos) != MediaDatabaseVersionTag())
+                return -1;
+            const qint32 count = io.ReadLong(pos);
+            if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
+                return -1;
+            for (qint32 i = 0; i < count; ++i) {
+                for (int text = 0; text < 8; ++text) {
+                    io.ReadStringBytes(pos);
+                    if (text == 0 || text == 1)
+                        io.ReadLong(pos);  // FileType after FilePath, RideCount after AddDate
+                }
+            }
+            return pos <= io.FileBufferLength() ? count : -1;
+        } catch (const RecordReadError&) {
+            return -1;
+        }
+    });
+}
+
+bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath, QString* error, const QDateTime& now)
+{
+    const QByteArray bytes = EncodeMediaDatabase(table);
+    QFile old(filePath);
+    if (old.open(QIODevice::ReadOnly)) {
+        const QByteArray oldBytes = old.readAll();
+        old.close();
+        // A backup that cannot be written never stops the save itself.
+        if (oldBytes != bytes)
+            KeepDatabaseBackup(filePath, oldBytes, now);
+    }
+    // The side file goes first: cut short after it, the retired records it gained are still there
+    // (the load drops the ones the older database still holds).
+    QString sideError;
+    const bool sideSaved = SaveMediaSideFile(table, StampOf(bytes), MediaSideFilePath(filePath), &sideError);
+    const bool saved = SaveWholeFile(filePath, bytes, error);
+    if (saved && !sideSaved && error)
+        *error = sideError;
+    return saved && sideSaved;
 }

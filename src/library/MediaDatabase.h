@@ -7,11 +7,16 @@
 // A file that cannot be read whole leaves the table as it was, and its bytes are kept beside it as
 // "Ridevault.rvltdb.damaged" (".damaged.1", ".damaged.2", ... when that exists) so that the next
 // save cannot destroy what the user had. Saves are atomic.
+//
+// Beside the database live its side file (fingerprints and retired records, MediaSideFile.h) and
+// its "Backups" folder (DatabaseBackups.h): the program's load reads the side file too, and every
+// save keeps the file it replaces as a backup, then writes the side file, then the database.
 
 #include "library/MediaRecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 
 inline constexpr char kMediaDatabaseFileName[] = "Ridevault.rvltdb";
@@ -24,11 +29,16 @@ QString MediaDatabaseVersionTag();
 
 // The program's load and save. The load returns False for a missing or unreadable file (the table
 // is left as it was); a file of another version loads as True without touching the table. Any
-// file present that does not become the table is kept as a ".damaged" copy first.
-bool LoadMediaDatabase(MediaTable& table, const QString& programFolder);
-bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder);
+// file present that does not become the table is kept as a ".damaged" copy first. The side file is
+// read whatever the database gave. *error (when given) says why a load or save failed.
+[[nodiscard]] bool LoadMediaDatabase(MediaTable& table, const QString& programFolder, QString* error = nullptr);
+[[nodiscard]] bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder, QString* error = nullptr);
 
-enum class DatabaseRead {
+enum class DatabaseRead : int;
+// The load of any database file with its side file, as the program's load does it.
+[[nodiscard]] DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, QString* error = nullptr);
+
+enum class DatabaseRead : int {
     Loaded,        // `records` holds the file's records
     Missing,       // no such file (or hidden, or unreadable)
     OtherVersion,  // right magic, version other than "1000"; `records` untouched
@@ -39,6 +49,11 @@ DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRec
                                    QString* error = nullptr);
 DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>& records,
                                  QString* error = nullptr);
-// The file's exact bytes for a table, and the atomic save of them.
+// The number of records in a database file's bytes, checked as the load checks them without decoding
+// a text; -1 when the bytes would not load whole.
+qint32 CountMediaDatabaseRecords(QByteArrayView bytes);
+// The file's exact bytes for a table, and the save of them: the file being replaced is kept as a
+// backup stamped `now`, the side file is written, then the database, each atomically.
 QByteArray EncodeMediaDatabase(const MediaTable& table);
-bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath);
+[[nodiscard]] bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath, QString* error = nullptr,
+                                         const QDateTime& now = QDateTime::currentDateTime());

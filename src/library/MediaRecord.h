@@ -1,61 +1,32 @@
 #pragma once
-// One catalogued track or package file, and the table of all of them.
+// The table of every catalogued track and package file, with what identifies their files.
 
+#include "library/ContentFingerprint.h"
+#include "library/MediaFields.h"
 #include "library/PathIndex.h"
+#include "library/RetiredRecords.h"
 
 #include <QString>
 
 #include <vector>
 
-inline constexpr char kTrackExtension[] = ".tktrack";
-inline constexpr char kPackageExtension[] = ".tkpack";
-
-enum MediaFileType : qint32 {
-    FileTypeTrack = 0,    // kTrackExtension
-    FileTypePackage = 1,  // kPackageExtension
-    FileTypeUnknown = 2,
-};
-
-// True when the name or path ends in ".tktrack" (any letter case).
-inline bool IsTrackFileName(const QString& name)
-{
-    return name.endsWith(QLatin1String(kTrackExtension), Qt::CaseInsensitive);
-}
-
-struct MediaRecord {
-    QString FilePath;    // full path; the identity of the record
-    qint32 FileType = FileTypeTrack;
-    QString TypeName;    // "Track", "Pack" or "Unknown"; derived from FileType, never stored
-    QString AddDate;     // "mm/dd/yyyy hh:mm:ss"
-    qint32 RideCount = 0;
-    QString RideDate;    // same form as AddDate, "" before the first ride
-    QString PackTrack;   // packages: the track the last ride installed
-    QString Title;
-    QString Author;
-    QString Rating;
-    QString Notes;
-
-    bool operator==(const MediaRecord&) const = default;
-};
-
-// "Track" for 0, "Pack" for 1, "Unknown" for anything else.
-QString TypeNameOf(qint32 fileType);
-
 // MediaList/MediaCount: every known record, addressed by its index from 0.
 //
 // Beside the records the table keeps a case-insensitive index of their paths (PathIndex), so that
-// "is this file already known?" costs the same with 100,000 records as with ten. Records are added
-// and removed through the table; code that changes a record's FilePath in place calls
-// RebuildPathIndex() afterwards.
+// "is this file already known?" costs the same with 100,000 records as with ten, and the content
+// fingerprint of each record's file (invalid until taken). Records are added, removed and moved to
+// another path through the table, which keeps both in step. `Retired` holds the records that
+// validation removed.
 class MediaTable {
 public:
     std::vector<MediaRecord> MediaList;
+    RetiredRecords Retired;
 
     qint32 MediaCount() const { return static_cast<qint32>(MediaList.size()); }
 
-    // Appends a record and indexes its path.
-    void Append(MediaRecord record);
-    // Replaces every record (after a load), re-indexing them.
+    // Appends a record and indexes its path (and its fingerprint when valid).
+    void Append(MediaRecord record, const ContentFingerprint& print = {});
+    // Replaces every record (after a load), re-indexing them; no record has a fingerprint after.
     void Replace(std::vector<MediaRecord> records);
     // The same with each record's PathIndex::HashOf(FilePath) already known, in record order.
     void Replace(std::vector<MediaRecord> records, const std::vector<quint32>& pathHashes);
@@ -66,8 +37,24 @@ public:
 
     // True when a record with this path (ignoring letter case) exists.
     bool ContainsPath(const QString& path) const;
+    // The index of the record with this path (ignoring letter case), -1 when none has it.
+    qint32 FindPath(const QString& path) const;
+    // Gives record index a new FilePath, keeping its place (and its key in the list).
+    void SetFilePath(qint32 index, const QString& path);
     void RebuildPathIndex();
+
+    // The fingerprint of record index's file; invalid when not taken yet.
+    const ContentFingerprint& FingerprintOf(qint32 index) const;
+    void SetFingerprint(qint32 index, const ContentFingerprint& print);
+    // Every record's fingerprint at once, in record order (ignored unless there is one per record).
+    void SetFingerprints(std::vector<ContentFingerprint> prints);
+    // The records whose file has this fingerprint, in index order.
+    std::vector<qint32> RecordsWithFingerprint(const ContentFingerprint& print) const;
 
 private:
     PathIndex m_paths;
+    std::vector<ContentFingerprint> m_prints;  // one per record, same order
+    // Records by fingerprint, built on first use and dropped whenever records move.
+    mutable QMultiHash<ContentFingerprint, qint32> m_byPrint;
+    mutable bool m_byPrintBuilt = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // "Validate Media List": drops every record whose file is gone and every record whose file lies
 // outside all media folders, then has the list rebuilt. It is the only way records leave the
-// table; nothing is saved here.
+// table; nothing is saved here. What it removes is retired (MediaTable::Retired), not lost.
 //
 // A file counts as gone when its path no longer names a regular, visible file: deleted, renamed
 // to a hidden name (starting with "."), replaced by a folder, or a link that leads nowhere.

@@ -62,6 +62,32 @@ void PathIndex::Insert(QStringView path, qint32 record)
     Place({HashOf(path), record});
 }
 
+// Empties the record's slot, then moves each later slot of the same run back into the hole when
+// its own home lies at or before the hole, so every lookup still finds what it looks for.
+void PathIndex::Erase(QStringView path, qint32 record)
+{
+    if (m_slots.empty())
+        return;
+    const size_t mask = m_slots.size() - 1;
+    size_t hole = HashOf(path) & mask;
+    for (;; hole = (hole + 1) & mask) {
+        if (m_slots[hole].record < 0)
+            return;
+        if (m_slots[hole].record == record)
+            break;
+    }
+    for (size_t next = (hole + 1) & mask; m_slots[next].record >= 0; next = (next + 1) & mask) {
+        const size_t home = m_slots[next].hash & mask;
+        const bool staysPut = hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
+        if (!staysPut) {
+            m_slots[hole] = m_slots[next];
+            hole = next;
+        }
+    }
+    m_slots[hole] = Slot{};
+    --m_count;
+}
+
 void PathIndex::Renumber(const std::vector<qint32>& newNumber)
 {
     MoveInto(std::vector<Slot>(m_slots.size()), &newNumber);

@@ -30,7 +30,12 @@ public:
     // True when an indexed record's path equals `path` ignoring letter case; pathOf(record) gives
     // the path of an indexed record.
     template <typename PathOf>
-    bool Contains(QStringView path, PathOf&& pathOf) const;
+    bool Contains(QStringView path, PathOf&& pathOf) const { return Find(path, pathOf) >= 0; }
+    // The indexed record whose path equals `path` ignoring letter case, -1 when none.
+    template <typename PathOf>
+    qint32 Find(QStringView path, PathOf&& pathOf) const;
+    // Forgets record's entry, which was indexed under `path` (the record keeps its number).
+    void Erase(QStringView path, qint32 record);
     // After records left the table: newNumber[old] is a record's new number, -1 when it is gone.
     void Renumber(const std::vector<qint32>& newNumber);
 
@@ -57,21 +62,21 @@ void PathIndex::IndexAll(qint32 count, PathOf&& pathOf)
 }
 
 template <typename PathOf>
-bool PathIndex::Contains(QStringView path, PathOf&& pathOf) const
+qint32 PathIndex::Find(QStringView path, PathOf&& pathOf) const
 {
     if (m_slots.empty())
-        return false;
+        return -1;
     const quint32 hash = HashOf(path);
     const size_t mask = m_slots.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = m_slots[i];
         if (slot.record < 0)
-            return false;
+            return -1;
         if (slot.hash != hash)
             continue;
         const QStringView other = pathOf(slot.record);
         // Qt's comparison counts a difference in length as a difference, so the cheap test first.
         if (other.size() == path.size() && other.compare(path, Qt::CaseInsensitive) == 0)
-            return true;
+            return slot.record;
     }
 }

@@ -56,29 +56,35 @@ void BinaryFileIO::LoadBytes(QByteArrayView bytes)
     m_fileBufferLength = static_cast<qint32>(size);
 }
 
-bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite, QString* error)
+bool SaveWholeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const auto fail = [&](const QString& why) {
+    auto fail = [&](const QString& why) {
         if (error)
-            *error = why;
+            *error = QStringLiteral("cannot write %1: %2").arg(path, why);
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("no file name to write to"));
-    if (QFileInfo::exists(path) && !overwrite)
-        return fail(QStringLiteral("%1 already exists").arg(path));
+        return fail(QStringLiteral("no file name"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(m_buffer) != m_buffer.size()) {
+        return fail(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, why));
+        return fail(why);
     }
-    if (!file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return true;
+    return file.commit() || fail(file.errorString());
+}
+
+bool BinaryFileIO::SaveBuffer(const QString& path, bool overwrite, QString* error)
+{
+    if (!path.isEmpty() && QFileInfo::exists(path) && !overwrite) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: the file exists").arg(path);
+        return false;
+    }
+    return SaveWholeFile(path, m_buffer, error);
 }
 
 const char* BinaryFileIO::Take(qint32& position, qint32 count)

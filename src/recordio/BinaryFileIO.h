@@ -20,6 +20,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Replaces path with bytes atomically, as BinaryFileIO::SaveBuffer does with its buffer.
+bool SaveWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 class BinaryFileIO {
 public:
     BinaryFileIO();
@@ -30,7 +33,7 @@ public:
     bool LoadBuffer(const QString& path);
     // Writes the whole buffer. The old file is replaced atomically: until the new bytes are safely
     // on disk the previous file stays as it was (a crash or a full disk never leaves it torn).
-    // *error (when given) says in one line why a save failed.
+    // *error (when given) says why a save failed.
     bool SaveBuffer(const QString& path, bool overwrite, QString* error = nullptr);
     // Loads bytes that are already in memory, exactly as LoadBuffer would load a file of them.
     void LoadBytes(QByteArrayView bytes);

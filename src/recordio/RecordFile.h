@@ -48,7 +48,7 @@ QByteArray EncodeRecordBytes(Encode&& encode)
 }
 
 // Encodes and replaces filePath atomically (the old file stays whole until the new one is); *error
-// (when given) says why it could not.
+// (when given) says why it failed.
 template <typename Encode>
 bool WriteRecordFile(const QString& filePath, Encode&& encode, QString* error = nullptr)
 {

@@ -27,6 +27,20 @@ bool LoadProgramDatabase(AppState& state)
     return LoadMediaDatabase(state.Media, state.ProgramFolder);
 }
 
+std::vector<DatabaseBackup> ProgramDatabaseBackups(const AppState& state)
+{
+    return ListDatabaseBackups(MediaDatabasePath(state.ProgramFolder));
+}
+
+bool RestoreProgramDatabase(AppState& state, const QString& backupFile, QString* error)
+{
+    if (!RestoreDatabaseBackup(state.Media, MediaDatabasePath(state.ProgramFolder), backupFile,
+                               QDateTime::currentDateTime(), error))
+        return false;
+    state.Selection = MediaSelection();
+    return true;
+}
+
 QStringList SaveProgramState(AppState& state, const QList<int>& columnWidthsPx)
 {
     QStringList failed;

@@ -351,7 +351,10 @@ private Q_SLOTS:
 
         QVERIFY(cleanedUnderDialog);
         QCOMPARE(versions, (QStringList{"----", "----", "----"}));
-        QCOMPARE(s.f.folder.listAll(), filesBefore);
+        // The ride's save keeps the database it replaced among the backups; those are not the ride's files.
+        QStringList filesAfter = s.f.folder.listAll();
+        filesAfter.removeIf([](const QString& entry) { return entry.contains(QLatin1String("Backups/")); });
+        QCOMPARE(filesAfter, filesBefore);
         QCOMPARE(s.f.StatusText(0), QStringLiteral("Ride over: 2 installed files removed."));
         QVERIFY(s.f.window->HasPreview());
         s.f.window->CheckApps();

@@ -5,7 +5,9 @@
 // Each kind starts a child process (this program again, with --child) that saves or installs, kills
 // it with SIGKILL at a random moment, and checks what is left:
 //   database, settings, theme  the child saves two different files in turn until killed; the file
-//                              must always be one of the two, byte for byte;
+//                              must always be one of the two, byte for byte; for the database so
+//                              must its side file, and the newest backup (every save rotates the
+//                              backups) must be one of the two databases too;
 //   install                    the child installs a package once; after the kill a clean-up runs,
 //                              and the simulator folder must be exactly as before the installation
 //                              (files, contents, folders, hidden ones included) and the list gone.
@@ -15,7 +17,9 @@
 
 #include "TestFolder.h"
 
+#include "library/DatabaseBackups.h"
 #include "library/MediaDatabase.h"
+#include "library/MediaSideFile.h"
 #include "TwoDatabases.h"
 #include "ride/CleanupInstalledFiles.h"
 #include "ride/InstalledFilesList.h"
@@ -80,23 +84,63 @@ Theme ThemeVariant(int variant)
     return t;
 }
 
+// The two databases, each with fingerprints and retired records of its own for the side file.
+MediaTable DatabaseVariant(int variant)
+{
+    MediaTable t = variant ? KillTestTable(1500, "beta") : KillTestTable(3000, "alpha");
+    for (int i = 0; i < 400 * (variant + 1); ++i) {
+        ContentFingerprint print;
+        print.Size = 1000 + i;
+        print.Hash.fill(quint8(i + variant));
+        if (i < t.MediaCount())
+            t.SetFingerprint(i, print);
+        t.Retired.Retire(t.MediaList[size_t(i)], print);
+    }
+    return t;
+}
+
+// What is wrong with the file a kill left ("" when it is one of the two versions whole).
+QString WhichIsTorn(const QString& path, const QByteArray (&versions)[2])
+{
+    const QByteArray now = TestFolder::readFile(path);
+    if (now == versions[0] || now == versions[1])
+        return {};
+    return QStringLiteral("%1 is neither version (%2 bytes)").arg(QFileInfo(path).fileName()).arg(now.size());
+}
+
 struct SaveKind {
     const char* name;
     QString fileName;
-    std::function<QByteArray(int)> encode;         // the exact bytes of variant 0 or 1
     std::function<bool(int, const QString&)> save;  // the program's own save of that variant
+    std::function<QString(const QString&)> torn;    // what a kill left torn at that path, "" for nothing
 };
 
 std::vector<SaveKind> SaveKinds()
 {
-    static const MediaTable tables[2] = {KillTestTable(3000, "alpha"), KillTestTable(1500, "beta")};
+    static const MediaTable tables[2] = {DatabaseVariant(0), DatabaseVariant(1)};
+    static const QByteArray databases[2] = {EncodeMediaDatabase(tables[0]), EncodeMediaDatabase(tables[1])};
+    static const QByteArray sides[2] = {EncodeMediaSideFile(tables[0], StampOf(databases[0])),
+                                        EncodeMediaSideFile(tables[1], StampOf(databases[1]))};
+    static const QByteArray settings[2] = {EncodeSettings(Settings(0)), EncodeSettings(Settings(1))};
+    static const QByteArray themes[2] = {EncodeTheme(ThemeVariant(0)), EncodeTheme(ThemeVariant(1))};
     return {
-        {"database", QStringLiteral("Ridevault.rvltdb"), [](int v) { return EncodeMediaDatabase(tables[v]); },
-         [](int v, const QString& path) { return SaveMediaDatabaseFile(tables[v], path); }},
-        {"settings", QStringLiteral("Ridevault.rvltdat"), [](int v) { return EncodeSettings(Settings(v)); },
-         [](int v, const QString& path) { return WriteSettingsFile(Settings(v), path); }},
-        {"theme", QStringLiteral("Dark.rvltt"), [](int v) { return EncodeTheme(ThemeVariant(v)); },
-         [](int v, const QString& path) { return WriteThemeFile(ThemeVariant(v), path); }},
+        {"database", QStringLiteral("Ridevault.rvltdb"),
+         [](int v, const QString& path) { return SaveMediaDatabaseFile(tables[v], path); },
+         [](const QString& path) {
+             QStringList torn{WhichIsTorn(path, databases), WhichIsTorn(MediaSideFilePath(path), sides)};
+             const std::vector<DatabaseBackup> backups = ListDatabaseBackups(path);
+             if (backups.empty())
+                 torn << QStringLiteral("no backup");
+             else
+                 torn << WhichIsTorn(backups.front().File, databases);
+             torn.removeAll(QString());
+             return torn.join(QStringLiteral("; "));
+         }},
+        {"settings", QStringLiteral("Ridevault.rvltdat"),
+         [](int v, const QString& path) { return WriteSettingsFile(Settings(v), path); },
+         [](const QString& path) { return WhichIsTorn(path, settings); }},
+        {"theme", QStringLiteral("Dark.rvltt"), [](int v, const QString& path) { return WriteThemeFile(ThemeVariant(v), path); },
+         [](const QString& path) { return WhichIsTorn(path, themes); }},
     };
 }
 
@@ -230,13 +274,13 @@ Tally KillSaves(const SaveKind& kind, int rounds, const QString& work, QRandomGe
 {
     Tally tally;
     const QString path = QDir(work).filePath(kind.fileName);
-    const QByteArray versions[2] = {kind.encode(0), kind.encode(1)};
     QFile mapped;
     Progress* progress = MapProgress(QDir(work).filePath(QStringLiteral("progress-") + QLatin1String(kind.name)), mapped);
     // One save takes about as long as writing its bytes; kills spread over a few saves' time.
     QElapsedTimer timer;
     timer.start();
-    kind.save(0, path);
+    if (!kind.save(0, path) || !kind.save(1, path))
+        qFatal("cannot save %s", kind.name);
     const qint64 spanUs = std::max<qint64>(200, 4 * timer.nsecsElapsed() / 1000);
     for (int round = 0; round < rounds; ++round) {
         *progress = Progress();
@@ -249,11 +293,10 @@ Tally KillSaves(const SaveKind& kind, int rounds, const QString& work, QRandomGe
         }
         if (progress->begun != progress->ended)
             ++tally.midWrite;
-        const QByteArray now = TestFolder::readFile(path);
-        if (now != versions[0] && now != versions[1]) {
+        const QString torn = kind.torn(path);
+        if (!torn.isEmpty()) {
             ++tally.failures;
-            std::fprintf(stderr, "%s round %d: the file is neither version (%lld bytes)\n", kind.name, round,
-                         static_cast<long long>(now.size()));
+            std::fprintf(stderr, "%s round %d: %s\n", kind.name, round, qPrintable(torn));
         }
     }
     return tally;

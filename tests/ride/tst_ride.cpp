@@ -68,7 +68,8 @@ struct Scene {
         r.RideCount = rideCount;
         r.Title = QFileInfo(path).completeBaseName();
         table.Append(r);
-        SaveMediaDatabaseFile(table, places.DatabaseFile);
+        if (!SaveMediaDatabaseFile(table, places.DatabaseFile))
+            qFatal("cannot write the test database");
         return table.MediaCount() - 1;
     }
     void writePackage(const QString& name, const std::vector<PackageSourceFile>& files)
@@ -260,7 +261,10 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(s.sim(QStringLiteral("Objects/loop/station.obj"))));
 
         CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
-        QCOMPARE(s.root.listAll(), filesBefore);
+        // The ride's save keeps the database it replaced among the backups; those are not the ride's files.
+        QStringList filesAfter = s.root.listAll();
+        filesAfter.removeIf([](const QString& entry) { return entry.contains(QLatin1String("Backups/")); });
+        QCOMPARE(filesAfter, filesBefore);
         if (trackWasThere)
             QCOMPARE(TestFolder::readFile(rideFile), QByteArray("the user's own loop"));
     }

@@ -4,6 +4,7 @@
 #include "TestFolder.h"
 
 #include "library/MediaDatabase.h"
+#include "library/MediaSideFile.h"
 #include "session/ProgramSession.h"
 #include "settings/AppPaths.h"
 #include "settings/SettingsFile.h"
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void savedSettingsAndTheme_data();
     void savedSettingsAndTheme();
     void shutdownSavesAndReportsWhatFailed();
+    void damagedSideFileNeverStopsTheStartAndABackupRestores();
 };
 
 void TestProgramSession::firstStartUsesDefaults()
@@ -134,6 +136,38 @@ void TestProgramSession::shutdownSavesAndReportsWhatFailed()
     QVERIFY(QFile::remove(SettingsFilePath(state.ProgramFolder)));
     folder.createDir("Ridevault.rvltdat");
     QCOMPARE(SaveProgramState(state, {}).size(), 2);
+}
+
+// Start-up with a damaged side file loads the database, keeps the side file aside and loses no
+// record; the shutdown save after an edit keeps the previous database as a backup, which restores.
+void TestProgramSession::damagedSideFileNeverStopsTheStartAndABackupRestores()
+{
+    TestFolder folder;
+    AppState state = LoadedFrom(folder);
+    MediaRecord r;
+    r.FilePath = "/m/a.tktrack";
+    r.Title = "A";
+    r.TypeName = TypeNameOf(r.FileType);
+    state.Media.Append(r);
+    QCOMPARE(SaveProgramState(state, {}), QStringList());
+    const QString side = MediaSideFilePath(MediaDatabasePath(state.ProgramFolder));
+    folder.createFile(QDir(folder.path()).relativeFilePath(side), "not a side file");
+
+    AppState next = LoadedFrom(folder);
+    QVERIFY(LoadProgramDatabase(next));
+    QCOMPARE(next.Media.MediaList, state.Media.MediaList);
+    QCOMPARE(TestFolder::readFile(side + ".damaged"), QByteArray("not a side file"));
+
+    next.Media.MediaList[0].Rating = "*****";
+    QCOMPARE(SaveProgramState(next, {}), QStringList());
+    const std::vector<DatabaseBackup> backups = ProgramDatabaseBackups(next);
+    QCOMPARE(backups.size(), size_t(1));
+    QCOMPARE(backups[0].Records, 1);
+    next.Selection = {0, 0};
+    QVERIFY(RestoreProgramDatabase(next, backups[0].File));
+    QCOMPARE(next.Media.MediaList[0].Rating, QString());
+    QCOMPARE(next.Selection.SelectedMediaIndex, -1);
+    QCOMPARE(ProgramDatabaseBackups(next).size(), size_t(2));
 }
 
 QTEST_GUILESS_MAIN(TestProgramSession)

@@ -3,7 +3,9 @@
 #include "CliCommon.h"
 
 #include "library/MediaDatabase.h"
+#include "library/MediaSideFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 std::vector<MediaRecord> CliReadDatabase(const QString& path)
@@ -39,4 +41,42 @@ std::unique_ptr<LibraryLock> CliLockDatabaseFolder(const QString& databaseFile, 
         throw CliError(QStringLiteral("a running Ridevault holds %1 (%2); close it first, or add --force")
                            .arg(folder, LibraryLockPath(folder)));
     return nullptr;
+}
+
+// Read first and only then taken into the table, so a database that does not load changes no file
+// (the program's load would keep a ".damaged" copy).
+void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing)
+{
+    QByteArray bytes;
+    if (!mayBeMissing || QFileInfo::exists(path)) {
+        table.Replace(CliReadDatabase(path));
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+    }
+    LoadMediaSideFile(table, MediaSideFilePath(path), bytes.isNull() ? DatabaseStamp() : StampOf(bytes));
+}
+
+void CliSaveDatabase(const MediaTable& table, const QString& path)
+{
+    QString error;
+    if (!SaveMediaDatabaseFile(table, path, &error))
+        throw CliError(error);
+}
+
+NameScheme CliTakeNameScheme(QStringList& args)
+{
+    NameScheme scheme;
+    const std::pair<const char*, bool NameScheme::*> flags[] = {
+        {"--no-underscores", &NameScheme::NameReplaceUnderscores},
+        {"--no-trim", &NameScheme::NameTrimSpaces},
+        {"--no-autoformat", &NameScheme::NameAutoFormat},
+        {"--no-brackets", &NameScheme::NameBracketFilter},
+        {"--no-dash", &NameScheme::NameDashFilter},
+    };
+    for (const auto& [flag, member] : flags)
+        if (args.removeAll(QLatin1String(flag)) > 0)
+            scheme.*member = false;
+    CliRefuseUnknownOptions(args);
+    return scheme;
 }

@@ -4,6 +4,7 @@
 
 #include "library/MediaRecord.h"
 #include "session/LibraryLock.h"
+#include "library/NameScheme.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -22,3 +23,11 @@ QJsonObject CliRecordToJson(const MediaRecord& record);
 // waits. While a running program holds that library it refuses with a CliError, unless force
 // ("--force"). Null when forced, or when the folder cannot take a lock file.
 std::unique_ptr<LibraryLock> CliLockDatabaseFolder(const QString& databaseFile, bool force);
+// Loads a database file with its side file into table; a missing file starts an empty table when
+// `mayBeMissing`, anything else that does not load is a CliError.
+void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing);
+// Saves table to path as the program does (backup, side file, database); a CliError when it fails.
+void CliSaveDatabase(const MediaTable& table, const QString& path);
+// Removes the name-scheme flags (--no-underscores, --no-trim, --no-autoformat, --no-brackets,
+// --no-dash) from args and returns the scheme they leave; any other "--" option is a CliError.
+NameScheme CliTakeNameScheme(QStringList& args);

@@ -1,7 +1,9 @@
-// ridevault-cli db: dump a media database as JSON, write one from JSON, add files to one.
+// ridevault-cli db: dump a media database as JSON, write one from JSON, add files to one; the
+// commands that scan, validate, show retired records and backups live in cli_dbrelink.cpp.
 
 #include "CliCommon.h"
 #include "CliDatabase.h"
+#include "CliDbRelink.h"
 
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
@@ -10,6 +12,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <climits>
 
 int RunDbFind(const QStringList& args);
 int RunDbStats(const QStringList& args);
@@ -23,9 +27,21 @@ const char kDbHelp[] =
     "                                              write a database from such an array\n"
     "  ridevault-cli db add DB_FILE PATH... [--no-underscores] [--no-trim] [--no-autoformat]\n"
     "                       [--no-brackets] [--no-dash] [--force]\n"
-    "                                              add files (the database is started when missing)\n"
+    "                                              add files (the database is started when missing);\n"
+    "                                              a file known under another path relinks its record\n"
     "  ridevault-cli db set DB_FILE INDEX FIELD=VALUE... [--force]\n"
     "                                              change Title, Author, Rating or Notes of one record\n"
+    "  ridevault-cli db scan DB_FILE FOLDER... [name-scheme flags as for add] [--force]\n"
+    "                                              scan the folders into the database, relinking moved\n"
+    "                                              files; one JSON line per file added or relinked\n"
+    "  ridevault-cli db validate DB_FILE FOLDER... [--force]\n"
+    "                                              drop records whose file is gone or outside the\n"
+    "                                              folders (they are retired); prints them\n"
+    "  ridevault-cli db retired DB_FILE            print the retired records as a JSON array\n"
+    "  ridevault-cli db backups DB_FILE            print the backups (file, date, records, bytes)\n"
+    "  ridevault-cli db restore DB_FILE BACKUP_FILE [--force]\n"
+    "                                              make a backup the database (the current one is\n"
+    "                                              kept as a backup; a backup that does not load: 2)\n"
     "  ridevault-cli db find DB_FILE QUERY         print the index of each record the search text\n"
     "                                              matches (field words: title: rode:2026 -type:pack ...)\n"
     "  ridevault-cli db stats DB_FILE [--today YYYY-MM-DD]\n"
@@ -108,50 +124,38 @@ int Write(const QStringList& arguments)
     const QJsonArray array = doc.array();
     for (int i = 0; i < array.size(); ++i)
         table.Append(RecordFromJson(array[i], i));
-    if (!SaveMediaDatabaseFile(table, args[1]))
-        throw CliError(QStringLiteral("cannot write %1").arg(args[1]));
+    CliSaveDatabase(table, args[1]);
     return 0;
 }
 
 int Add(const QStringList& arguments)
 {
     QStringList args = arguments;
-    NameScheme scheme;
-    const std::pair<const char*, bool NameScheme::*> flags[] = {
-        {"--no-underscores", &NameScheme::NameReplaceUnderscores},
-        {"--no-trim", &NameScheme::NameTrimSpaces},
-        {"--no-autoformat", &NameScheme::NameAutoFormat},
-        {"--no-brackets", &NameScheme::NameBracketFilter},
-        {"--no-dash", &NameScheme::NameDashFilter},
-    };
-    for (const auto& [flag, member] : flags)
-        if (args.removeAll(QLatin1String(flag)) > 0)
-            scheme.*member = false;
     const bool force = args.removeAll(QStringLiteral("--force")) > 0;
-    for (const QString& a : args)
-        if (a.startsWith(QLatin1String("--")))
-            throw CliError(QStringLiteral("unknown option %1").arg(a));
+    const NameScheme scheme = CliTakeNameScheme(args);
     CliRequireArgs(args, 2, INT_MAX, QStringLiteral("ridevault-cli db add DB_FILE PATH..."));
 
     const QString dbPath = args.takeFirst();
     const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(dbPath, force);
     MediaTable table;
-    if (QFileInfo::exists(dbPath))
-        table.Replace(CliReadDatabase(dbPath));
+    CliLoadDatabase(table, dbPath, true);
 
     QJsonArray results;
     for (const QString& path : args) {
         const QString full = QFileInfo(path).absoluteFilePath();
-        const bool added = AddMediaRecord(table, full, scheme);
+        const AddResult result = AddOrRelinkMediaRecord(table, full, scheme);
+        const bool added = result.Outcome == AddOutcome::Added || result.Outcome == AddOutcome::Revived;
         QJsonObject o{{QStringLiteral("path"), full}, {QStringLiteral("added"), added}};
-        if (added) {
-            o.insert(QStringLiteral("Title"), table.MediaList.back().Title);
-            o.insert(QStringLiteral("Author"), table.MediaList.back().Author);
+        if (result.Outcome != AddOutcome::Refused) {
+            o.insert(QStringLiteral("outcome"), CliAddOutcomeName(result.Outcome));
+            o.insert(QStringLiteral("Title"), table.MediaList[result.Index].Title);
+            o.insert(QStringLiteral("Author"), table.MediaList[result.Index].Author);
         }
+        if (!result.OldPath.isEmpty())
+            o.insert(QStringLiteral("from"), result.OldPath);
         results.append(o);
     }
-    if (!SaveMediaDatabaseFile(table, dbPath))
-        throw CliError(QStringLiteral("cannot write %1").arg(dbPath));
+    CliSaveDatabase(table, dbPath);
     for (const QJsonValue& o : results)
         CliPrint(QString::fromUtf8(QJsonDocument(o.toObject()).toJson(QJsonDocument::Compact)));
     return 0;
@@ -164,5 +168,7 @@ int DbSet(const QStringList& args);  // cli_db_set.cpp
 int RunDbCommand(const QStringList& args)
 {
     return CliDispatch("db", kDbHelp, args,
-                       {{"dump", Dump}, {"write", Write}, {"add", Add}, {"set", DbSet}, {"find", RunDbFind}, {"stats", RunDbStats}});
+                       {{"dump", Dump}, {"write", Write}, {"add", Add}, {"set", DbSet}, {"scan", RunDbScan},
+                        {"validate", RunDbValidate}, {"retired", RunDbRetired}, {"backups", RunDbBackups},
+                        {"restore", RunDbRestore}, {"find", RunDbFind}, {"stats", RunDbStats}});
 }

@@ -29,7 +29,7 @@ int DbSet(const QStringList& arguments)
 
     const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(args[0], force);
     MediaTable table;
-    table.Replace(CliReadDatabase(args[0]));
+    CliLoadDatabase(table, args[0], false);
     switch (EditMediaRecord(table, index, edits, args[0])) {
     case RecordEditOutcome::Saved:
         return 0;

@@ -40,7 +40,7 @@ int RunRideCommand(const QStringList& arguments)
     places.DatabaseFile = args[0];
     const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(places.DatabaseFile, force);
     MediaTable table;
-    table.Replace(CliReadDatabase(places.DatabaseFile));
+    CliLoadDatabase(table, places.DatabaseFile, false);
     bool isNumber = false;
     const qint32 index = args[1].toInt(&isNumber);
     if (!isNumber || index < 0 || index >= table.MediaCount())

@@ -96,7 +96,8 @@ GalleryShots RenderMainWindowGallery()
             r.Notes = i == 0 ? QStringLiteral("Best ridden at night.") : QString();
             table.Append(r);
         }
-        SaveMediaDatabase(table, program);
+        if (!SaveMediaDatabase(table, program))
+            qWarning("cannot write the gallery's database");
         WriteScreenshot(media + QStringLiteral("track0.bmp"));
 
         AppSettings settings;
