@@ -241,7 +241,7 @@ private Q_SLOTS:
             const QPoint point = where == QLatin1String("row") ? s.f.RowPoint(0)
                 : where == QLatin1String("header")             ? header.center()
                 : where == QLatin1String("edge")               ? QPoint(header.right(), header.center().y())
-                                                               : QPoint(20, list->height() - 6);
+                                                               : s.f.RowPoint(1);  // the only row is 0
             // A double click's first click is a press of its own.
             QTest::mouseMove(list, point);
             QTest::mouseClick(list, Qt::LeftButton, {}, point);
