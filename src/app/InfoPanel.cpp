@@ -173,14 +173,14 @@ void InfoPanel::ApplyTheme(const Theme& theme)
 
     // The file line.
     const QFont infoFont = ToQFont(theme.InfoFont);
-    m_infoLineHeight = CaptionTextHeight(infoFont);
+    const int lineHeight = CaptionTextHeight(infoFont);
     int x = 8;
     int y = 8;
-    FitLabel(m_lblFileInfo, infoFont, m_infoLineHeight);
+    FitLabel(m_lblFileInfo, infoFont, lineHeight);
     m_lblFileInfo->move(m_lblFileInfo->x(), y);
     m_txtFileInfo->setFont(infoFont);
-    m_txtFileInfo->setGeometry(x, y, m_txtFileInfo->width(), m_infoLineHeight);
-    y += m_infoLineHeight + 4;
+    m_txtFileInfo->setGeometry(x, y, m_txtFileInfo->width(), lineHeight);
+    y += lineHeight + 4;
 
     // The preview box.
     const int previewWidth = std::max(theme.PreviewWidth, 0);
@@ -190,10 +190,10 @@ void InfoPanel::ApplyTheme(const Theme& theme)
     x = m_fmePreviewBorder->x() + m_fmePreviewBorder->width() + 8;
 
     // The four entries beside it, labels right-aligned to the widest.
-    const int pitch = m_infoLineHeight + 4;
+    const int pitch = lineHeight + 4;
     int widestLabel = 0;
     for (QLabel* label : m_lblInfo) {
-        FitLabel(label, infoFont, m_infoLineHeight);
+        FitLabel(label, infoFont, lineHeight);
         widestLabel = std::max(widestLabel, label->width());
     }
     const std::array<QWidget*, 4> boxes = Boxes();
@@ -201,7 +201,7 @@ void InfoPanel::ApplyTheme(const Theme& theme)
         m_lblInfo[i]->move(widestLabel - m_lblInfo[i]->width() + x, y + i * pitch);
         boxes[i]->setFont(infoFont);
         boxes[i]->setGeometry(x + widestLabel + 4, y + i * pitch, boxes[i]->width(),
-                              i == 3 ? 2 * m_infoLineHeight : m_infoLineHeight);
+                              i == 3 ? 2 * lineHeight : lineHeight);
     }
 
     // The update button under the notes; the panel holds it and the preview.

@@ -43,7 +43,6 @@ public:
 
     bool HasPreview() const { return m_hasPreview; }
     const cDIB& Screenshot() const { return m_screenshot; }
-    int InfoLineHeight() const { return m_infoLineHeight; }
 
 Q_SIGNALS:
     void UpdateRequested();      // "Update", or Enter in Title, Author or Rating while it is on
@@ -61,7 +60,6 @@ private:
 
     cDIB m_screenshot;
     bool m_hasPreview = false;
-    int m_infoLineHeight = 0;
     // The colours a box takes while edited and while not.
     OleColor m_editBack = 0, m_editText = 0, m_restBack = 0, m_restText = 0;
 

@@ -38,8 +38,6 @@ public:
     void OpenMenu(int menu, Qt::FocusReason reason = Qt::MouseFocusReason);
     void CloseMenus();
     int OpenMenuIndex() const { return m_openMenuIndex; }
-    // The entry the keyboard is on in the open drop-down, or -1.
-    int CurrentEntry() const { return m_currentEntry; }
 
     // The enable rules of the table for the current selection.
     void SetSelection(bool hasSelection, bool isTrack);
@@ -78,7 +76,7 @@ private:
     std::array<std::vector<QWidget*>, kDropMenuCount> m_lineMenu;  // separators, top to bottom
     std::array<std::vector<int>, kDropMenuCount> m_linesAbove;     // the entry below each separator
     int m_openMenuIndex = -1;
-    int m_currentEntry = -1;
+    int m_currentEntry = -1;  // the entry the keyboard is on in the open drop-down, or -1
     bool m_hasSelection = false;
     bool m_isTrack = false;
 };

@@ -34,7 +34,6 @@ class MainTimers;
 class MediaListPresenter;
 class QLabel;
 class QLineEdit;
-class cDIB;
 class ucAdvList;
 class ucFrame;
 class ucStatusBar;
@@ -94,8 +93,6 @@ public:
     AppState& State() { return m_state; }
     int OpenMenuIndex() const;
     bool HasPreview() const;
-    int InfoLineHeight() const;
-    const cDIB& Screenshot() const;
     MainMenuBar& MenuBar() { return *m_fmeMenuArea; }
     MediaListPresenter& Rows() { return *m_rows; }
     MainTimers& Timers() { return *m_timers; }

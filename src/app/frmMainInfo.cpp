@@ -58,13 +58,3 @@ bool frmMain::HasPreview() const
 {
     return m_fmeInfoArea->HasPreview();
 }
-
-int frmMain::InfoLineHeight() const
-{
-    return m_fmeInfoArea->InfoLineHeight();
-}
-
-const cDIB& frmMain::Screenshot() const
-{
-    return m_fmeInfoArea->Screenshot();
-}

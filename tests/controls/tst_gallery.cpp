@@ -33,7 +33,7 @@ private Q_SLOTS:
                                  "messagebox_set5_noicon", "inputbox", "about", "settings_general", "settings_media",
                                  "settings_theme", "settings_advanced", "selectfolder", "themeeditor",
                                  "colorpicker_chosen", "mainwindow_filled", "mainwindow_selected",
-                                 "mainwindow_file_menu", "statistics"}) {
+                                 "mainwindow_file_menu", "mainwindow_view_menu_keyboard", "statistics"}) {
             for (const char* theme : {"_default", "_dark"})
                 QVERIFY2(byName.contains(QLatin1String(name) + QLatin1String(theme)), name);
         }

@@ -18,13 +18,21 @@ class TestProgramStartRide : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The folder is joined as it stands, so the existence check and the start see one path. (The
-    // commands of the three programs are checked where the ride and the tools start them.)
-    void folderIsJoinedAsItStands()
+    // The folder as the user typed it, with or without its final separator, names one program, and
+    // the existence check and the start see the same path. (The commands of the three programs are
+    // checked where the ride and the tools start them.)
+    void folderIsJoinedWithASeparator_data()
     {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("typed without the separator") << "/opt/Trakora";
+        QTest::newRow("typed with it") << "/opt/Trakora/";
+    }
+    void folderIsJoinedWithASeparator()
+    {
+        QFETCH(QString, folder);
         const QString track = QStringLiteral("/home/me/My Rides/Loop \"1\".tktrack");
-        QCOMPARE(DescribeCommand(SimulatorProgramCommand(QStringLiteral("/opt/Trakora"), SimulatorProgram::Simulator, track)),
-                 (QStringList{"/opt/TrakoraTrakoraSimulator.exe", "text:-s", "path:" + track}));
+        QCOMPARE(DescribeCommand(SimulatorProgramCommand(folder, SimulatorProgram::Simulator, track)),
+                 (QStringList{"/opt/Trakora/TrakoraSimulator.exe", "text:-s", "path:" + track}));
     }
 
     void standInReadsWhatIsSent_data()
