@@ -119,21 +119,42 @@ void EncodeInto(BinaryFileIO& io, const MediaTable& table)
     io.WriteTag(pos, QStringLiteral("RVDB"));
     io.WriteTag(pos, MediaDatabaseVersionTag());
     io.WriteLong(pos, table.MediaCount());
-    for (const MediaRecord& r : table.MediaList) {
-        io.WriteString(pos, r.FilePath);
-        io.WriteLong(pos, r.FileType);
-        io.WriteString(pos, r.AddDate);
-        io.WriteLong(pos, r.RideCount);
-        io.WriteString(pos, r.RideDate);
-        io.WriteString(pos, r.PackTrack);
-        io.WriteString(pos, r.Title);
-        io.WriteString(pos, r.Author);
-        io.WriteString(pos, r.Rating);
-        io.WriteString(pos, r.Notes);
-    }
+    for (const MediaRecord& r : table.MediaList)
+        WriteMediaRecordFields(io, pos, r);
 }
 
 } // namespace
+
+void WriteMediaRecordFields(BinaryFileIO& io, qint32& pos, const MediaRecord& r)
+{
+    io.WriteString(pos, r.FilePath);
+    io.WriteLong(pos, r.FileType);
+    io.WriteString(pos, r.AddDate);
+    io.WriteLong(pos, r.RideCount);
+    io.WriteString(pos, r.RideDate);
+    io.WriteString(pos, r.PackTrack);
+    io.WriteString(pos, r.Title);
+    io.WriteString(pos, r.Author);
+    io.WriteString(pos, r.Rating);
+    io.WriteString(pos, r.Notes);
+}
+
+MediaRecord ReadMediaRecordFields(BinaryFileIO& io, qint32& pos)
+{
+    MediaRecord r;
+    r.FilePath = io.ReadString(pos);
+    r.FileType = io.ReadLong(pos);
+    r.AddDate = io.ReadString(pos);
+    r.RideCount = io.ReadLong(pos);
+    r.RideDate = io.ReadString(pos);
+    r.PackTrack = io.ReadString(pos);
+    r.Title = io.ReadString(pos);
+    r.Author = io.ReadString(pos);
+    r.Rating = io.ReadString(pos);
+    r.Notes = io.ReadString(pos);
+    r.TypeName = TypeNameOf(r.FileType);
+    return r;
+}
 
 QString MediaDatabasePath(const QString& programFolder)
 {

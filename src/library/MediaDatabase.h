@@ -19,6 +19,8 @@
 #include <QDateTime>
 #include <QString>
 
+class BinaryFileIO;
+
 inline constexpr char kMediaDatabaseFileName[] = "Ridevault.rvltdb";
 
 // programFolder + "Ridevault.rvltdb" (a separator added when the folder has none).
@@ -57,3 +59,8 @@ qint32 CountMediaDatabaseRecords(QByteArrayView bytes);
 QByteArray EncodeMediaDatabase(const MediaTable& table);
 [[nodiscard]] bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath, QString* error = nullptr,
                                          const QDateTime& now = QDateTime::currentDateTime());
+
+// One record's ten fields in the file's order; the side file keeps its retired records the same way.
+// The program's load has a faster reader of its own that shares repeated texts.
+void WriteMediaRecordFields(BinaryFileIO& io, qint32& pos, const MediaRecord& record);
+MediaRecord ReadMediaRecordFields(BinaryFileIO& io, qint32& pos);

@@ -1,5 +1,7 @@
 #include "library/MediaSideFile.h"
 
+#include "library/MediaDatabase.h"
+
 #include "recordio/DamagedCopy.h"
 #include "recordio/RecordFile.h"
 
@@ -54,17 +56,7 @@ void EncodeInto(BinaryFileIO& io, const MediaTable& table, const DatabaseStamp& 
     const std::vector<RetiredRecord> retired = table.Retired.Entries();
     io.WriteLong(pos, qint32(retired.size()));
     for (const RetiredRecord& entry : retired) {
-        const MediaRecord& r = entry.Record;
-        io.WriteString(pos, r.FilePath);
-        io.WriteLong(pos, r.FileType);
-        io.WriteString(pos, r.AddDate);
-        io.WriteLong(pos, r.RideCount);
-        io.WriteString(pos, r.RideDate);
-        io.WriteString(pos, r.PackTrack);
-        io.WriteString(pos, r.Title);
-        io.WriteString(pos, r.Author);
-        io.WriteString(pos, r.Rating);
-        io.WriteString(pos, r.Notes);
+        WriteMediaRecordFields(io, pos, entry.Record);
         WritePrint(io, pos, entry.Fingerprint);
     }
     io.WriteTag(pos, kEnd);
@@ -94,18 +86,7 @@ void DecodeInto(BinaryFileIO& io, DatabaseStamp& stamp, std::vector<ContentFinge
     const qint32 retiredCount = ReadCount(io, pos, kMinRetiredBytes);
     retired.reserve(retiredCount);
     for (qint32 i = 0; i < retiredCount; ++i) {
-        MediaRecord r;
-        r.FilePath = io.ReadString(pos);
-        r.FileType = io.ReadLong(pos);
-        r.AddDate = io.ReadString(pos);
-        r.RideCount = io.ReadLong(pos);
-        r.RideDate = io.ReadString(pos);
-        r.PackTrack = io.ReadString(pos);
-        r.Title = io.ReadString(pos);
-        r.Author = io.ReadString(pos);
-        r.Rating = io.ReadString(pos);
-        r.Notes = io.ReadString(pos);
-        r.TypeName = TypeNameOf(r.FileType);
+        MediaRecord r = ReadMediaRecordFields(io, pos);
         retired.push_back({std::move(r), ReadPrint(io, pos)});
     }
     if (io.ReadTag(pos) != kEnd || pos != io.FileBufferLength())
