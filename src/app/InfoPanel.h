@@ -26,6 +26,9 @@ public:
 
     // The record's fields and the first of the screenshot candidates that decodes; "Update" off.
     void ShowRecord(const MediaRecord& record, const QStringList& screenshotCandidates);
+    // Only the thumbnail, from the first candidate that decodes; the fields and "Update" stay as
+    // they are, so edits not yet stored survive.
+    void ShowScreenshot(const QStringList& screenshotCandidates);
     // Back to the state of a fresh start: no file, no date, empty boxes, no thumbnail.
     void Clear();
     // The four boxes (Title, Author, Rating, Notes) accept input.
@@ -33,6 +36,7 @@ public:
     // The four fields as the user left them, for EditMediaRecord.
     MediaFieldEdits Edits() const;
     QString TitleText() const;
+    // "Update" is on exactly while the boxes hold edits not yet stored.
     bool UpdateEnabled() const;
     void SetUpdateEnabled(bool enabled);
 
@@ -53,7 +57,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowScreenshot(const QStringList& candidates);
     void FitDateLine();
     void BoxFocus(QWidget* box, bool focused);
     std::array<QWidget*, 4> Boxes() const;

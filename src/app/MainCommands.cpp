@@ -16,6 +16,7 @@ using M = MainCommand;
 using E = CommandEnable;
 const MainCommandRow kCommands[] = {
     {M::ValidateMediaList, MainMenu::File, "Validate Media List", &frmMain::ValidateMediaList, E::Always, 0, false},
+    {M::RestoreBackup, MainMenu::File, "Restore Backup...", &frmMain::RestoreBackup, E::Always, 0, false},
     {M::PassiveFileScan, MainMenu::File, "Start Passive File Scan", &frmMain::StartPassiveFileScan, E::Always, 0, true},
     {M::AggressiveFileScan, MainMenu::File, "Start Agressive File Scan", &frmMain::StartAggressiveFileScan, E::Always, 0, false},
     {M::Exit, MainMenu::File, "Exit", &frmMain::Exit, E::Always, 0, true},

@@ -16,6 +16,7 @@ class frmMain;
 
 enum class MainCommand {
     ValidateMediaList,
+    RestoreBackup,
     PassiveFileScan,
     AggressiveFileScan,
     Exit,

@@ -9,6 +9,7 @@
 #include "controls/ucStatusBar.h"
 #include "controls/ucTextButton.h"
 #include "dialogs/frmMessageBox.h"
+#include "library/MediaDatabase.h"
 #include "platform/Twips.h"
 #include "session/AppState.h"
 #include "session/ProgramSession.h"
@@ -21,6 +22,46 @@
 namespace {
 const char* const kColumnCaptions[kShownColumnCount] = {"Track Name", "Author", "Rating", "Ridden",
                                                         "Ride Date",  "Type",   "Add Date"};
+
+enum class FailedCloseChoice { Retry, CloseUnsaved, StayOpen };
+
+// What the user loses by closing now: each file that was not written, and what it would have kept.
+QString LostText(const QStringList& failed, const QString& databaseFile)
+{
+    QStringList lost;
+    for (const QString& path : failed) {
+        lost.append(path == databaseFile
+                        ? QStringLiteral("the media list's changes since it was last saved (records added, "
+                                         "relinked or removed, ride counts and dates) in %1").arg(path)
+                        : QStringLiteral("this session's settings (window place, column widths) in %1").arg(path));
+    }
+    return lost.join(QStringLiteral(";\r\n"));
+}
+
+// A failed save at close never traps the user: Retry saves again (after the user freed space or
+// made the folder writable), Ignore closes without saving once a second question has named what is
+// lost, Abort (or closing the box) keeps the window open.
+FailedCloseChoice AskAfterFailedClose(QWidget* owner, const QStringList& failed, const QString& databaseFile)
+{
+    for (;;) {
+        const MessageAnswer answer = frmMessageBox::ShowMessage(
+            QStringLiteral("Ridevault could not save its files!\r\nNot written: %1. The old files are kept as they "
+                           "were.\r\n\r\nRetry: free some disk space or make the folder writable, then save again."
+                           "\r\nIgnore: close without saving.\r\nAbort: keep Ridevault open.")
+                .arg(failed.join(QStringLiteral(", "))),
+            QStringLiteral("Save Failed..."), owner, MessageIcon::Error, MessageButtons::AbortRetryIgnore);
+        if (answer == MessageAnswer::Retry)
+            return FailedCloseChoice::Retry;
+        if (answer != MessageAnswer::Ignore)
+            return FailedCloseChoice::StayOpen;
+        const MessageAnswer sure = frmMessageBox::ShowMessage(
+            QStringLiteral("Close without saving?\r\nThis is lost:\r\n%1.").arg(LostText(failed, databaseFile)),
+            QStringLiteral("Confirm Closing Without Saving..."), owner, MessageIcon::Warning, MessageButtons::YesNo);
+        if (sure == MessageAnswer::Yes)
+            return FailedCloseChoice::CloseUnsaved;
+    }
+}
+
 } // namespace
 
 frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder findSimulator, QWidget* parent)
@@ -94,11 +135,14 @@ bool frmMain::Form_Unload()
     const double listTwipsPerPixel = TwipsPerPixel(m_alMain->logicalDpiX());
     for (int column = 0; column < kShownColumnCount; ++column)
         widths.append(TwipsToPixels(m_alMain->ColumnWidth(column), listTwipsPerPixel));
-    const QStringList failed = SaveProgramState(m_state, widths);
-    if (!failed.isEmpty()) {
-        // The window stays open so the user can free space and close again.
-        ReportSaveFailure(failed);
-        return false;
+    for (QStringList failed = SaveProgramState(m_state, widths); !failed.isEmpty();
+         failed = SaveProgramState(m_state, widths)) {
+        const FailedCloseChoice choice
+            = AskAfterFailedClose(this, failed, MediaDatabasePath(m_state.ProgramFolder));
+        if (choice == FailedCloseChoice::StayOpen)
+            return false;
+        if (choice == FailedCloseChoice::CloseUnsaved)
+            break;
     }
     m_timers->StopCheckApps();
     return true;

@@ -51,6 +51,12 @@ public:
     // Public methods.
     void RefreshDisplay();            // the resize layout, once
     void ShowFileInfo();              // the selected record into the information panel
+    // Before anything replaces the information panel's fields: edits not yet stored with "Update"
+    // are stored, or dropped (the panel shows the stored fields again), as the user answers
+    // "Update <Title>?".
+    void AskToStorePanelEdits();
+    // The refresh after a ride: the whole record, or only the thumbnail while edits are pending.
+    void RefreshAfterRide();
     qint32 FindRowByKey(qint32 key) const;
     void MenuEnabled(bool enabled);   // the record commands and the four information boxes
     // Files the core added from outside (command line, a second start): their rows, the first one
@@ -66,6 +72,7 @@ public:
 
     // The commands' handlers (the table's rows point here).
     void ValidateMediaList();
+    void RestoreBackup();
     void StartPassiveFileScan();
     void StartAggressiveFileScan();
     void Exit();
@@ -160,6 +167,6 @@ private:
     // The ride and the simulator monitor (tmrCheckApps), frmMainCommands.cpp.
     RideContext m_rides;
     SimulatorMonitor::WindowFinder m_findSimulatorWindow = FindWindowByTitle;
-    SimulatorMonitor m_monitor{[this] { RideOver(); }, [this] { ShowFileInfo(); },
+    SimulatorMonitor m_monitor{[this] { RideOver(); }, [this] { RefreshAfterRide(); },
                                [this](const QString& title) { return m_findSimulatorWindow(title); }};
 };

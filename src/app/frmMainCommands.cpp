@@ -130,6 +130,7 @@ void frmMain::ShowSettings()
     context.EditThemes = [this](QWidget* owner) { EditTheme(owner); };
     frmSettings settings(m_state.Settings, m_state.CurrentTheme, std::move(context), this);
     settings.exec();
+    AskToStorePanelEdits();
     ShowFileInfo();
 }
 

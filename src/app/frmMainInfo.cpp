@@ -22,6 +22,31 @@ void frmMain::ShowFileInfo()
     MenuEnabled(true);
 }
 
+void frmMain::AskToStorePanelEdits()
+{
+    const qint32 selected = m_state.Selection.SelectedMediaIndex;
+    if (!m_fmeInfoArea->UpdateEnabled() || selected < 0 || selected >= m_state.Media.MediaCount())
+        return;
+    const MessageAnswer answer = frmMessageBox::ShowMessage(
+        QStringLiteral("Update %1?").arg(m_state.Media.MediaList[size_t(selected)].Title),
+        QStringLiteral("Update Information..."), this, MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes)
+        UpdateInfo();
+    else
+        ShowFileInfo();  // the stored fields again
+}
+
+void frmMain::RefreshAfterRide()
+{
+    const qint32 selected = m_state.Selection.SelectedMediaIndex;
+    if (!m_fmeInfoArea->UpdateEnabled() || selected < 0 || selected >= m_state.Media.MediaCount()) {
+        ShowFileInfo();
+        return;
+    }
+    m_fmeInfoArea->ShowScreenshot(
+        FindScreenshotCandidates(m_state.Media.MediaList[size_t(selected)], m_state.Settings.SimulatorPath));
+}
+
 void frmMain::UpdateInfo()
 {
     MediaSelection& selection = m_state.Selection;

@@ -33,6 +33,8 @@ void frmMain::ClearSearch()
 void frmMain::ListMouseDown(int row)
 {
     m_pressedRow = row;
+    if (row >= 0)
+        AskToStorePanelEdits();
     m_state.Selection.SelectedRowIndex = row;
     if (row < 0)
         return;

@@ -30,6 +30,7 @@ void frmMain::ShowOpenedFiles(const OpenedFiles& opened)
             // As a click on the row: selected, in view, and in the information panel.
             m_alMain->ChooseRow(row);
         } else {
+            AskToStorePanelEdits();
             m_state.Selection.SelectedMediaIndex = opened.FirstRecord;
             m_state.Selection.SelectedRowIndex = -1;
             ShowFileInfo();

@@ -1,5 +1,6 @@
 // The information panel: storing edited fields (with the Title confirmation), Enter in the boxes,
-// which screenshot the thumbnail shows, and that screenshot in the large preview.
+// which screenshot the thumbnail shows, that screenshot in the large preview, and edits that are
+// never dropped silently.
 
 #include "MainWindowFixture.h"
 
@@ -200,6 +201,66 @@ private Q_SLOTS:
         QCOMPARE(size, QSize(400, 300));
         QVERIFY2(Near(middle, expected), qPrintable(middle.name()));
         QVERIFY(closed);
+    }
+
+    // Edits not yet stored with "Update" are never replaced silently: a row change (the same row
+    // too) or a validation asks "Update <Title>?", Yes stores them and No shows the stored fields
+    // again; the refresh after a ride keeps them and changes only the thumbnail.
+    void pendingEditsAreNeverDroppedSilently_data()
+    {
+        QTest::addColumn<QString>("trigger");  // "row", "same row", "validate" or "ride"
+        QTest::addColumn<int>("answer");        // the MessageAnswer to "Update Beta?"; -2: not asked
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("shown");     // the Title box afterwards
+        QTest::newRow("row change, Yes") << "row" << 2 << true << "Alpha";
+        QTest::newRow("row change, No") << "row" << 3 << false << "Alpha";
+        QTest::newRow("same row, No") << "same row" << 3 << false << "Beta";
+        QTest::newRow("validation, Yes") << "validate" << 2 << true << "Edited";
+        QTest::newRow("validation, No") << "validate" << 3 << false << "Beta";
+        QTest::newRow("ride refresh keeps edits") << "ride" << -2 << false << "Edited";
+    }
+    void pendingEditsAreNeverDroppedSilently()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(int, answer);
+        QFETCH(bool, stored);
+        QFETCH(QString, shown);
+        MainWindowFixture f;
+        const QString sim = f.folder.createDir(QStringLiteral("sim")) + QLatin1Char('/');
+        f.WriteSettings([&sim](AppSettings& s, Theme&) { s.SimulatorPath = sim; });
+        f.WriteDatabase({TestRecord(f.folder.createFile("m/b.tktrack", "track"), "Beta"),
+                         TestRecord(f.folder.createFile("m/a.tktrack", "track"), "Alpha")});
+        frmMain& window = f.Open();
+        f.ClickRow(1);  // "Beta", record 0
+        QVERIFY(!window.HasPreview());
+        f.Child<QLineEdit>("txtInfo0")->setText(QStringLiteral("Edited"));
+        f.Child<QLineEdit>("txtInfo1")->setText(QStringLiteral("Bob"));
+
+        if (answer != -2)
+            frmMessageBox::SetNextAnswer(MessageAnswer(answer));
+        if (trigger == QLatin1String("row") || trigger == QLatin1String("same row")) {
+            f.ClickRow(trigger == QLatin1String("row") ? 0 : 1);
+        } else if (trigger == QLatin1String("validate")) {
+            f.state.Settings.MediaPaths = QStringList{f.folder.filePath(QStringLiteral("m"))};
+            window.Run(MainCommand::ValidateMediaList);
+            QCOMPARE(f.state.Media.MediaCount(), 2);
+        } else {
+            WritePicture(f.folder, QStringLiteral("m/b.bmp:r"));
+            window.RefreshAfterRide();
+            QVERIFY(window.HasPreview());
+            QVERIFY(f.Child<ucTextButton>("btnUpdateInfo")->isEnabled());
+            QCOMPARE(f.Child<QLineEdit>("txtInfo1")->text(), QStringLiteral("Bob"));
+        }
+        QCOMPARE(frmMessageBox::PendingAnswers(), 0);
+
+        QCOMPARE(f.Child<QLineEdit>("txtInfo0")->text(), shown);
+        const QString expected = stored ? QStringLiteral("Edited") : QStringLiteral("Beta");
+        QCOMPARE(f.state.Media.MediaList[0].Title, expected);
+        QCOMPARE(f.state.Media.MediaList[0].Author, stored ? QStringLiteral("Bob") : QString());
+        MediaTable onDisk;
+        QVERIFY(LoadMediaDatabase(onDisk, f.ProgramFolder()));
+        QCOMPARE(onDisk.MediaList[0].Title, expected);
+        QCOMPARE(f.List()->ListItem(0, window.FindRowByKey(0)), expected);
     }
 };
 

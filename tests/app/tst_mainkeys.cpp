@@ -79,8 +79,9 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         frmMain& window = f.Open();
-        // "Start Agressive File Scan" is the third entry of File.
+        // "Start Agressive File Scan" is the fourth entry of File.
         Key(Qt::Key_F10);
+        Key(Qt::Key_Down);
         Key(Qt::Key_Down);
         Key(Qt::Key_Down);
         Key(Qt::Key_Return);

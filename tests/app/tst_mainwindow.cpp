@@ -3,9 +3,12 @@
 
 #include "MainWindowFixture.h"
 
+#include "ModalDriver.h"
+
 #include "controls/ucAdvList.h"
 #include "controls/ucFrame.h"
 #include "controls/ucStatusBar.h"
+#include "controls/ucTextButton.h"
 #include "dialogs/frmMessageBox.h"
 #include "library/MediaDatabase.h"
 #include "settings/AppPaths.h"
@@ -162,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(bar->height(), file->height() + 8);
         QVERIFY(fileMenu->height() > menuBefore.height());
         QVERIFY(fileMenu->width() > menuBefore.width());
-        const QLabel* exit = f.Child<QLabel>("lblFileMenu3");
+        const QLabel* exit = f.Child<QLabel>(CommandObjectName(MainCommand::Exit));
         QCOMPARE(fileMenu->height(), exit->y() + exit->height() + 4);
         QCOMPARE(fileMenu->width(), exit->width() + 16);
     }
@@ -221,7 +224,7 @@ private Q_SLOTS:
 
         // An entry hides the drop-down before it acts: "Start Agressive File Scan".
         QTest::mouseClick(file, Qt::LeftButton);
-        QTest::mouseClick(f.Child<QLabel>("lblFileMenu2"), Qt::LeftButton);
+        QTest::mouseClick(f.Child<QLabel>(CommandObjectName(MainCommand::AggressiveFileScan)), Qt::LeftButton);
         QVERIFY(!fileMenu->isVisible());
         QCOMPARE(window.OpenMenuIndex(), -1);
         QCOMPARE(window.Timers().FileScanTimer().interval(), 1);
@@ -231,24 +234,66 @@ private Q_SLOTS:
         QTRY_VERIFY(f.Child<QLineEdit>("txtSearch")->hasFocus());
     }
 
-    void failedSaveKeepsTheWindowOpen()
+    // A failed save at close: Retry saves again, Ignore closes unsaved after a second question that
+    // names what is lost (No to it asks the first question again), Abort or closing the box keeps
+    // the window open. Both files fail, as in a read-only program folder.
+    void failedSaveAtClose_data()
     {
+        QTest::addColumn<QList<int>>("answers");  // MessageAnswers in order; 7 (Retry) first: fixed meanwhile
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        using A = MessageAnswer;
+        QTest::newRow("abort") << QList<int>{int(A::Abort)} << false << false;
+        QTest::newRow("box closed") << QList<int>{int(A::Closed)} << false << false;
+        QTest::newRow("ignore, yes") << QList<int>{int(A::Ignore), int(A::Yes)} << true << false;
+        QTest::newRow("ignore, no, abort") << QList<int>{int(A::Ignore), int(A::No), int(A::Abort)} << false << false;
+        QTest::newRow("ignore, no, ignore, yes")
+            << QList<int>{int(A::Ignore), int(A::No), int(A::Ignore), int(A::Yes)} << true << false;
+        QTest::newRow("retry still failing, abort") << QList<int>{int(A::Retry), int(A::Abort)} << false << false;
+        QTest::newRow("retry after fixing") << QList<int>{} << true << true;
+    }
+    void failedSaveAtClose()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
         MainWindowFixture f;
         f.WriteDatabase({TestRecord(f.folder.filePath("m/a.tktrack"), "Alpha")});
-        const QByteArray before = TestFolder::readFile(MediaDatabasePath(f.ProgramFolder()));
+        const QString database = MediaDatabasePath(f.ProgramFolder());
         frmMain& window = f.Open();
-        // A folder where the settings file belongs: it cannot be written.
+        f.state.Media.MediaList[0].Notes = QStringLiteral("written at close");
+        // Folders where both files belong: neither can be written, whoever runs the test.
+        QVERIFY(QFile::remove(database));
+        f.folder.createDir(QFileInfo(database).fileName());
         f.folder.createDir(kSettingsFileName);
-        frmMessageBox::SetNextAnswer(MessageAnswer::OK);
-        QVERIFY(!f.Close());
+        const auto fixFolder = [&] {
+            QVERIFY(QDir(database).removeRecursively());
+            QVERIFY(QDir(f.folder.filePath(kSettingsFileName)).removeRecursively());
+        };
+        if (answers.isEmpty()) {
+            WhenModalOpens<frmMessageBox>([&](frmMessageBox* box) {
+                fixFolder();
+                QTest::mouseClick(box->Button(int(MessageAnswer::Retry)), Qt::LeftButton);
+            });
+        }
+        for (int answer : answers)
+            frmMessageBox::SetNextAnswer(MessageAnswer(answer));
+        QCOMPARE(f.Close(), closed);
         QCOMPARE(frmMessageBox::PendingAnswers(), 0);
-        QVERIFY(window.isVisible());
-        QCOMPARE(TestFolder::readFile(MediaDatabasePath(f.ProgramFolder())), before);
-
+        QCOMPARE(window.isVisible(), !closed);
+        QCOMPARE(QFileInfo(database).isFile(), saved);
+        if (saved) {
+            MediaTable onDisk;
+            QVERIFY(LoadMediaDatabase(onDisk, f.ProgramFolder()));
+            QCOMPARE(onDisk.MediaList[0].Notes, QStringLiteral("written at close"));
+            QVERIFY(QFileInfo(SettingsFilePath(f.ProgramFolder())).isFile());
+        }
+        if (closed)
+            return;
         // Once the user made room, closing again saves and closes.
-        QVERIFY(QDir(f.folder.filePath(kSettingsFileName)).removeRecursively());
+        fixFolder();
         QVERIFY(f.Close());
-        QVERIFY(QFileInfo::exists(SettingsFilePath(f.ProgramFolder())));
+        QVERIFY(QFileInfo(database).isFile());
     }
 };
 

@@ -2,7 +2,8 @@
 // own settings, its "Editor" opens the theme editor over the dialog; Apply and Save there show the
 // edited theme on the main window, Save writes it and it is in the dialog's theme list at once; the
 // picker's previous colours outlive the editor; and the information panel is filled again when the
-// dialog closes, whether by "OK" (saved) or "Cancel" (read back).
+// dialog closes, whether by "OK" (saved) or "Cancel" (read back), once the edit waiting in it was
+// stored or dropped as the user answered.
 
 #include "MainWindowFixture.h"
 
@@ -14,6 +15,7 @@
 #include "dialogs/frmColorPicker.h"
 #include "dialogs/frmEditTheme.h"
 #include "dialogs/frmInputBox.h"
+#include "dialogs/frmMessageBox.h"
 #include "dialogs/frmSettings.h"
 #include "settings/AppPaths.h"
 #include "settings/SettingsFile.h"
@@ -27,23 +29,29 @@
 class TestShowSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { frmEditTheme::ClearNextActions(); }
+    void cleanup()
+    {
+        frmEditTheme::ClearNextActions();
+        frmMessageBox::ClearNextAnswers();
+    }
 
     void settingsFromTheViewMenu_data()
     {
         QTest::addColumn<bool>("okay");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Cancel") << false;
+        QTest::addColumn<bool>("storeEdit");  // the answer to "Update Beta?" after the dialog
+        QTest::newRow("OK, edit dropped") << true << false;
+        QTest::newRow("Cancel, edit stored") << false << true;
     }
     void settingsFromTheViewMenu()
     {
         QFETCH(bool, okay);
+        QFETCH(bool, storeEdit);
         MainWindowFixture f;
         f.WriteDatabase({TestRecord(f.folder.filePath("m/b.tktrack"), "Beta", "Bo")});
         f.WriteSettings([](AppSettings&, Theme&) {});
         f.Open();
         f.ClickRow(0);
-        f.Child<QLineEdit>("txtInfo0")->setText(QStringLiteral("not stored"));
+        f.Child<QLineEdit>("txtInfo0")->setText(QStringLiteral("Edited"));
 
         frmMain& window = *f.window;
         const OleColor forest = RgbColor(20, 120, 40);
@@ -69,6 +77,8 @@ private Q_SLOTS:
             for (int i = 0; i < dialog->ThemeList()->count(); ++i)
                 offered << dialog->ThemeList()->item(i)->text();
             dialog->NameSchemeCheck(4)->setChecked(false);
+            // Queued last, so that only the question after the dialog takes it.
+            frmMessageBox::SetNextAnswer(storeEdit ? MessageAnswer::Yes : MessageAnswer::No);
             LeftClick(okay ? dialog->OkayButton() : dialog->CancelButton());
         });
         f.window->Run(MainCommand::Settings);
@@ -82,7 +92,10 @@ private Q_SLOTS:
         Theme saved;
         QVERIFY(LoadTheme(saved, f.state.Settings.ThemePath, QStringLiteral("Forest")));
         QCOMPARE(saved, f.state.CurrentTheme);
-        QCOMPARE(f.Child<QLineEdit>("txtInfo0")->text(), QStringLiteral("Beta"));
+        QCOMPARE(frmMessageBox::PendingAnswers(), 0);
+        const QString title = storeEdit ? QStringLiteral("Edited") : QStringLiteral("Beta");
+        QCOMPARE(f.Child<QLineEdit>("txtInfo0")->text(), title);
+        QCOMPARE(f.state.Media.MediaList[0].Title, title);
         QCOMPARE(f.state.Settings.NameDashFilter, !okay);
         AppSettings onDisk;
         QVERIFY(ReadSettingsFile(SettingsFilePath(f.ProgramFolder()), onDisk));

@@ -3,6 +3,7 @@
 #include "AdvListGallery.h"
 #include "GalleryTheme.h"
 #include "MainWindowGallery.h"
+#include "RestoreBackupGallery.h"
 #include "SettingsGallery.h"
 #include "StatisticsGallery.h"
 #include "ThemeEditorGallery.h"
@@ -243,6 +244,7 @@ GalleryShots RenderGallery()
     shots += RenderThemeEditorGallery();
     shots += RenderMainWindowGallery();
     shots += RenderStatisticsGallery();
+    shots += RenderRestoreBackupGallery();
     return shots;
 }
 
