@@ -21,6 +21,7 @@ enum class MainCommand {
     Exit,
     TrakoraInformation,
     Settings,
+    Statistics,
     HelpContents,
     HomePage,
     CheckForUpdates,

@@ -79,6 +79,7 @@ public:
     void CheckForUpdates();
     void ShowInformation();
     void ShowSettings();
+    void ShowLibraryStatistics();
     void ShowAbout();
 
     void StartFileScan(bool aggressive);

@@ -10,6 +10,7 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmMessageBox.h"
 #include "dialogs/frmSettings.h"
+#include "dialogs/frmStatistics.h"
 #include "library/MediaDatabase.h"
 #include "platform/ShowInFileManager.h"
 #include "ride/AppFileInfo.h"
@@ -118,6 +119,11 @@ void frmMain::ShowInformation()
 {
     frmInfo info(SimulatorVersionTexts(m_state.Settings.SimulatorPath), this);
     info.exec();
+}
+
+void frmMain::ShowLibraryStatistics()
+{
+    ShowStatistics(m_state.Media, m_state.CurrentTheme, this);
 }
 
 void frmMain::ShowSettings()
