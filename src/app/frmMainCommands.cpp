@@ -137,6 +137,7 @@ void frmMain::ShowSettings()
     frmSettings settings(m_state.Settings, m_state.CurrentTheme, std::move(context), this);
     settings.exec();
     ShowFileInfo();
+    StartLiveFolders();  // the media folders may have changed
 }
 
 void frmMain::ShowAbout()

@@ -73,6 +73,7 @@ void frmMain::ValidateMediaList()
                 break;
             }
         }
+        m_rows->ForgetGoneMarks();
         m_rows->FillMediaList();
     });
     unsetCursor();
