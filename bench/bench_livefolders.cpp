@@ -56,7 +56,7 @@ void BM_ThousandFilesDropped(benchmark::State& state)
         QTemporaryDir media;
         MediaTable table;
         LiveMediaFolders live({[&](const QString& path) { AddOrRelinkMediaRecord(table, path, NameScheme{}); },
-                               [](const QStringList&) {}, [] {}, [] {}});
+                               [](const QString&) {}, [] {}, [] {}});
         live.Start({media.path()});
         while (!live.IsSettled())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);

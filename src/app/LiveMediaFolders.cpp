@@ -32,6 +32,7 @@ void LiveMediaFolders::Stop()
     m_folders.Clear();
     m_dirty.clear();
     m_joins.clear();
+    m_goneFiles.clear();
     m_newFiles.clear();
     m_watching = false;
 }
@@ -49,8 +50,8 @@ void LiveMediaFolders::Tick()
     QElapsedTimer slice;
     slice.start();
     bool changed = false;
-    // Changed folders first (so a rename's old name is gone before its new one is added), then
-    // folders to take in, then new files, each a bounded piece.
+    // Changed folders first, then folders to take in, then files that went (so a rename's old name
+    // is gone before its new one is added), then new files, each a bounded piece.
     while (slice.elapsed() < kLiveSliceMs && m_watching) {
         if (!m_dirty.isEmpty()) {
             const QString folder = *m_dirty.begin();
@@ -60,10 +61,7 @@ void LiveMediaFolders::Tick()
             const FolderChanges changes = m_folders.Refresh(folder);
             for (const QString& gone : changes.GoneFolders)
                 m_watcher.removePath(gone);
-            if (!changes.GoneFiles.isEmpty()) {
-                m_handlers.filesGone(changes.GoneFiles);
-                changed = true;
-            }
+            m_goneFiles.insert(m_goneFiles.end(), changes.GoneFiles.begin(), changes.GoneFiles.end());
             for (const QString& added : changes.AddedFolders)
                 m_joins.push_back({added, true});
             m_newFiles.insert(m_newFiles.end(), changes.AddedFiles.begin(), changes.AddedFiles.end());
@@ -72,6 +70,10 @@ void LiveMediaFolders::Tick()
             m_joins.pop_front();
             if (!JoinFolder(join))
                 return;
+        } else if (!m_goneFiles.empty()) {
+            m_handlers.fileGone(m_goneFiles.front());
+            m_goneFiles.pop_front();
+            changed = true;
         } else if (!m_newFiles.empty()) {
             m_handlers.fileAdded(m_newFiles.front());
             m_newFiles.pop_front();

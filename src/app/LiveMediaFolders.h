@@ -30,7 +30,7 @@ class LiveMediaFolders : public QObject {
 public:
     struct Handlers {
         std::function<void(const QString& path)> fileAdded;        // a new ride file
-        std::function<void(const QStringList& paths)> filesGone;   // ride files that went
+        std::function<void(const QString& path)> fileGone;         // a ride file that went
         std::function<void()> sliceDone;                           // after each slice that changed something
         std::function<void()> limitReached;                        // the watches were given up
     };
@@ -46,7 +46,7 @@ public:
 
     bool IsWatching() const { return m_watching; }
     // True when nothing waits to be done: every change seen so far has been reported.
-    bool IsSettled() const { return m_dirty.isEmpty() && m_joins.empty() && m_newFiles.empty(); }
+    bool IsSettled() const { return m_dirty.isEmpty() && m_joins.empty() && m_goneFiles.empty() && m_newFiles.empty(); }
     QStringList WatchedFolders() const { return m_folders.Folders(); }
 
 private:
@@ -66,6 +66,7 @@ private:
     QTimer m_tick;
     QSet<QString> m_dirty;
     std::deque<Join> m_joins;
+    std::deque<QString> m_goneFiles;
     std::deque<QString> m_newFiles;
     bool m_watching = false;
 };

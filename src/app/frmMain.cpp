@@ -38,7 +38,7 @@ frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder f
     m_timers = std::make_unique<MainTimers>(m_state, *m_rows, *m_sbMain, *this, [this] { CheckApps(); });
     m_live = std::make_unique<LiveMediaFolders>(LiveMediaFolders::Handlers{
         [this](const QString& path) { LiveFileAdded(path); },
-        [this](const QStringList& paths) { LiveFilesGone(paths); }, [this] { m_rows->RefreshRows(); },
+        [this](const QString& path) { LiveFileGone(path); }, [this] { m_rows->RefreshRows(); },
         [this] { LiveWatchLimitReached(); }});
 
     // The keys a desktop user expects: Ctrl+F to search; Enter on the list is handled in

@@ -141,7 +141,7 @@ private:
     // frmMainLive.cpp: the media folders' changes while the program runs
     void StartLiveFolders();
     void LiveFileAdded(const QString& path);
-    void LiveFilesGone(const QStringList& paths);
+    void LiveFileGone(const QString& path);
     void LiveWatchLimitReached();
     // frmMainCommands.cpp
     void StartTool(SimulatorProgram program);

@@ -41,13 +41,11 @@ void frmMain::LiveFileAdded(const QString& path)
     }
 }
 
-void frmMain::LiveFilesGone(const QStringList& paths)
+void frmMain::LiveFileGone(const QString& path)
 {
-    for (const QString& path : paths) {
-        const qint32 index = m_state.Media.FindPath(path);
-        if (index >= 0 && !QFileInfo::exists(path))
-            m_rows->MarkRecordGone(index, true);
-    }
+    const qint32 index = m_state.Media.FindPath(path);
+    if (index >= 0 && !QFileInfo::exists(path))
+        m_rows->MarkRecordGone(index, true);
 }
 
 // The system refused another watch: the folders are no longer watched, and a scan from the start
