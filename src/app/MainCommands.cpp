@@ -22,6 +22,7 @@ const MainCommandRow kCommands[] = {
     {M::Exit, MainMenu::File, "Exit", &frmMain::Exit, E::Always, 0, true},
     {M::TrakoraInformation, MainMenu::View, "Trakora Information", &frmMain::ShowInformation, E::Always, 0, false},
     {M::Settings, MainMenu::View, "Settings...", &frmMain::ShowSettings, E::Always, 0, true},
+    {M::Statistics, MainMenu::View, "Statistics...", &frmMain::ShowLibraryStatistics, E::Always, 0, false},
     {M::HelpContents, MainMenu::Help, "Contents...", &frmMain::ShowHelpContents, E::Always, 0, false},
     {M::HomePage, MainMenu::Help, "Halvorn Studios", &frmMain::OpenHomePage, E::Always, 0, true},
     {M::CheckForUpdates, MainMenu::Help, "Check for Updates", &frmMain::CheckForUpdates, E::Always, 0, false},

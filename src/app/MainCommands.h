@@ -22,6 +22,7 @@ enum class MainCommand {
     Exit,
     TrakoraInformation,
     Settings,
+    Statistics,
     HelpContents,
     HomePage,
     CheckForUpdates,

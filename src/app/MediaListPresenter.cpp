@@ -18,6 +18,8 @@ MediaListPresenter::RowEntry MediaListPresenter::MakeRow(qint32 recordIndex) con
     RowEntry entry;
     entry.Text = BuildRowText(m_table.MediaList[recordIndex], recordIndex);
     entry.Cells = m_list.Data().SplitCaptions(entry.Text);
+    if (m_gone.contains(recordIndex) && !entry.Cells.isEmpty())
+        entry.Cells[0].prepend(QLatin1String(kGoneMarker));
     return entry;
 }
 
@@ -112,4 +114,15 @@ void MediaListPresenter::RewriteRecordRow(qint32 recordIndex, qint32 row)
     }
     if (size_t(recordIndex) < m_rowsByRecord.size())
         m_rowsByRecord[recordIndex] = std::move(entry);
+}
+
+void MediaListPresenter::MarkRecordGone(qint32 recordIndex, bool gone)
+{
+    if (gone == m_gone.contains(recordIndex))
+        return;
+    if (gone)
+        m_gone.insert(recordIndex);
+    else
+        m_gone.remove(recordIndex);
+    RewriteRecordRow(recordIndex, FindRowByKey(recordIndex));
 }

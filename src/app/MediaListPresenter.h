@@ -11,6 +11,7 @@
 #include "library/FieldSearch.h"
 #include "library/MediaRecord.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ class ucStatusBar;
 // The list's columns, in the order BuildRowText writes the cells; Key is hidden.
 enum class MediaColumn { TrackName, Author, Rating, Ridden, RideDate, Type, AddDate, Key };
 inline constexpr int kShownColumnCount = int(MediaColumn::Key);
+// Before the title of a record whose file is gone.
+inline constexpr char kGoneMarker[] = "(missing) ";
 
 class MediaListPresenter {
 public:
@@ -52,6 +55,13 @@ public:
     // 0 or more, the row's visible cells are rewritten in place. The list is not re-sorted.
     void RewriteRecordRow(qint32 recordIndex, qint32 row);
 
+    // The record's file went while the program ran: its row shows kGoneMarker before the title
+    // until the file comes back (gone false) or "Validate Media List" drops the record, whose
+    // refill renumbers the records and so forgets every mark (ForgetGoneMarks).
+    void MarkRecordGone(qint32 recordIndex, bool gone);
+    bool IsMarkedGone(qint32 recordIndex) const { return m_gone.contains(recordIndex); }
+    void ForgetGoneMarks() { m_gone.clear(); }
+
 private:
     struct RowEntry {
         QString Text;       // BuildRowText of the record
@@ -66,4 +76,5 @@ private:
     std::function<void()> m_refilled;
     FieldSearch m_search{QString()};  // an empty search shows every record
     std::vector<RowEntry> m_rowsByRecord;
+    QSet<qint32> m_gone;
 };

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/InfoPanel.h"
+#include "app/LiveMediaFolders.h"
 #include "app/MainMenuBar.h"
 #include "app/MainTimers.h"
 #include "app/MediaListPresenter.h"
@@ -76,6 +77,10 @@ frmMain::frmMain(AppState& state, const ScreenMetrics& screen, SimulatorFinder f
     CreateControls();
     m_rows = std::make_unique<MediaListPresenter>(*m_alMain, *m_sbMain, m_state.Media, [this] { RowsRefilled(); });
     m_timers = std::make_unique<MainTimers>(m_state, *m_rows, *m_sbMain, *this, [this] { CheckApps(); });
+    m_live = std::make_unique<LiveMediaFolders>(LiveMediaFolders::Handlers{
+        [this](const QString& path) { LiveFileAdded(path); },
+        [this](const QString& path) { LiveFileGone(path); }, [this] { m_rows->RefreshRows(); },
+        [this] { LiveWatchLimitReached(); }});
 
     // The keys a desktop user expects: Ctrl+F to search; Enter on the list is handled in
     // eventFilter, the menu bar's keys by the bar.
@@ -126,11 +131,13 @@ void frmMain::Form_Load(const ScreenMetrics& screen, const SimulatorFinder& find
     ApplyTheme();
     m_timers->StartCheckApps();
     StartFileScan(false);
+    StartLiveFolders();
 }
 
 bool frmMain::Form_Unload()
 {
     m_timers->StopFileScan();
+    m_live->Stop();
     QList<int> widths;
     const double listTwipsPerPixel = TwipsPerPixel(m_alMain->logicalDpiX());
     for (int column = 0; column < kShownColumnCount; ++column)

@@ -13,7 +13,7 @@
 // (the controls and the resize layout), frmMainMenus.cpp (running commands, which are enabled, the
 // File entries), frmMainList.cpp (list, search and selection), frmMainInfo.cpp (information panel
 // and preview), frmMainTheme.cpp (ApplyTheme), frmMainCommands.cpp (commands that reach outside
-// the window).
+// the window), frmMainLive.cpp (the watched media folders).
 
 #include "app/MainCommands.h"
 #include "ride/FindWindowByTitle.h"
@@ -28,6 +28,7 @@
 
 struct AppState;
 class InfoPanel;
+class LiveMediaFolders;
 class MainMenuBar;
 struct OpenedFiles;
 class MainTimers;
@@ -85,6 +86,7 @@ public:
     void CheckForUpdates();
     void ShowInformation();
     void ShowSettings();
+    void ShowLibraryStatistics();
     void ShowAbout();
 
     void StartFileScan(bool aggressive);
@@ -103,6 +105,7 @@ public:
     MainMenuBar& MenuBar() { return *m_fmeMenuArea; }
     MediaListPresenter& Rows() { return *m_rows; }
     MainTimers& Timers() { return *m_timers; }
+    LiveMediaFolders& LiveFolders() { return *m_live; }
     bool SimulatorWasRunning() const { return m_monitor.SimulatorWasRunning(); }
 
     // How the commands reach outside the window: program start, the zlib probe and the clock of
@@ -139,6 +142,11 @@ private:
     void ClearSelection();
     // frmMainTheme.cpp
     void ApplyThemeColors();
+    // frmMainLive.cpp: the media folders' changes while the program runs
+    void StartLiveFolders();
+    void LiveFileAdded(const QString& path);
+    void LiveFileGone(const QString& path);
+    void LiveWatchLimitReached();
     // frmMainCommands.cpp
     void StartTool(SimulatorProgram program);
     void RideOver();
@@ -163,6 +171,8 @@ private:
 
     std::unique_ptr<MediaListPresenter> m_rows;
     std::unique_ptr<MainTimers> m_timers;
+    std::unique_ptr<LiveMediaFolders> m_live;
+    bool m_liveLimitShown = false;  // the status bar said once that the folders are no longer watched
 
     // The ride and the simulator monitor (tmrCheckApps), frmMainCommands.cpp.
     RideContext m_rides;

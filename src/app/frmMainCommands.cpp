@@ -10,6 +10,7 @@
 #include "dialogs/frmInfo.h"
 #include "dialogs/frmMessageBox.h"
 #include "dialogs/frmSettings.h"
+#include "dialogs/frmStatistics.h"
 #include "library/MediaDatabase.h"
 #include "platform/ShowInFileManager.h"
 #include "ride/AppFileInfo.h"
@@ -120,6 +121,11 @@ void frmMain::ShowInformation()
     info.exec();
 }
 
+void frmMain::ShowLibraryStatistics()
+{
+    ShowStatistics(m_state.Media, m_state.CurrentTheme, this);
+}
+
 void frmMain::ShowSettings()
 {
     SettingsDialogContext context;
@@ -132,6 +138,7 @@ void frmMain::ShowSettings()
     settings.exec();
     AskToStorePanelEdits();
     ShowFileInfo();
+    StartLiveFolders();  // the media folders may have changed
 }
 
 void frmMain::ShowAbout()

@@ -89,6 +89,7 @@ void frmMain::ValidateMediaList()
     const QString selectedPath = RecordPath(m_state.Media, selection.SelectedMediaIndex);
     ::ValidateMediaList(m_state.Media, m_state.Settings.MediaPaths, [&] {
         selection.SelectedMediaIndex = FindRecordByPath(m_state.Media, selectedPath);
+        m_rows->ForgetGoneMarks();
         m_rows->FillMediaList();
     });
     unsetCursor();
