@@ -102,7 +102,7 @@ ride() {
   [ "$index" = 0 ] && [ ! -f "$work/program/Ridevault.rvltps" ] && fail "$label: no installed-files list"
   local seen=""
   for _ in $(seq 1 60); do
-    seen="$(xwininfo -root -tree 2>/dev/null | grep -o '"TrakoraSimulator - [^"]*"' | head -1 || true)"
+    seen="$(LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | grep -o '"TrakoraSimulator - [^"]*"' | head -1 || true)"
     [ -n "$seen" ] && break
     sleep 0.5
   done
@@ -126,6 +126,8 @@ ride() {
 ride 0 "package" 'C:\Spiele\Trakora Größe\Tracks\WinePack.tktrack'
 ride 1 "plain track" "Z:${work//\//\\}\\rides\\Plain.tktrack"
 ride 2 "track with blanks" "Z:${work//\//\\}\\rides\\Bahn mit Lücke\\Große Schleife.tktrack"
+# Ridevault started from a "C" locale still hands Wine the paths so that it reads them right.
+LC_ALL=C ride 2 "track with blanks, C locale" "Z:${work//\//\\}\\rides\\Bahn mit Lücke\\Große Schleife.tktrack"
 
 echo "== $failures failure(s)"
 [ "$failures" -eq 0 ]
