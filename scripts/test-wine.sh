@@ -45,13 +45,15 @@ for n in $(seq 200 250); do
   export DISPLAY=":$n"
   break
 done
+[ -n "$xvfb_pid" ] || { echo "no free X display between :200 and :250"; exit 1; }
 
 failures=0
 pass() { echo "PASS: $*"; }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=C.UTF-8
+# The script itself hands Wine non-ASCII names ("wine reg add"), so it runs in a UTF-8 locale.
+export LC_ALL=C.UTF-8
 echo "== making the Wine prefix $WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 # A folder name with non-ASCII letters and the installer's final "\", as a chosen folder can be.
