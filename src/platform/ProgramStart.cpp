@@ -2,6 +2,8 @@
 
 #include "platform/ProgramStart.h"
 
+#include "platform/WineLocale.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +62,9 @@ StartedProgram StartProgram(const ProgramStartPlan& plan)
     process.setProgram(plan.Executable);
     process.setArguments(plan.Arguments);
     process.setWorkingDirectory(plan.WorkingFolder);
+    // A program under Wine (the plan runs "wine" only then) gets a locale that reads our UTF-8 paths.
+    if (plan.Executable == QLatin1String("wine"))
+        process.setProcessEnvironment(WineProcessEnvironment(QProcessEnvironment::systemEnvironment()));
     // The program outlives Ridevault and has its own window; it does not write into Ridevault's
     // terminal (Wine is chatty there) nor keep Ridevault's output open after Ridevault has ended.
     process.setStandardInputFile(QProcess::nullDevice());

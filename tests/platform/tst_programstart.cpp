@@ -3,6 +3,7 @@
 // ended.
 
 #include "platform/ProgramStart.h"
+#include "platform/WineLocale.h"
 
 #include "TestFolder.h"
 #include "WinePrefix.h"
@@ -115,6 +116,45 @@ private Q_SLOTS:
         QCOMPARE(plan.Executable, executable == QLatin1String("@") ? program : executable);
         QCOMPARE(plan.Arguments, arguments.replaceInStrings(QStringLiteral("@"), program));
         QCOMPARE(plan.WorkingFolder, folder.filePath(QStringLiteral("Sim Folder")));
+    }
+
+    void wineLocale_data()
+    {
+        // "-" leaves the variable out; "" sets it empty.
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcCtype");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("expected"); // LC_ALL the program gets, "-" for none
+        QTest::newRow("UTF-8 LANG") << "-" << "-" << "de_DE.UTF-8" << "-";
+        QTest::newRow("utf8 spelling") << "-" << "-" << "C.utf8" << "-";
+        QTest::newRow("UTF-8 with a modifier") << "-" << "-" << "ca_ES.UTF-8@valencia" << "-";
+        QTest::newRow("LC_ALL=C beats a UTF-8 LANG") << "C" << "-" << "de_DE.UTF-8" << "C.UTF-8";
+        QTest::newRow("LC_CTYPE before LANG") << "-" << "POSIX" << "de_DE.UTF-8" << "C.UTF-8";
+        QTest::newRow("UTF-8 LC_CTYPE, Latin-1 LANG") << "-" << "de_DE.UTF-8" << "de_DE.ISO-8859-1" << "-";
+        QTest::newRow("empty LC_ALL counts as unset") << "" << "-" << "en_US.UTF-8" << "";
+        QTest::newRow("Latin-1 by default") << "-" << "-" << "de_DE" << "C.UTF-8";
+        QTest::newRow("nothing set is C") << "-" << "-" << "-" << "C.UTF-8";
+    }
+
+    // Wine reads the UTF-8 paths Qt hands it in its locale's character set: a program under Wine
+    // always gets a UTF-8 one, and keeps the rest of the environment.
+    void wineLocale()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcCtype);
+        QFETCH(QString, lang);
+        QFETCH(QString, expected);
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("WINEPREFIX"), QStringLiteral("/home/me/.wine-trakora"));
+        const QStringList names{QStringLiteral("LC_ALL"), QStringLiteral("LC_CTYPE"), QStringLiteral("LANG")};
+        const QStringList values{lcAll, lcCtype, lang};
+        for (int i = 0; i < names.size(); ++i)
+            if (values[i] != QLatin1String("-"))
+                environment.insert(names[i], values[i]);
+        const QProcessEnvironment wine = WineProcessEnvironment(environment);
+        QCOMPARE(wine.contains(QStringLiteral("LC_ALL")) ? wine.value(QStringLiteral("LC_ALL")) : QStringLiteral("-"), expected);
+        QCOMPARE(wine.value(QStringLiteral("LANG"), QStringLiteral("-")), lang);
+        QCOMPARE(wine.value(QStringLiteral("WINEPREFIX")), QStringLiteral("/home/me/.wine-trakora"));
     }
 
     // A real start: the program runs detached in its own folder and receives each argument intact,
