@@ -252,7 +252,7 @@ private Q_SLOTS:
             s.root.createFile(QStringLiteral("sim/Tracks/loop.TKTRACK"), "the user's own loop");
         s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
         const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage, 1);
-        const QStringList filesBefore = s.root.listAll();
+        const QStringList filesBefore = s.filesButBackups();
 
         const RideResult result = s.ride(index);
 
@@ -282,7 +282,7 @@ private Q_SLOTS:
         s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "Objects\\earlier.obj");
         s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
         const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
-        const QStringList filesBefore = s.root.listAll();
+        const QStringList filesBefore = s.filesButBackups();
         s.startSucceeds = false;
 
         const RideResult result = s.ride(index);
@@ -306,7 +306,7 @@ private Q_SLOTS:
                         {QStringLiteral("tracks\\"), QStringLiteral("Hills.tktrack"), "hills"}});
         const qint32 loop = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
         const qint32 hills = s.add(s.media(QStringLiteral("Hills.tkpack")), FileTypePackage);
-        const QStringList filesBefore = s.root.listAll();
+        const QStringList filesBefore = s.filesButBackups();
         int cleanUps = 0;
         SimulatorMonitor monitor(
             [&] {
