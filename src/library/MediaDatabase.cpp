@@ -101,6 +101,22 @@ DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, std::ve
     }
 }
 
+// ReadRecordFile with the file mapped: the decoder treats a read past the file's end as damage
+// whether it meets the loaded buffer's zero byte or the end of the mapping, and a large library is
+// read without a copy of it in fresh memory.
+template <typename Decode>
+DatabaseRead ReadMappedDatabase(const QString& filePath, QString* error, Decode&& decode)
+{
+    BinaryFileIO io;
+    io.SetBigEndian(1);
+    if (!io.MapBuffer(filePath)) {
+        if (error)
+            *error = QStringLiteral("cannot read %1").arg(filePath);
+        return DatabaseRead::Missing;
+    }
+    return decode(io);
+}
+
 // The bytes the table will take when its texts are ASCII (the usual case), so the buffer is sized
 // once; other texts only make it grow.
 qint64 EncodedSize(const MediaTable& table)
@@ -186,7 +202,7 @@ DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, Q
     std::vector<MediaRecord> records;
     std::vector<quint32> pathHashes;
     DatabaseStamp stamp;
-    const DatabaseRead read = ReadRecordFile(filePath, DatabaseRead::Missing, error, [&](BinaryFileIO& io) {
+    const DatabaseRead read = ReadMappedDatabase(filePath, error, [&](BinaryFileIO& io) {
         const DatabaseRead decoded = DecodeInto(io, records, &pathHashes, error);
         if (decoded == DatabaseRead::Loaded)
             stamp = StampOf(QByteArrayView(io.FileBuffer().constData(), io.FileBufferLength()));
@@ -214,8 +230,8 @@ bool SaveMediaDatabase(const MediaTable& table, const QString& programFolder, QS
 
 DatabaseRead ReadMediaDatabaseFile(const QString& filePath, std::vector<MediaRecord>& records, QString* error)
 {
-    return ReadRecordFile(filePath, DatabaseRead::Missing, error,
-                          [&](BinaryFileIO& io) { return DecodeInto(io, records, nullptr, error); });
+    return ReadMappedDatabase(filePath, error,
+                              [&](BinaryFileIO& io) { return DecodeInto(io, records, nullptr, error); });
 }
 
 DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>& records, QString* error)

@@ -17,6 +17,7 @@ void BinaryFileIO::ClearBuffer()
 {
     m_fileBufferLength = 0;
     m_buffer = QByteArray(1, '\0');
+    m_mappedFile.reset();
 }
 
 void BinaryFileIO::SetBigEndian(qint16 flag) { m_bigEndian = flag; }
@@ -42,6 +43,28 @@ bool BinaryFileIO::LoadBuffer(const QString& path)
     if (file.read(bytes.data(), size) != size)
         return false;
     m_buffer = std::move(bytes);
+    m_fileBufferLength = static_cast<qint32>(size);
+    return true;
+}
+
+bool BinaryFileIO::MapBuffer(const QString& path)
+{
+    ClearBuffer();
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.isHidden())
+        return false;
+    // The size is the open file's, which our atomic saves never shorten: they replace the file.
+    auto file = std::make_shared<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kSmallestMapped = 64 * 1024;
+    const qint64 size = file->size();
+    const uchar* mapped = size >= kSmallestMapped && size < std::numeric_limits<qint32>::max()
+        ? file->map(0, size) : nullptr;
+    if (!mapped)
+        return LoadBuffer(path);
+    m_buffer = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
+    m_mappedFile = std::move(file);
     m_fileBufferLength = static_cast<qint32>(size);
     return true;
 }

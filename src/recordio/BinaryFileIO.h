@@ -13,7 +13,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
 #include <stdexcept>
+
+class QFile;
 
 class RecordReadError : public std::runtime_error {
 public:
@@ -31,6 +34,12 @@ public:
     void ClearBuffer();                 // FileBufferLength = 0, buffer = one zero byte
     void SetBigEndian(qint16 flag);     // non-zero: most significant byte first
     bool LoadBuffer(const QString& path);
+    // LoadBuffer for a large file that is only read: the file is mapped instead of copied into fresh
+    // memory, and stays mapped until the buffer is cleared or loaded again. The mapped buffer ends at
+    // the file's last byte, so a read into the zero byte a loaded buffer carries behind it throws
+    // instead (a format that treats both as damage reads such a file the same either way). Files
+    // under 64 KiB, and files that cannot be mapped, are loaded as LoadBuffer does.
+    bool MapBuffer(const QString& path);
     // Writes the whole buffer. The old file is replaced atomically: until the new bytes are safely
     // on disk the previous file stays as it was (a crash or a full disk never leaves it torn).
     // *error (when given) says why a save failed.
@@ -74,6 +83,7 @@ private:
     quint32 FetchLong(const char* at) const;
 
     QByteArray m_buffer;
+    std::shared_ptr<QFile> m_mappedFile;  // owns the mapping m_buffer points into, when mapped
     qint32 m_fileBufferLength = 0;
     qint16 m_bigEndian = 0;
 };

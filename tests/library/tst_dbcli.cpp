@@ -6,9 +6,13 @@
 
 #include "library/MediaDatabase.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTest>
 
 class TestDbCli : public QObject {
@@ -16,6 +20,8 @@ class TestDbCli : public QObject {
 private Q_SLOTS:
     void dumpThenWriteGivesBackTheSameBytes();
     void addDerivesTitlesAndRefusesKnownPaths();
+    void addOfKnownPathsWritesNothing_data();
+    void addOfKnownPathsWritesNothing();
     void setChangesOneRecordsFields();
     void badInputChangesNothing_data();
     void badInputChangesNothing();
@@ -66,6 +72,54 @@ void TestDbCli::addDerivesTitlesAndRefusesKnownPaths()
     QCOMPARE(ReadMediaDatabaseFile(db, records), DatabaseRead::Loaded);
     QCOMPARE(records.size(), size_t(1));
     QCOMPARE(records[0].FilePath, first);
+}
+
+void TestDbCli::addOfKnownPathsWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("writes");
+    QTest::newRow("a known path") << QStringList{"@known"} << false;
+    QTest::newRow("a known path twice") << QStringList{"@known", "@known"} << false;
+    QTest::newRow("too short to add") << QStringList{"/a.tk"} << false;
+    QTest::newRow("a new path after a known one") << QStringList{"@known", "@new"} << true;
+}
+
+// A database whose files carry an old date: an add that changes nothing leaves every file's bytes and
+// date alone and keeps no backup; one new path among known ones still saves.
+void TestDbCli::addOfKnownPathsWritesNothing()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(bool, writes);
+    TestFolder dir;
+    const QString db = dir.filePath(QStringLiteral("lib.rvltdb"));
+    const QString known = dir.filePath(QStringLiteral("known ride.tktrack"));
+    const QString fresh = dir.filePath(QStringLiteral("new ride.tktrack"));
+    QCOMPARE(RunCli({QStringLiteral("db"), QStringLiteral("add"), db, known}).exitCode, 0);
+    const QStringList files = dir.listAll();
+    QVERIFY(files.contains(QStringLiteral("lib.rvltdb")));
+    const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+    QMap<QString, QByteArray> bytes;
+    for (const QString& f : files) {
+        QFile file(dir.filePath(f));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        bytes.insert(f, file.readAll());
+    }
+
+    QStringList args{QStringLiteral("db"), QStringLiteral("add"), db};
+    for (const QString& p : paths)
+        args << (p == QLatin1String("@known") ? known : p == QLatin1String("@new") ? fresh : p);
+    const CliRun run = RunCli(args);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), paths.size());
+    QCOMPARE(dir.listAll() != files, writes);  // a save keeps a backup of the file it replaces
+    QCOMPARE(QFileInfo(db).lastModified() != old, writes);
+    if (writes)
+        return;
+    for (const QString& f : files) {
+        QCOMPARE(QFileInfo(dir.filePath(f)).lastModified(), old);
+        QCOMPARE(TestFolder::readFile(dir.filePath(f)), bytes.value(f));
+    }
 }
 
 // Only the named fields of the one record change; Notes take CR LF; a bad field anywhere in the

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void otherVersionLoadsWithoutTouchingTable();
     void missingFileOrWrongMagicFails();
     void truncatedAtEveryOffsetFailsAndKeepsCopy();
+    void largeFileReadsAsItsBytesDecode_data();
+    void largeFileReadsAsItsBytesDecode();
     void impossibleCountsAreDamage_data();
     void impossibleCountsAreDamage();
     void removeShiftsLaterRecordsDown();
@@ -178,6 +180,37 @@ void TestMediaDatabase::truncatedAtEveryOffsetFailsAndKeepsCopy()
         QCOMPARE(TestFolder::readFile(path + QStringLiteral(".damaged")), damaged);
         QCOMPARE(TestFolder::readFile(path), damaged);
     }
+}
+
+void TestMediaDatabase::largeFileReadsAsItsBytesDecode_data()
+{
+    QTest::addColumn<int>("cut");  // bytes taken off the end; the last text is 18 bytes behind its count
+    QTest::newRow("whole") << 0;
+    QTest::newRow("last byte missing") << 1;
+    QTest::newRow("last text missing") << 18;
+    QTest::newRow("inside the last count") << 20;
+    QTest::newRow("last field missing") << 22;
+    QTest::newRow("into the record before") << 23;
+}
+
+// A file large enough to be read mapped gives what decoding its bytes in memory gives: the same
+// records, or the same damage with the same reason.
+void TestMediaDatabase::largeFileReadsAsItsBytesDecode()
+{
+    QFETCH(int, cut);
+    const QByteArray full = EncodeMediaDatabase(SampleTable(1000));
+    QVERIFY(full.size() > 128 * 1024);
+    const QByteArray bytes = full.left(full.size() - cut);
+    TestFolder dir;
+    const QString path = dir.createFile(QStringLiteral("big.rvltdb"), bytes);
+    std::vector<MediaRecord> fromFile{SampleRecord(7)}, fromBytes{SampleRecord(7)};
+    QString fileError, bytesError;
+    const DatabaseRead read = ReadMediaDatabaseFile(path, fromFile, &fileError);
+    QCOMPARE(read, DecodeMediaDatabase(bytes, fromBytes, &bytesError));
+    QCOMPARE(read, cut == 0 ? DatabaseRead::Loaded : DatabaseRead::Damaged);
+    QCOMPARE(fileError, bytesError);
+    QCOMPARE(fromFile, fromBytes);
+    QCOMPARE(fromFile.size(), cut == 0 ? size_t(1000) : size_t(1));
 }
 
 void TestMediaDatabase::impossibleCountsAreDamage_data()

@@ -44,17 +44,22 @@ std::unique_ptr<LibraryLock> CliLockDatabaseFolder(const QString& databaseFile, 
 }
 
 // Read first and only then taken into the table, so a database that does not load changes no file
-// (the program's load would keep a ".damaged" copy).
+// (the program's load would keep a ".damaged" copy). The side file's stamp is taken from the file
+// mapped, not from a second copy of it in fresh memory.
 void CliLoadDatabase(MediaTable& table, const QString& path, bool mayBeMissing)
 {
-    QByteArray bytes;
+    DatabaseStamp stamp;
     if (!mayBeMissing || QFileInfo::exists(path)) {
         table.Replace(CliReadDatabase(path));
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
+        if (file.open(QIODevice::ReadOnly)) {
+            if (const uchar* mapped = file.map(0, file.size()))
+                stamp = StampOf(QByteArrayView(mapped, file.size()));
+            else
+                stamp = StampOf(file.readAll());
+        }
     }
-    LoadMediaSideFile(table, MediaSideFilePath(path), bytes.isNull() ? DatabaseStamp() : StampOf(bytes));
+    LoadMediaSideFile(table, MediaSideFilePath(path), stamp);
 }
 
 void CliSaveDatabase(const MediaTable& table, const QString& path)

@@ -140,6 +140,9 @@ int Add(const QStringList& arguments)
     MediaTable table;
     CliLoadDatabase(table, dbPath, true);
 
+    // Paths the database knows already change nothing, so they write nothing either: no save, no
+    // backup, no side file, the files' dates left alone.
+    bool changed = !QFileInfo::exists(dbPath);
     QJsonArray results;
     for (const QString& path : args) {
         const QString full = QFileInfo(path).absoluteFilePath();
@@ -147,6 +150,7 @@ int Add(const QStringList& arguments)
         const bool added = result.Outcome == AddOutcome::Added || result.Outcome == AddOutcome::Revived;
         QJsonObject o{{QStringLiteral("path"), full}, {QStringLiteral("added"), added}};
         if (result.Outcome != AddOutcome::Refused) {
+            changed = true;
             o.insert(QStringLiteral("outcome"), CliAddOutcomeName(result.Outcome));
             o.insert(QStringLiteral("Title"), table.MediaList[result.Index].Title);
             o.insert(QStringLiteral("Author"), table.MediaList[result.Index].Author);
@@ -155,7 +159,8 @@ int Add(const QStringList& arguments)
             o.insert(QStringLiteral("from"), result.OldPath);
         results.append(o);
     }
-    CliSaveDatabase(table, dbPath);
+    if (changed)
+        CliSaveDatabase(table, dbPath);
     for (const QJsonValue& o : results)
         CliPrint(QString::fromUtf8(QJsonDocument(o.toObject()).toJson(QJsonDocument::Compact)));
     return 0;
