@@ -37,14 +37,8 @@ finish() {
 }
 trap finish EXIT
 
-for n in $(seq 200 250); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  export DISPLAY=":$n"
-  break
-done
+source scripts/xvfb.sh
+start_xvfb 200 250
 [ -n "$xvfb_pid" ] || { echo "no free X display between :200 and :250"; exit 1; }
 
 failures=0
