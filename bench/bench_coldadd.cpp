@@ -44,6 +44,18 @@ double Median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Waits for the child and reads its wall time since start, its CPU time and its peak memory.
+Run Reap(pid_t pid, std::chrono::steady_clock::time_point start, int& status)
+{
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Run run;
+    run.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    run.PeakKiB = usage.ru_maxrss;
+    return run;
+}
+
 // Runs program with args in a fresh process, its output thrown away. Only this small process is
 // forked, so the child's peak memory is its own (exec carries the parent's peak into the child's).
 Run Spawn(const QString& program, const QStringList& args)
@@ -64,12 +76,7 @@ Run Spawn(const QString& program, const QStringList& args)
         _exit(127);
     }
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Run run;
-    run.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-    run.PeakKiB = usage.ru_maxrss;
+    const Run run = Reap(pid, start, status);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         std::fprintf(stderr, "%s exited with %d\n", argv[0], WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     return run;
@@ -96,13 +103,7 @@ Run DurableReadWrite(const QString& path)
         _exit(rename(temp.constData(), file.constData()) == 0 ? 0 : 1);
     }
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Run run;
-    run.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-    run.PeakKiB = usage.ru_maxrss;
-    return run;
+    return Reap(pid, start, status);
 }
 
 // The database is made in a child too, for the same reason.
