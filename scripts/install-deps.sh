@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   zlib1g-dev libxcb1-dev
   libbenchmark-dev
-  xvfb xauth fonts-liberation dbus-daemon
+  xvfb xauth fonts-liberation dbus-daemon xdotool
   gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64 gcc-mingw-w64-i686 binutils-mingw-w64-i686
   dpkg-dev desktop-file-utils appstream
 )

@@ -1,7 +1,8 @@
 /* A stand-in Trakora program as a real Windows program, for rides through Wine: it shows a window
  * titled "TrakoraSimulator - <track file name>", writes its command line exactly as Windows hands
- * it over (GetCommandLineW, as UTF-8) to "<name>.cmdline.txt" beside itself, and closes on
- * WM_CLOSE, or by itself TRAKORA_STANDIN_RIDE_MS milliseconds after its window shows.
+ * it over (GetCommandLineW, as UTF-8) to "<name>.cmdline.txt" beside itself, the folder it was
+ * started in (GetCurrentDirectoryW) to "<name>.folder.txt", and closes on WM_CLOSE, or by itself
+ * TRAKORA_STANDIN_RIDE_MS milliseconds after its window shows.
  * STANDIN_NAME (TrakoraSimulator, TrakoraEditor, TrakoraTerraformer) is fixed when it is built. */
 
 #define WIN32_LEAN_AND_MEAN
@@ -29,27 +30,28 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     }
 }
 
-/* Writes the command line as UTF-8 to "<name>.cmdline.txt" in the program's own folder. */
-static void WriteCommandLine(const wchar_t* commandLine)
+/* Writes text as UTF-8 to "<name><suffix>" in the program's own folder. */
+static void WriteBesideProgram(const wchar_t* suffix, const wchar_t* text)
 {
     wchar_t path[MAX_PATH + 64];
     DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
     while (length > 0 && path[length - 1] != L'\\' && path[length - 1] != L'/')
         --length;
     path[length] = 0;
-    wcscat(path, NAME L".cmdline.txt");
-    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, NULL, 0, NULL, NULL);
-    char* text = malloc(size > 0 ? (size_t)size : 1);
-    if (text == NULL || size <= 0)
+    wcscat(path, NAME);
+    wcscat(path, suffix);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, NULL, 0, NULL, NULL);
+    char* utf8 = malloc(size > 0 ? (size_t)size : 1);
+    if (utf8 == NULL || size <= 0)
         return;
-    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, text, size, NULL, NULL);
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, size, NULL, NULL);
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;
-        WriteFile(file, text, (DWORD)(size - 1), &written, NULL);
+        WriteFile(file, utf8, (DWORD)(size - 1), &written, NULL);
         CloseHandle(file);
     }
-    free(text);
+    free(utf8);
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR arguments, int show)
@@ -57,7 +59,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR arguments, int
     (void)previous;
     (void)arguments;
     const wchar_t* commandLine = GetCommandLineW();
-    WriteCommandLine(commandLine);
+    WriteBesideProgram(L".cmdline.txt", commandLine);
+    wchar_t folder[MAX_PATH];
+    if (GetCurrentDirectoryW(MAX_PATH, folder) > 0)
+        WriteBesideProgram(L".folder.txt", folder);
 
     /* The track is the last argument ("-s <track>" for the simulator, "<track>" for the others). */
     wchar_t title[1024];
