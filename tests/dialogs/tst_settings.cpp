@@ -152,7 +152,8 @@ QWidget* Control(const frmSettings& dialog, const QString& name)
 class tst_settings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void tabsShowOnePageEach()
+    // Which page each tab shows is the page keys' test.
+    void tabTitles()
     {
         Fixture f;
         frmSettings dialog(f.settings, f.theme, f.Context());
@@ -160,12 +161,8 @@ private Q_SLOTS:
         const QStringList titles{QStringLiteral("General"), QStringLiteral("Media"), QStringLiteral("Theme"),
                                  QStringLiteral("Advanced")};
         QCOMPARE(dialog.TabHead()->TabCount(), 4);
-        for (int tab = 3; tab >= 0; --tab) {
+        for (int tab = 0; tab < 4; ++tab)
             QCOMPARE(dialog.TabHead()->TabTitle(tab), titles[tab]);
-            dialog.TabHead()->ShowTab(tab);
-            for (int page = 0; page < 4; ++page)
-                QCOMPARE(dialog.TabFrame(page)->isVisibleTo(&dialog), page == tab);
-        }
     }
 
     void okayWritesEverySetting_data()
