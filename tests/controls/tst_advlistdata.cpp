@@ -246,6 +246,7 @@ private Q_SLOTS:
         QTest::newRow("multi: shift+ctrl inverts") << true << false << 1 << 4 << L << (S | C) << "010100" << "001010" << 4;
         QTest::newRow("multi: no current row") << true << false << -1 << 2 << L << S << "000000" << "001000" << 2;
         QTest::newRow("multi: right ignored") << true << false << 0 << 2 << R << 0 << "100000" << "100000" << 0;
+        QTest::newRow("multi: rcs cleared") << true << true << 0 << 2 << R << 0 << "100000" << "100000" << 0;
         QTest::newRow("multi: middle ignored") << true << false << 0 << 2 << M << 0 << "100000" << "100000" << 0;
     }
     void pressRowSelectionRules()
@@ -260,8 +261,12 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QFETCH(int, expectedIndex);
         AdvListData data = TableOf(QStringList(6, "r"));
-        data.SetMultiSelect(multiSelect);
         data.SetRightClickSelect(rightClickSelect);
+        QVERIFY(!data.RightClickSelect());  // ignored while MultiSelect, as a new table has it
+        data.SetMultiSelect(false);
+        data.SetRightClickSelect(rightClickSelect);
+        data.SetMultiSelect(multiSelect);  // which turns RightClickSelect off again
+        QCOMPARE(data.RightClickSelect(), rightClickSelect && !multiSelect);
         data.SetListIndex(listIndex);
         for (int r = 0; r < 6; ++r)
             data.SetSelected(r, flags[r] == '1');
@@ -271,18 +276,6 @@ private Q_SLOTS:
             after += data.Selected(r) ? '1' : '0';
         QCOMPARE(after, expected);
         QCOMPARE(data.ListIndex(), expectedIndex);
-    }
-
-    void multiSelectTurnsRightClickSelectOff()
-    {
-        AdvListData data;
-        data.SetRightClickSelect(true);
-        QVERIFY(!data.RightClickSelect());  // ignored while MultiSelect
-        data.SetMultiSelect(false);
-        data.SetRightClickSelect(true);
-        QVERIFY(data.RightClickSelect());
-        data.SetMultiSelect(true);
-        QVERIFY(!data.RightClickSelect());
     }
 
     void markerLengthAndPlace_data()

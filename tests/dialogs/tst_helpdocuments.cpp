@@ -1,5 +1,5 @@
-// What the help menu opens: the help file or our help page, the maker's home page and the version
-// check, each handed to the desktop as the address it must be.
+// What the help menu hands to the desktop: the help file (which file is chosen is the program
+// folder's test), the maker's home page and the version check, each as the address it must be.
 
 #include "TestFolder.h"
 #include "UrlCatcher.h"
@@ -40,32 +40,14 @@ private Q_SLOTS:
         QCOMPARE(m_catcher.opened, QList<QUrl>{QUrl(address)});
     }
 
-    void helpContents_data()
+    // A "#" and blanks in the folder would be lost if the path were read as an address.
+    void helpFileOpensAsAFile()
     {
-        QTest::addColumn<QString>("chm");  // what stands at <program folder>/Ridevault.chm
-        QTest::addColumn<bool>("opensChm");
-        QTest::newRow("help file there") << "file" << true;
-        QTest::newRow("no help file") << "" << false;
-        QTest::newRow("a folder of that name") << "folder" << false;
-    }
-    void helpContents()
-    {
-        QFETCH(QString, chm);
-        QFETCH(bool, opensChm);
         TestFolder root;
-        // A "#" and blanks would be lost if the path were read as an address.
         const QString programFolder = root.createDir(QStringLiteral("My #1 Rides/program")) + QLatin1Char('/');
-        const QString executableFolder = root.createDir(QStringLiteral("bin"));
-        if (chm == QLatin1String("file"))
-            root.createFile(QStringLiteral("My #1 Rides/program/Ridevault.chm"), "ITSF");
-        else if (chm == QLatin1String("folder"))
-            root.createDir(QStringLiteral("My #1 Rides/program/Ridevault.chm"));
-
-        OpenDocument(HelpDocumentPath(programFolder, executableFolder));
-
-        const QString opened = opensChm ? programFolder + QStringLiteral("Ridevault.chm")
-                                        : executableFolder + QStringLiteral("/Ridevault.html");
-        QCOMPARE(m_catcher.opened, QList<QUrl>{QUrl::fromLocalFile(opened)});
+        root.createFile(QStringLiteral("My #1 Rides/program/Ridevault.chm"), "ITSF");
+        OpenDocument(HelpDocumentPath(programFolder, root.createDir(QStringLiteral("bin"))));
+        QCOMPARE(m_catcher.opened, QList<QUrl>{QUrl::fromLocalFile(programFolder + QStringLiteral("Ridevault.chm"))});
     }
 };
 

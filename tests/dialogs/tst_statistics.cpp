@@ -1,14 +1,13 @@
 // The statistics window shows what the overview computed: the five figures with thousands
 // separators, as many list rows as there are ranked records (no stale or empty rows), bars whose
-// heights follow the month counts, drawn in the theme's list colours, and OK closes it.
+// heights follow the month counts, drawn in the theme's list colours. (Opening it from the menu and
+// closing it with "OK" is the main window's test.)
 
-#include "controls/ucTextButton.h"
 #include "dialogs/RidesChart.h"
 #include "dialogs/frmStatistics.h"
 #include "theme/ThemeFile.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 
 class TestStatistics : public QObject {
@@ -58,11 +57,6 @@ void TestStatistics::showsTheComputedFigures()
     const QImage picture = chart->grab().toImage();
     QCOMPARE(picture.pixelColor(november.center()), QColor(200, 100, 50));
     QCOMPARE(picture.pixelColor(chart->BarRect(22).topLeft() - QPoint(0, 3)), QColor(10, 20, 30));
-
-    QSignalSpy accepted(&window, &QDialog::accepted);
-    window.show();
-    QTest::mouseClick(window.OkayButton(), Qt::LeftButton);
-    QTRY_COMPARE(accepted.count(), 1);
 }
 
 QTEST_MAIN(TestStatistics)

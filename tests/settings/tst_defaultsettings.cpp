@@ -1,8 +1,13 @@
 // SetDefaultSettings: the centred default window, the column widths, the theme reset, the themes
-// folder and what a found or missing simulator does to the media folders.
+// folder and what a found or missing simulator does to the media folders; and the simulator
+// discovery it asks, against a temporary Wine prefix, where the folder counts only with the
+// simulator program in it.
 
 #include "settings/DefaultSettings.h"
+#include "settings/SimulatorDiscovery.h"
 #include "theme/ThemeFile.h"
+#include "TestFolder.h"
+#include "WinePrefix.h"
 
 #include <QDir>
 #include <QTest>
@@ -26,6 +31,25 @@ Theme ScribbledTheme()
     t.PreviewWidth = 1;
     return t;
 }
+
+// A prefix whose registry holds the given InstPath line (none when empty), with "C:\Games\Trakora"
+// holding exeName (none when empty; a folder when it ends in "/").
+struct Prefix {
+    TestFolder folder;
+    Prefix(const QByteArray& instPathLine, const QString& exeName)
+    {
+        folder.createDir(QStringLiteral("drive_c/Games/Trakora/Tracks"));
+        LinkWineDrives(folder, QString(), {{"c:", QStringLiteral("../drive_c")}});
+        if (exeName.endsWith(QLatin1Char('/')))
+            folder.createDir(QStringLiteral("drive_c/Games/Trakora/") + exeName);
+        else if (!exeName.isEmpty())
+            folder.createFile(QStringLiteral("drive_c/Games/Trakora/") + exeName, "MZ");
+        folder.createFile(QStringLiteral("user.reg"), instPathLine.isEmpty() ? QByteArray("WINE REGISTRY Version 2\n\n")
+                                                                             : WineUserReg(instPathLine));
+    }
+    Registry registry() const { return Registry::WinePrefix(folder.path()); }
+    QString simulatorFolder() const { return folder.filePath(QStringLiteral("drive_c/Games/Trakora/")); }
+};
 
 } // namespace
 
@@ -100,6 +124,47 @@ private Q_SLOTS:
         QCOMPARE(s.SimulatorPath, simulator);
         QTEST(s.MediaPaths, "media");
     }
+
+#ifndef Q_OS_WIN
+    void findsTheSimulatorFolder_data()
+    {
+        QTest::addColumn<QByteArray>("instPath");
+        QTest::addColumn<QString>("exeName");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("present") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"")
+                                 << "TrakoraSimulator.exe" << true;
+        QTest::newRow("path without final separator") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\"")
+                                                      << "TrakoraSimulator.exe" << true;
+        QTest::newRow("executable in other letter case") << QByteArray("\"InstPath\"=\"c:\\\\games\\\\TRAKORA\"")
+                                                         << "trakorasimulator.EXE" << true;
+        QTest::newRow("missing executable") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"") << "" << false;
+        QTest::newRow("another program only") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\\\\\"")
+                                              << "TrakoraEditor.exe" << false;
+        QTest::newRow("missing key") << QByteArray() << "TrakoraSimulator.exe" << false;
+        QTest::newRow("missing value") << QByteArray("\"Version\"=\"1.0\"") << "TrakoraSimulator.exe" << false;
+        QTest::newRow("a folder named like the program") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Trakora\"")
+                                                         << "trakorasimulator.EXE/" << false;
+        QTest::newRow("missing folder") << QByteArray("\"InstPath\"=\"C:\\\\Games\\\\Gone\"") << "TrakoraSimulator.exe"
+                                        << false;
+        QTest::newRow("folder of another drive") << QByteArray("\"InstPath\"=\"Q:\\\\Trakora\"")
+                                                 << "TrakoraSimulator.exe" << false;
+    }
+    void findsTheSimulatorFolder()
+    {
+        QFETCH(QByteArray, instPath);
+        QFETCH(QString, exeName);
+        QFETCH(bool, found);
+        const Prefix prefix(instPath, exeName);
+        const SimulatorDiscovery d = DiscoverSimulator(prefix.registry());
+        if (found) {
+            QCOMPARE(d.Folder, prefix.simulatorFolder());
+            QVERIFY(d.WhyNot.isEmpty());
+        } else {
+            QCOMPARE(d.Folder, QString());
+            QVERIFY(!d.WhyNot.isEmpty());
+        }
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestDefaultSettings)

@@ -53,13 +53,15 @@ private Q_SLOTS:
     // in PREFIX/share/doc/ridevault for a program in PREFIX/bin.
     void helpPageIsFound_data()
     {
-        QTest::addColumn<QStringList>("files");  // below the test folder; the program is in "bin"
+        QTest::addColumn<QStringList>("files");  // below the test folder, "/" ending a folder; the program is in "bin"
         QTest::addColumn<QString>("opened");
         QTest::newRow("build tree") << QStringList{"bin/Ridevault.html"} << "bin/Ridevault.html";
         QTest::newRow("installed") << QStringList{"share/doc/ridevault/Ridevault.html"}
                                    << "share/doc/ridevault/Ridevault.html";
         QTest::newRow("the program folder's own help wins")
             << QStringList{"share/doc/ridevault/Ridevault.html", "program/Ridevault.chm"} << "program/Ridevault.chm";
+        QTest::newRow("a folder named like the help file, no page: the page beside the program")
+            << QStringList{"program/Ridevault.chm/"} << "bin/Ridevault.html";
     }
     void helpPageIsFound()
     {
@@ -69,23 +71,22 @@ private Q_SLOTS:
         prefix.createDir(QStringLiteral("bin"));
         prefix.createDir(QStringLiteral("program"));
         for (const QString& file : files)
-            prefix.createFile(file, "x");
+            if (file.endsWith(QLatin1Char('/')))
+                prefix.createDir(file);
+            else
+                prefix.createFile(file, "x");
         QCOMPARE(HelpDocumentPath(prefix.filePath(QStringLiteral("program")), prefix.filePath(QStringLiteral("bin"))),
                  QDir::toNativeSeparators(prefix.filePath(opened)));
     }
 
+    // The other names in the folders are read back by the tests of what uses them.
     void namesInTheProgramFolder()
     {
         const QString sep = QDir::separator();
         QCOMPARE(WithFinalSeparator(QStringLiteral("/a/b")), QStringLiteral("/a/b") + sep);
         QCOMPARE(WithFinalSeparator(QStringLiteral("/a/b/")), QStringLiteral("/a/b/"));
         QCOMPARE(WithFinalSeparator(QString()), QString());
-        const QString p = QStringLiteral("/prog") + sep;
-        QCOMPARE(SettingsFilePath(QStringLiteral("/prog")), p + QStringLiteral("Ridevault.rvltdat"));
-        QCOMPARE(ThemesFolderPath(p), p + QStringLiteral("Themes") + sep);
-        QCOMPARE(HelpFilePath(p), p + QStringLiteral("Ridevault.chm"));
-        QCOMPARE(SimulatorExePath(QStringLiteral("/sim/")), QStringLiteral("/sim/TrakoraSimulator.exe"));
-        QCOMPARE(SimulatorTracksFolderPath(QStringLiteral("/sim/")), QStringLiteral("/sim/Tracks") + sep);
+        QCOMPARE(SimulatorExePath(QStringLiteral("/sim")), QStringLiteral("/sim/TrakoraSimulator.exe"));
     }
 };
 

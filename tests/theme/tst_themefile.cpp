@@ -84,7 +84,8 @@ Theme DistinctTheme()
 class TestThemeFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The documented 229 bytes both ways: written by a save and by the encoder, and read back.
+    // The documented 229 bytes both ways: written by a save and by the encoder, and read back; and the
+    // reset to them.
     void defaultThemeIsTheDocumented229Bytes()
     {
         const QByteArray expected = DefaultThemeBytes();
@@ -97,14 +98,11 @@ private Q_SLOTS:
         Theme loaded = DistinctTheme();
         QVERIFY(DecodeTheme(expected, loaded));
         QCOMPARE(loaded, DefaultTheme());
-    }
-
-    void setDefaultThemeClearsTheThemeName()
-    {
-        Theme theme = DistinctTheme();
+        // Going back to the built-in theme also forgets the theme's name.
+        loaded = DistinctTheme();
         QString name = QStringLiteral("Dark");
-        SetDefaultTheme(theme, name);
-        QCOMPARE(theme, DefaultTheme());
+        SetDefaultTheme(loaded, name);
+        QCOMPARE(loaded, DefaultTheme());
         QVERIFY(name.isEmpty());
     }
 
