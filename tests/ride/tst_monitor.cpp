@@ -3,9 +3,7 @@
 // watches; without an X display, the stand-in simulator runs headless and is seen as a running
 // process named after its program.
 
-#include "ride/CleanupInstalledFiles.h"
 #include "ride/FindWindowByTitle.h"
-#include "ride/InstalledFilesList.h"
 #include "ride/SimulatorMonitor.h"
 
 #include "TestFolder.h"
@@ -105,34 +103,6 @@ private Q_SLOTS:
         present = false;
         monitor.Tick();
         QCOMPARE(cleanUps, 1);
-    }
-
-    // The real clean-up, wired as the main window wires it: the simulator folder is asked for when
-    // the ride ends, not when the monitor was made.
-    void wiredToTheInstalledFilesCleanUp()
-    {
-        TestFolder program, oldSimulator, simulator;
-        const QString installed = simulator.createFile(QStringLiteral("Objects/Probe/probe.obj"), "o");
-        const QString kept = simulator.createFile(QStringLiteral("Tracks/Probe.tktrack"), "t");
-        const QString list = program.createFile(QLatin1String(kInstalledFilesListName), "Objects\\Probe\\probe.obj");
-
-        QString simulatorPath = oldSimulator.path() + QLatin1Char('/');
-        bool present = true;
-        int refreshes = 0;
-        SimulatorMonitor monitor([&] { CleanupInstalledFiles(simulatorPath, program.path() + QLatin1Char('/')); },
-                                 [&] { ++refreshes; },
-                                 [&](const QString&) { return present ? WindowHandle(1) : WindowHandle(0); });
-        monitor.Tick();
-        simulatorPath = simulator.path() + QLatin1Char('/');
-        present = false;
-        monitor.Tick();
-
-        QCOMPARE(refreshes, 1);
-        QVERIFY(!QFile::exists(installed));
-        QVERIFY(!QFile::exists(simulator.filePath(QStringLiteral("Objects/Probe"))));
-        QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects"))));
-        QVERIFY(QFile::exists(kept));
-        QVERIFY(!QFile::exists(list));
     }
 
     // Last: it takes the display away from the tests that would follow.
