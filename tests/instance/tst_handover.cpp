@@ -70,9 +70,11 @@ private Q_SLOTS:
         QTest::newRow("two paths") << Message(two) << int(HandOverParse::Complete)
                                    << QStringList{"/a/Loop.tktrack", QString::fromUtf8("/b/Z\xc3\xbcrich.tkpack")};
         QTest::newRow("no paths: only come to the front") << Message("") << int(HandOverParse::Complete) << QStringList{};
-        QTest::newRow("half a magic") << QByteArray(kHandOverMagic).left(5) << int(HandOverParse::Incomplete) << QStringList{};
+        QTest::newRow("half a magic") << QByteArray(kHandOverMagic).left(5) << int(HandOverParse::Incomplete)
+                                      << QStringList{};
         QTest::newRow("half the paths") << Message(two).chopped(3) << int(HandOverParse::Incomplete) << QStringList{};
-        QTest::newRow("another protocol") << QByteArray("GET / HTTP/1.1\r\n\r\n") << int(HandOverParse::Malformed) << QStringList{};
+        QTest::newRow("another protocol") << QByteArray("GET / HTTP/1.1\r\n\r\n") << int(HandOverParse::Malformed)
+                                          << QStringList{};
         QTest::newRow("wrong first byte") << QByteArray("X") << int(HandOverParse::Malformed) << QStringList{};
         QTest::newRow("not UTF-8") << Message("/a/\xff\xfe.tktrack") << int(HandOverParse::Malformed) << QStringList{};
         QTest::newRow("relative path") << Message("a/Loop.tktrack") << int(HandOverParse::Malformed) << QStringList{};
@@ -208,7 +210,8 @@ private Q_SLOTS:
         second.setWorkingDirectory(dir.path());
         second.setProcessEnvironment(WithoutDisplay());  // the hand-over needs none
         second.start(QStringLiteral(RIDEVAULT_APP),
-                     {QStringLiteral("--program-folder"), program + QStringLiteral("/./"), QStringLiteral("Big Drop.tktrack")});
+                     {QStringLiteral("--program-folder"), program + QStringLiteral("/./"),
+                      QStringLiteral("Big Drop.tktrack")});
         QVERIFY(received.wait(30000));
         QCOMPARE(received.first().first().toStringList(), QStringList{track});
         // The answer goes out through this test's event loop, which must keep running meanwhile.

@@ -46,7 +46,8 @@ private Q_SLOTS:
             dir.createFile(QLatin1String(name), "x");
         dir.createDir(QStringLiteral("folder.tktrack"));
         MediaTable table;
-        QVERIFY(AddMediaRecord(table, QDir::toNativeSeparators(dir.filePath(QStringLiteral("known.tktrack"))), NameScheme{}));
+        QVERIFY(AddMediaRecord(table, QDir::toNativeSeparators(dir.filePath(QStringLiteral("known.tktrack"))),
+                               NameScheme{}));
 
         for (QString& name : given)
             name = name.startsWith(QLatin1Char('@')) ? dir.filePath(name.mid(1)) : name;
