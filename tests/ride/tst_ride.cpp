@@ -4,10 +4,10 @@
 // ridevault-cli.
 
 #include "CliRunner.h"
-#include "CommandText.h"
 #include "TestFolder.h"
 
 #include "library/MediaDatabase.h"
+#include "platform/ProgramStart.h"
 #include "ride/CleanupInstalledFiles.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageWriter.h"
@@ -21,6 +21,16 @@
 Q_DECLARE_METATYPE(RideOutcome)
 
 namespace {
+
+// A program command as comparable text: the program, then each argument marked "path:" (converted
+// for a Windows program under Wine) or "text:" (handed over as it is).
+QStringList DescribeCommand(const ProgramCommand& c)
+{
+    QStringList out{c.Program};
+    for (const ProgramArgument& a : c.Arguments)
+        out << (a.IsPath ? QStringLiteral("path:") : QStringLiteral("text:")) + a.Text;
+    return out;
+}
 
 const QDateTime kFirstRide(QDate(2005, 3, 14), QTime(9, 5, 1));
 const QDateTime kSecondRide(QDate(2005, 3, 14), QTime(17, 2, 9));
