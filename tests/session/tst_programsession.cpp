@@ -40,30 +40,20 @@ MediaRecord OneRecord()
 class TestProgramSession : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void firstStartUsesDefaults()
-    {
-        TestFolder folder;
-        AppState state = LoadedFrom(folder);
-        QVERIFY(QDir(folder.filePath("Themes")).exists());
-        QCOMPARE(state.ProgramFolder, folder.path() + QDir::separator());
-        // 640 x 480 pixels centred on a 1024 x 768 screen, in twips.
-        QCOMPARE(state.Settings.WindowWidth, 640 * 15);
-        QCOMPARE(state.Settings.WindowLeft, 192 * 15);
-        QCOMPARE(state.Settings.ColumnWidths[0], 200);
-        QCOMPARE(state.CurrentTheme, DefaultTheme());
-        QVERIFY(!LoadProgramDatabase(state));
-        QCOMPARE(state.Media.MediaCount(), 0);
-    }
-
+    // Start-up on a program folder with, or without, settings and a theme. The first start makes the
+    // Themes folder; without usable settings the window is 640 x 480 pixels centred on the 1024 x 768
+    // screen, in twips.
     void savedSettingsAndTheme_data()
     {
-        QTest::addColumn<QString>("settingsBytes");  // "good" writes a real file, else these raw bytes
+        // "good" writes a real file, "none" no file and no Themes folder, else these raw bytes.
+        QTest::addColumn<QString>("settingsBytes");
         QTest::addColumn<QString>("themeName");
         QTest::addColumn<bool>("themeFileExists");
         QTest::addColumn<bool>("expectSettingsLoaded");
         QTest::addColumn<bool>("expectSavedTheme");
         QTest::addColumn<QString>("expectThemeName");
 
+        QTest::newRow("first start: defaults") << "none" << "" << false << false << false << "Default";
         QTest::newRow("settings and theme load") << "good" << "Dark" << true << true << true << "Dark";
         QTest::newRow("named theme missing: built-in theme, name cleared")
             << "good" << "Gone" << false << true << false << "";
@@ -84,7 +74,8 @@ private Q_SLOTS:
         Theme dark = DefaultTheme();
         dark.ListBackground = RgbColor(10, 20, 30);
         dark.PreviewWidth = 320;
-        folder.createDir("Themes");
+        if (settingsBytes != "none")
+            folder.createDir("Themes");
         if (themeFileExists)
             QVERIFY(SaveTheme(dark, folder.filePath("Themes/"), "Dark"));
 
@@ -94,14 +85,23 @@ private Q_SLOTS:
         stored.WindowState = 2;
         if (settingsBytes == "good")
             QVERIFY(WriteSettingsFile(stored, SettingsFilePath(folder.path())));
-        else
+        else if (settingsBytes != "none")
             folder.createFile("Ridevault.rvltdat", settingsBytes.toLatin1());
 
-        const AppState state = LoadedFrom(folder);
+        AppState state = LoadedFrom(folder);
+        QCOMPARE(state.ProgramFolder, folder.path() + QDir::separator());
+        QVERIFY(QDir(folder.filePath("Themes")).exists());
         QCOMPARE(state.Settings.WindowState == 2, expectSettingsLoaded);
+        if (!expectSettingsLoaded) {
+            QCOMPARE(state.Settings.WindowWidth, 640 * 15);
+            QCOMPARE(state.Settings.WindowLeft, 192 * 15);
+            QCOMPARE(state.Settings.ColumnWidths[0], 200);
+        }
         QCOMPARE(state.Settings.ThemePath, ThemesFolderPath(state.ProgramFolder));
         QCOMPARE(state.CurrentTheme, expectSavedTheme ? dark : DefaultTheme());
         QCOMPARE(state.Settings.ThemeName, expectThemeName);
+        QVERIFY(!LoadProgramDatabase(state));
+        QCOMPARE(state.Media.MediaCount(), 0);
     }
 
     // Shutdown saves the database, the list's column widths and the settings. A folder standing where a
