@@ -7,282 +7,245 @@
 
 #include <functional>
 
+// One or more primitives written or read at the position.
+using Step = std::function<void(BinaryFileIO&, qint32&)>;
+using Reader = std::function<QVariant(BinaryFileIO&, qint32&)>;
+
 class TestRecordIO : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void writesExactBytes_data();
-    void writesExactBytes();
-    void readsBackWhatItWrote_data();
-    void readsBackWhatItWrote();
-    void booleanReadsAnyNonZeroAsTrue_data();
-    void booleanReadsAnyNonZeroAsTrue();
-    void tagIsUpperCasedOnRead();
-    void writeTruncatesBufferToItsLastByte();
-    void loadedBufferHasOneTrailingZero();
-    void readPastEndThrowsAndKeepsPosition();
-    void damagedStringLengthsThrow_data();
-    void damagedStringLengthsThrow();
-    void saveWritesWholeBufferAndReplacesOldFile();
-    void saveRefusesExistingFileWithoutOverwrite();
-    void loadTreatsHiddenAndMissingAsAbsent();
-    void textIsUtf8WithWindows1252Fallback();
-    void textsOfEveryLengthKeepTheirBytes();
-};
+    void writesExactBytes_data()
+    {
+        QTest::addColumn<int>("bigEndian");
+        QTest::addColumn<Step>("write");
+        QTest::addColumn<QByteArray>("expected");
 
-using Writer = std::function<void(BinaryFileIO&, qint32&)>;
+        const auto row = [](const char* name, int be, Step w, const char* hex) {
+            QTest::newRow(name) << be << w << hexBytes(hex);
+        };
+        const auto longOf = [](qint32 v) { return Step([v](BinaryFileIO& io, qint32& p) { io.WriteLong(p, v); }); };
+        const auto singleOf = [](float v) { return Step([v](BinaryFileIO& io, qint32& p) { io.WriteSingle(p, v); }); };
+        const auto stringOf = [](const QString& s) {
+            return Step([s](BinaryFileIO& io, qint32& p) { io.WriteString(p, s); });
+        };
+        const auto tagOf = [](const QString& s) { return Step([s](BinaryFileIO& io, qint32& p) { io.WriteTag(p, s); }); };
+        row("long 1 big", 1, longOf(1), "00 00 00 01");
+        row("long 1 little", 0, longOf(1), "01 00 00 00");
+        row("long -1 big", 1, longOf(-1), "FF FF FF FF");
+        row("long -1 little", 0, longOf(-1), "FF FF FF FF");
+        row("long 0x12345678 big", 1, longOf(0x12345678), "12 34 56 78");
+        row("long 0x12345678 little", 0, longOf(0x12345678), "78 56 34 12");
+        row("long min big", 1, longOf(INT32_MIN), "80 00 00 00");
+        row("single 8.25 big", 1, singleOf(8.25f), "41 04 00 00");
+        row("single 8.25 little", 0, singleOf(8.25f), "00 00 04 41");
+        row("single -1 big", 1, singleOf(-1.0f), "BF 80 00 00");
+        row("byte", 1, [](BinaryFileIO& io, qint32& p) { io.WriteByte(p, 0xFF); }, "FF");
+        row("empty string", 1, stringOf(QString()), "00 00 00 00");
+        row("string big", 1, stringOf(QStringLiteral("Arial")), "00 00 00 05 41 72 69 61 6C");
+        row("string little", 0, stringOf(QStringLiteral("ab")), "02 00 00 00 61 62");
+        row("string counts bytes", 1, stringOf(QStringLiteral("\u00e9")), "00 00 00 02 C3 A9");
+        row("chars", 1, [](BinaryFileIO& io, qint32& p) { io.WriteChars(p, QStringLiteral("TKSE")); }, "54 4B 53 45");
+        row("tag short padded", 1, tagOf(QStringLiteral("ab")), "41 42 20 20");
+        row("tag long cut", 1, tagOf(QStringLiteral("abcdef")), "41 42 43 44");
+        row("tag empty", 1, tagOf(QString()), "20 20 20 20");
+        row("sequence", 1, [](BinaryFileIO& io, qint32& p) {
+            io.WriteTag(p, QStringLiteral("RVDB"));
+            io.WriteByte(p, 0);
+            io.WriteLong(p, 258);
+        }, "52 56 44 42 00 00 00 01 02");
+    }
 
-void TestRecordIO::writesExactBytes_data()
-{
-    QTest::addColumn<int>("bigEndian");
-    QTest::addColumn<Writer>("write");
-    QTest::addColumn<QByteArray>("expected");
+    void writesExactBytes()
+    {
+        QFETCH(int, bigEndian);
+        QFETCH(Step, write);
+        QFETCH(QByteArray, expected);
+        BinaryFileIO io;
+        io.SetBigEndian(static_cast<qint16>(bigEndian));
+        qint32 pos = 0;
+        write(io, pos);
+        QCOMPARE(io.FileBuffer(), expected);
+        QCOMPARE(pos, expected.size());
+    }
 
-    auto row = [](const char* name, int be, Writer w, const char* hex) {
-        QTest::newRow(name) << be << w << hexBytes(hex);
-    };
-    row("long 1 big", 1, [](auto& io, auto& p) { io.WriteLong(p, 1); }, "00 00 00 01");
-    row("long 1 little", 0, [](auto& io, auto& p) { io.WriteLong(p, 1); }, "01 00 00 00");
-    row("long -1 big", 1, [](auto& io, auto& p) { io.WriteLong(p, -1); }, "FF FF FF FF");
-    row("long -1 little", 0, [](auto& io, auto& p) { io.WriteLong(p, -1); }, "FF FF FF FF");
-    row("long 0x12345678 big", 1, [](auto& io, auto& p) { io.WriteLong(p, 0x12345678); }, "12 34 56 78");
-    row("long 0x12345678 little", 0, [](auto& io, auto& p) { io.WriteLong(p, 0x12345678); }, "78 56 34 12");
-    row("long min big", 1, [](auto& io, auto& p) { io.WriteLong(p, INT32_MIN); }, "80 00 00 00");
-    row("single 8.25 big", 1, [](auto& io, auto& p) { io.WriteSingle(p, 8.25f); }, "41 04 00 00");
-    row("single 8.25 little", 0, [](auto& io, auto& p) { io.WriteSingle(p, 8.25f); }, "00 00 04 41");
-    row("single -1 big", 1, [](auto& io, auto& p) { io.WriteSingle(p, -1.0f); }, "BF 80 00 00");
-    row("byte", 1, [](auto& io, auto& p) { io.WriteByte(p, 0xFF); }, "FF");
-    row("empty string", 1, [](auto& io, auto& p) { io.WriteString(p, QString()); }, "00 00 00 00");
-    row("string big", 1, [](auto& io, auto& p) { io.WriteString(p, QStringLiteral("Arial")); },
-        "00 00 00 05 41 72 69 61 6C");
-    row("string little", 0, [](auto& io, auto& p) { io.WriteString(p, QStringLiteral("ab")); },
-        "02 00 00 00 61 62");
-    row("string counts bytes", 1, [](auto& io, auto& p) { io.WriteString(p, QStringLiteral("\u00e9")); },
-        "00 00 00 02 C3 A9");
-    row("chars", 1, [](auto& io, auto& p) { io.WriteChars(p, QStringLiteral("TKSE")); }, "54 4B 53 45");
-    row("tag short padded", 1, [](auto& io, auto& p) { io.WriteTag(p, QStringLiteral("ab")); }, "41 42 20 20");
-    row("tag long cut", 1, [](auto& io, auto& p) { io.WriteTag(p, QStringLiteral("abcdef")); }, "41 42 43 44");
-    row("tag empty", 1, [](auto& io, auto& p) { io.WriteTag(p, QString()); }, "20 20 20 20");
-    row("sequence", 1, [](auto& io, auto& p) {
-        io.WriteTag(p, QStringLiteral("RVDB"));
-        io.WriteByte(p, 0);
-        io.WriteLong(p, 258);
-    }, "52 56 44 42 00 00 00 01 02");
-}
+    void readsBackWhatItWrote_data()
+    {
+        QTest::addColumn<int>("bigEndian");
+        QTest::newRow("big endian") << 1;
+        QTest::newRow("little endian") << 0;
+    }
 
-void TestRecordIO::writesExactBytes()
-{
-    QFETCH(int, bigEndian);
-    QFETCH(Writer, write);
-    QFETCH(QByteArray, expected);
-    BinaryFileIO io;
-    io.SetBigEndian(static_cast<qint16>(bigEndian));
-    qint32 pos = 0;
-    write(io, pos);
-    QCOMPARE(io.FileBuffer(), expected);
-    QCOMPARE(pos, expected.size());
-}
+    void readsBackWhatItWrote()
+    {
+        QFETCH(int, bigEndian);
+        BinaryFileIO io;
+        io.SetBigEndian(static_cast<qint16>(bigEndian));
+        qint32 pos = 0;
+        const QString text = QStringLiteral("Steel Dragon \u00e9\u4e2d");
+        io.WriteLong(pos, -123456789);
+        io.WriteSingle(pos, 0.1f);
+        io.WriteString(pos, text);
+        io.WriteString(pos, QString());
+        io.WriteByte(pos, 7);
+        io.WriteTag(pos, QStringLiteral("sets"));
 
-void TestRecordIO::readsBackWhatItWrote_data()
-{
-    QTest::addColumn<int>("bigEndian");
-    QTest::newRow("big endian") << 1;
-    QTest::newRow("little endian") << 0;
-}
+        BinaryFileIO in;
+        in.SetBigEndian(static_cast<qint16>(bigEndian));
+        in.LoadBytes(io.FileBuffer());
+        pos = 0;
+        QCOMPARE(in.ReadLong(pos), -123456789);
+        QCOMPARE(in.ReadSingle(pos), 0.1f);
+        QCOMPARE(in.ReadString(pos), text);
+        const qint32 before = pos;
+        QCOMPARE(in.ReadString(pos), QString());
+        QCOMPARE(pos, before + 4);
+        QCOMPARE(in.ReadByte(pos), quint8(7));
+        QCOMPARE(in.ReadTag(pos), QStringLiteral("SETS"));
+        QCOMPARE(pos, in.FileBufferLength());
+    }
 
-void TestRecordIO::readsBackWhatItWrote()
-{
-    QFETCH(int, bigEndian);
-    BinaryFileIO io;
-    io.SetBigEndian(static_cast<qint16>(bigEndian));
-    qint32 pos = 0;
-    const QString text = QStringLiteral("Steel Dragon \u00e9\u4e2d");
-    io.WriteLong(pos, -123456789);
-    io.WriteSingle(pos, 0.1f);
-    io.WriteString(pos, text);
-    io.WriteString(pos, QString());
-    io.WriteByte(pos, 7);
-    io.WriteTag(pos, QStringLiteral("sets"));
+    // Big-endian bytes read by one primitive: all of them are taken, and give this value.
+    void readsExactBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Reader>("read");
+        QTest::addColumn<QVariant>("expected");
+        const Reader boolean = [](BinaryFileIO& io, qint32& p) { return QVariant(io.ReadBoolean(p)); };
+        const Reader text = [](BinaryFileIO& io, qint32& p) { return QVariant(io.ReadString(p)); };
+        QTest::newRow("boolean 0x00") << hexBytes("00") << boolean << QVariant(false);
+        QTest::newRow("boolean 0x01") << hexBytes("01") << boolean << QVariant(true);
+        QTest::newRow("boolean 0x7F") << hexBytes("7F") << boolean << QVariant(true);
+        QTest::newRow("boolean 0xFF") << hexBytes("FF") << boolean << QVariant(true);
+        QTest::newRow("tag upper-cased") << hexBytes("72 76 64 62")
+                                         << Reader([](BinaryFileIO& io, qint32& p) { return QVariant(io.ReadTag(p)); })
+                                         << QVariant(QStringLiteral("RVDB"));
+        // Not valid UTF-8: read as Windows-1252, where 0x80 is the euro sign.
+        QTest::newRow("Windows-1252 fallback") << hexBytes("00 00 00 04 43 61 66 E9") << text
+                                               << QVariant(QStringLiteral("Caf\u00e9"));
+        QTest::newRow("euro sign") << hexBytes("00 00 00 01 80") << text << QVariant(QStringLiteral("\u20ac"));
+        QTest::newRow("UTF-8") << hexBytes("00 00 00 02 C3 A9") << text << QVariant(QStringLiteral("\u00e9"));
+    }
+    void readsExactBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Reader, read);
+        BinaryFileIO io;
+        io.SetBigEndian(1);
+        io.LoadBytes(bytes);
+        qint32 pos = 0;
+        QTEST(read(io, pos), "expected");
+        QCOMPARE(pos, bytes.size());
+    }
 
-    BinaryFileIO in;
-    in.SetBigEndian(static_cast<qint16>(bigEndian));
-    in.LoadBytes(io.FileBuffer());
-    pos = 0;
-    QCOMPARE(in.ReadLong(pos), -123456789);
-    QCOMPARE(in.ReadSingle(pos), 0.1f);
-    QCOMPARE(in.ReadString(pos), text);
-    const qint32 before = pos;
-    QCOMPARE(in.ReadString(pos), QString());
-    QCOMPARE(pos, before + 4);
-    QCOMPARE(in.ReadByte(pos), quint8(7));
-    QCOMPARE(in.ReadTag(pos), QStringLiteral("SETS"));
-    QCOMPARE(pos, in.FileBufferLength());
-}
+    // A read past the buffer or of a damaged string length throws and leaves the position alone.
+    void damagedReadsThrow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint32>("start");
+        QTest::addColumn<Step>("read");
+        const Step byte = [](BinaryFileIO& io, qint32& p) { io.ReadByte(p); };
+        const Step text = [](BinaryFileIO& io, qint32& p) { io.ReadString(p); };
+        QTest::newRow("byte past the end") << QByteArray(10, 'x') << 11 << byte;
+        QTest::newRow("byte before the start") << QByteArray(10, 'x') << -1 << byte;
+        QTest::newRow("long across the end") << QByteArray(10, 'x') << 8
+                                             << Step([](BinaryFileIO& io, qint32& p) { io.ReadLong(p); });
+        QTest::newRow("negative string length") << hexBytes("FF FF FF FF 41") << 0 << text;
+        QTest::newRow("string length past end") << hexBytes("00 00 00 05 41 42") << 0 << text;
+        QTest::newRow("huge string length") << hexBytes("7F FF FF FF 41") << 0 << text;
+        QTest::newRow("string count cut short") << hexBytes("00 00") << 0 << text;
+    }
+    void damagedReadsThrow()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint32, start);
+        QFETCH(Step, read);
+        BinaryFileIO io;
+        io.SetBigEndian(1);
+        io.LoadBytes(bytes);
+        qint32 pos = start;
+        QVERIFY_THROWS_EXCEPTION(RecordReadError, read(io, pos));
+        QCOMPARE(pos, start);
+    }
 
-void TestRecordIO::booleanReadsAnyNonZeroAsTrue_data()
-{
-    QTest::addColumn<QByteArray>("byte");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("0x00") << hexBytes("00") << false;
-    QTest::newRow("0x01") << hexBytes("01") << true;
-    QTest::newRow("0x7F") << hexBytes("7F") << true;
-    QTest::newRow("0xFF") << hexBytes("FF") << true;
-}
+    void writeTruncatesBufferToItsLastByte()
+    {
+        BinaryFileIO io;
+        qint32 pos = 0;
+        io.SetBigEndian(1);
+        io.WriteLong(pos, 1);
+        io.WriteLong(pos, 2);
+        pos = 2;
+        io.WriteByte(pos, 0xAA);
+        QCOMPARE(io.FileBuffer(), hexBytes("00 00 AA"));
+        io.ClearBuffer();
+        QCOMPARE(io.FileBuffer(), hexBytes("00"));
+        QCOMPARE(io.FileBufferLength(), 0);
+    }
 
-void TestRecordIO::booleanReadsAnyNonZeroAsTrue()
-{
-    QFETCH(QByteArray, byte);
-    QFETCH(bool, expected);
-    BinaryFileIO io;
-    io.LoadBytes(byte);
-    qint32 pos = 0;
-    QCOMPARE(io.ReadBoolean(pos), expected);
-    QCOMPARE(pos, 1);
-}
+    // The whole buffer replaces an old file only when overwriting is allowed; no name, no save.
+    void saveReplacesOnlyWhenAllowed()
+    {
+        TestFolder dir;
+        const QString path = dir.createFile(QStringLiteral("out.bin"), QByteArray(100, 'o'));
+        BinaryFileIO io;
+        io.SetBigEndian(1);
+        qint32 pos = 0;
+        io.WriteLong(pos, 1);
+        QVERIFY(!io.SaveBuffer(path, false));
+        QCOMPARE(TestFolder::readFile(path), QByteArray(100, 'o'));
+        QVERIFY(io.SaveBuffer(path, true));
+        QCOMPARE(TestFolder::readFile(path), hexBytes("00 00 00 01"));
+        QVERIFY(io.SaveBuffer(dir.filePath(QStringLiteral("new.bin")), false));
+        QVERIFY(!io.SaveBuffer(QString(), true));
+    }
 
-void TestRecordIO::tagIsUpperCasedOnRead()
-{
-    BinaryFileIO io;
-    io.LoadBytes(hexBytes("72 76 64 62"));
-    qint32 pos = 0;
-    QCOMPARE(io.ReadTag(pos), QStringLiteral("RVDB"));
-}
+    // An empty name, a missing file, a folder and a hidden file load as nothing; a file loads with one
+    // zero byte behind its end.
+    void loadsWithATrailingZeroOrNotAtAll()
+    {
+        TestFolder dir;
+        BinaryFileIO io;
+        QVERIFY(!io.LoadBuffer(QString()));
+        QVERIFY(!io.LoadBuffer(dir.filePath(QStringLiteral("nothing"))));
+        QVERIFY(!io.LoadBuffer(dir.path()));
+        QVERIFY(!io.LoadBuffer(dir.createFile(QStringLiteral(".hidden"), "abc")));
+        QCOMPARE(io.FileBufferLength(), 0);
+        QCOMPARE(io.FileBuffer(), hexBytes("00"));
 
-void TestRecordIO::writeTruncatesBufferToItsLastByte()
-{
-    BinaryFileIO io;
-    qint32 pos = 0;
-    io.SetBigEndian(1);
-    io.WriteLong(pos, 1);
-    io.WriteLong(pos, 2);
-    pos = 2;
-    io.WriteByte(pos, 0xAA);
-    QCOMPARE(io.FileBuffer(), hexBytes("00 00 AA"));
-    io.ClearBuffer();
-    QCOMPARE(io.FileBuffer(), hexBytes("00"));
-    QCOMPARE(io.FileBufferLength(), 0);
-}
+        QVERIFY(io.LoadBuffer(dir.createFile(QStringLiteral("ten.bin"), QByteArray(10, 'x'))));
+        QCOMPARE(io.FileBufferLength(), 10);
+        QCOMPARE(io.FileBuffer().size(), 11);
+        qint32 pos = 10;
+        QCOMPARE(io.ReadByte(pos), quint8(0));
+        QCOMPARE(pos, 11);
+    }
 
-void TestRecordIO::loadedBufferHasOneTrailingZero()
-{
-    TestFolder dir;
-    const QString path = dir.createFile(QStringLiteral("ten.bin"), QByteArray(10, 'x'));
-    BinaryFileIO io;
-    QVERIFY(io.LoadBuffer(path));
-    QCOMPARE(io.FileBufferLength(), 10);
-    QCOMPARE(io.FileBuffer().size(), 11);
-    qint32 pos = 10;
-    QCOMPARE(io.ReadByte(pos), quint8(0));
-    QCOMPARE(pos, 11);
-}
-
-void TestRecordIO::readPastEndThrowsAndKeepsPosition()
-{
-    BinaryFileIO io;
-    io.LoadBytes(QByteArray(10, 'x'));
-    qint32 pos = 11;
-    QVERIFY_THROWS_EXCEPTION(RecordReadError, io.ReadByte(pos));
-    QCOMPARE(pos, 11);
-    pos = 8;
-    QVERIFY_THROWS_EXCEPTION(RecordReadError, io.ReadLong(pos));
-    QCOMPARE(pos, 8);
-    pos = -1;
-    QVERIFY_THROWS_EXCEPTION(RecordReadError, io.ReadByte(pos));
-}
-
-void TestRecordIO::damagedStringLengthsThrow_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("negative length") << hexBytes("FF FF FF FF 41");
-    QTest::newRow("length past end") << hexBytes("00 00 00 05 41 42");
-    QTest::newRow("huge length") << hexBytes("7F FF FF FF 41");
-    QTest::newRow("count cut short") << hexBytes("00 00");
-}
-
-void TestRecordIO::damagedStringLengthsThrow()
-{
-    QFETCH(QByteArray, bytes);
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    io.LoadBytes(bytes);
-    qint32 pos = 0;
-    QVERIFY_THROWS_EXCEPTION(RecordReadError, io.ReadString(pos));
-    QCOMPARE(pos, 0);
-}
-
-void TestRecordIO::saveWritesWholeBufferAndReplacesOldFile()
-{
-    TestFolder dir;
-    const QString path = dir.createFile(QStringLiteral("out.bin"), QByteArray(100, 'o'));
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    qint32 pos = 0;
-    io.WriteLong(pos, 1);
-    QVERIFY(io.SaveBuffer(path, true));
-    QCOMPARE(TestFolder::readFile(path), hexBytes("00 00 00 01"));
-    QVERIFY(!io.SaveBuffer(QString(), true));
-}
-
-void TestRecordIO::saveRefusesExistingFileWithoutOverwrite()
-{
-    TestFolder dir;
-    const QString path = dir.createFile(QStringLiteral("keep.bin"), QByteArray("old"));
-    BinaryFileIO io;
-    qint32 pos = 0;
-    io.WriteByte(pos, 1);
-    QVERIFY(!io.SaveBuffer(path, false));
-    QCOMPARE(TestFolder::readFile(path), QByteArray("old"));
-    QVERIFY(io.SaveBuffer(dir.filePath(QStringLiteral("new.bin")), false));
-}
-
-void TestRecordIO::loadTreatsHiddenAndMissingAsAbsent()
-{
-    TestFolder dir;
-    BinaryFileIO io;
-    QVERIFY(!io.LoadBuffer(QString()));
-    QVERIFY(!io.LoadBuffer(dir.filePath(QStringLiteral("nothing"))));
-    QVERIFY(!io.LoadBuffer(dir.path()));
-    QVERIFY(!io.LoadBuffer(dir.createFile(QStringLiteral(".hidden"), "abc")));
-    QCOMPARE(io.FileBufferLength(), 0);
-    QCOMPARE(io.FileBuffer(), hexBytes("00"));
-}
-
-void TestRecordIO::textIsUtf8WithWindows1252Fallback()
-{
-    BinaryFileIO io;
-    io.SetBigEndian(1);
-    // "Caf" + 0xE9 is Windows-1252 (not valid UTF-8); 0x80 is the euro sign there.
-    io.LoadBytes(hexBytes("00 00 00 04 43 61 66 E9 00 00 00 01 80 00 00 00 02 C3 A9"));
-    qint32 pos = 0;
-    QCOMPARE(io.ReadString(pos), QStringLiteral("Caf\u00e9"));
-    QCOMPARE(io.ReadString(pos), QStringLiteral("\u20ac"));
-    QCOMPARE(io.ReadString(pos), QStringLiteral("\u00e9"));
-}
-
-// ASCII texts are narrowed sixteen, then eight, then one unit at a time: every length up to 40,
-// plain and with one "é" at each place, must come out as its count and its UTF-8 bytes, and the
-// text written behind it must follow it exactly.
-void TestRecordIO::textsOfEveryLengthKeepTheirBytes()
-{
-    for (int length = 0; length <= 40; ++length) {
-        for (int accent = -1; accent < length; ++accent) {
-            QString text;
-            for (int i = 0; i < length; ++i)
-                text += i == accent ? QChar(0xE9) : QChar(u"Ab9 _~z"[i % 7]);
-            BinaryFileIO io;
-            io.SetBigEndian(1);
-            qint32 pos = 0;
-            io.WriteString(pos, text);
-            io.WriteString(pos, QStringLiteral("end"));
-            const QByteArray utf8 = text.toUtf8();
-            QByteArray expected;
-            for (int shift : {24, 16, 8, 0})
-                expected += char((utf8.size() >> shift) & 0xFF);
-            expected += utf8 + hexBytes("00 00 00 03") + "end";
-            QCOMPARE(io.FileBuffer(), expected);
-            QCOMPARE(pos, qint32(expected.size()));
+    // ASCII texts are narrowed sixteen, then eight, then one unit at a time: every length up to 40,
+    // plain and with one "é" at each place, must come out as its count and its UTF-8 bytes, and the
+    // text written behind it must follow it exactly.
+    void textsOfEveryLengthKeepTheirBytes()
+    {
+        for (int length = 0; length <= 40; ++length) {
+            for (int accent = -1; accent < length; ++accent) {
+                QString text;
+                for (int i = 0; i < length; ++i)
+                    text += i == accent ? QChar(0xE9) : QChar(u"Ab9 _~z"[i % 7]);
+                BinaryFileIO io;
+                io.SetBigEndian(1);
+                qint32 pos = 0;
+                io.WriteString(pos, text);
+                io.WriteString(pos, QStringLiteral("end"));
+                const QByteArray utf8 = text.toUtf8();
+                QByteArray expected;
+                for (int shift : {24, 16, 8, 0})
+                    expected += char((utf8.size() >> shift) & 0xFF);
+                expected += utf8 + hexBytes("00 00 00 03") + "end";
+                QCOMPARE(io.FileBuffer(), expected);
+                QCOMPARE(pos, qint32(expected.size()));
+            }
         }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestRecordIO)
 #include "tst_recordio.moc"

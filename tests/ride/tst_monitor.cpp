@@ -3,9 +3,7 @@
 // watches; without an X display, the stand-in simulator runs headless and is seen as a running
 // process named after its program.
 
-#include "ride/CleanupInstalledFiles.h"
 #include "ride/FindWindowByTitle.h"
-#include "ride/InstalledFilesList.h"
 #include "ride/SimulatorMonitor.h"
 
 #include "TestFolder.h"
@@ -36,32 +34,16 @@ class TestMonitor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Two rides with quiet ticks between: the four transitions of each tick, and one clean-up and
-    // one refresh per window that went away, none for the ticks while it stays away.
-    void ticks()
-    {
-        Harness h;
-        QVERIFY(!h.monitor.SimulatorWasRunning());  // the start-up state
-        const bool windows[] = {false, true, true, false, false, false, true, false, false};
-        const qsizetype actionsAfter[] = {0, 0, 0, 2, 2, 2, 2, 4, 4};
-        for (size_t i = 0; i < std::size(windows); ++i) {
-            h.windowPresent = windows[i];
-            h.monitor.Tick();
-            QCOMPARE(h.monitor.SimulatorWasRunning(), windows[i]);
-            QCOMPARE(h.actions.size(), actionsAfter[i]);
-        }
-        const QString cleanUp = QStringLiteral("cleanUp"), showFileInfo = QStringLiteral("showFileInfo");
-        QCOMPARE(h.actions, (QStringList{cleanUp, showFileInfo, cleanUp, showFileInfo}));
-        QCOMPARE(h.asked, QStringList(std::size(windows), QStringLiteral("TrakoraSimulator")));
-    }
-
     // Each step changes the watched simulator processes, then ticks: "+a" watches a running process a,
     // "+~" a program that did not start, "-a" ends a; "W" ticks with a simulator window shown, "_"
-    // without. The row gives the number of clean-ups after each step.
+    // without. The row gives the number of clean-ups after each step; each is followed by one refresh,
+    // and every tick looks for the simulator's window.
     void watchedProcessesEndTheRide_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QList<int>>("cleanUps");
+        QTest::newRow("two rides with quiet ticks between") << QStringList{"_", "W", "W", "_", "_", "_", "W", "_", "_"}
+                                                            << QList<int>{0, 0, 0, 1, 1, 1, 1, 2, 2};
         QTest::newRow("crash before the first tick") << QStringList{"+a -a _", "_"} << QList<int>{1, 1};
         QTest::newRow("ride under a second") << QStringList{"+a _", "-a _", "_"} << QList<int>{0, 1, 1};
         QTest::newRow("window closes while the process runs") << QStringList{"+a W", "_", "-a _"} << QList<int>{0, 1, 1};
@@ -77,7 +59,9 @@ private Q_SLOTS:
         QFETCH(QStringList, steps);
         QFETCH(QList<int>, cleanUps);
         Harness h;
+        QVERIFY(!h.monitor.SimulatorWasRunning());  // the start-up state
         QMap<QString, bool> ended;
+        qsizetype ticks = 0;
         for (qsizetype i = 0; i < steps.size(); ++i) {
             for (const QString& token : steps.at(i).split(QLatin1Char(' '))) {
                 if (token == QLatin1String("+~")) {
@@ -90,11 +74,16 @@ private Q_SLOTS:
                 } else {
                     h.windowPresent = token == QLatin1String("W");
                     h.monitor.Tick();
+                    ++ticks;
+                    QCOMPARE(h.monitor.SimulatorWasRunning(), h.windowPresent);
                 }
             }
-            QCOMPARE(h.actions.count(QStringLiteral("cleanUp")), cleanUps.at(i));
-            QCOMPARE(h.actions.count(QStringLiteral("showFileInfo")), cleanUps.at(i));
+            QStringList expected;
+            for (int n = 0; n < cleanUps.at(i); ++n)
+                expected << QStringLiteral("cleanUp") << QStringLiteral("showFileInfo");
+            QCOMPARE(h.actions, expected);
         }
+        QCOMPARE(h.asked, QStringList(ticks, QStringLiteral("TrakoraSimulator")));
     }
 
     // A clean-up that lets the next tick in (as a modal dialog would) does not clean up twice.
@@ -114,34 +103,6 @@ private Q_SLOTS:
         present = false;
         monitor.Tick();
         QCOMPARE(cleanUps, 1);
-    }
-
-    // The real clean-up, wired as the main window wires it: the simulator folder is asked for when
-    // the ride ends, not when the monitor was made.
-    void wiredToTheInstalledFilesCleanUp()
-    {
-        TestFolder program, oldSimulator, simulator;
-        const QString installed = simulator.createFile(QStringLiteral("Objects/Probe/probe.obj"), "o");
-        const QString kept = simulator.createFile(QStringLiteral("Tracks/Probe.tktrack"), "t");
-        const QString list = program.createFile(QLatin1String(kInstalledFilesListName), "Objects\\Probe\\probe.obj");
-
-        QString simulatorPath = oldSimulator.path() + QLatin1Char('/');
-        bool present = true;
-        int refreshes = 0;
-        SimulatorMonitor monitor([&] { CleanupInstalledFiles(simulatorPath, program.path() + QLatin1Char('/')); },
-                                 [&] { ++refreshes; },
-                                 [&](const QString&) { return present ? WindowHandle(1) : WindowHandle(0); });
-        monitor.Tick();
-        simulatorPath = simulator.path() + QLatin1Char('/');
-        present = false;
-        monitor.Tick();
-
-        QCOMPARE(refreshes, 1);
-        QVERIFY(!QFile::exists(installed));
-        QVERIFY(!QFile::exists(simulator.filePath(QStringLiteral("Objects/Probe"))));
-        QVERIFY(QFile::exists(simulator.filePath(QStringLiteral("Objects"))));
-        QVERIFY(QFile::exists(kept));
-        QVERIFY(!QFile::exists(list));
     }
 
     // Last: it takes the display away from the tests that would follow.

@@ -220,6 +220,7 @@ private Q_SLOTS:
 
     // Only files that landed are listed, after those of an earlier installation. A file the simulator
     // folder already has is kept and not listed; an installation that lands nothing writes no list.
+    // The package's last track is the one ridden, and it stays until a package brings another.
     void listsOnlyWhatLanded()
     {
         Scene s;
@@ -229,13 +230,19 @@ private Q_SLOTS:
         QVERIFY(s.install.Created.isEmpty());
         QVERIFY(!QFile::exists(s.listPath()));
 
-        QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs"), F("objects\\", "a.obj", "a")})), kPackageInstalled);
+        QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs"), F("objects\\", "a.obj", "a"),
+                                      F("tracks\\", "second.TkTrack", "2")})),
+                 kPackageInstalled);
         QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("tracks/loop.tktrack"))), QByteArray("mine"));
-        QCOMPARE(s.list(), QByteArray("objects\\a.obj"));
+        QCOMPARE(s.list(), QByteArray("objects\\a.obj|tracks\\second.TkTrack"));
+        QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
         QCOMPARE(s.installBytes(Pack({F("objects\\left\\", "n.obj", "n")})), kPackageInstalled);
-        QCOMPARE(s.list(), QByteArray("objects\\a.obj|objects\\left\\n.obj"));
+        QCOMPARE(s.list(), QByteArray("objects\\a.obj|tracks\\second.TkTrack|objects\\left\\n.obj"));
+        QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
         QCOMPARE(s.installBytes(Pack({F("tracks\\", "loop.tktrack", "theirs")})), kPackageInstalled);
-        QCOMPARE(s.list(), QByteArray("objects\\a.obj|objects\\left\\n.obj"));
+        QCOMPARE(s.list(), QByteArray("objects\\a.obj|tracks\\second.TkTrack|objects\\left\\n.obj"));
+        QCOMPARE(InstallPackage(s.install, QString()), kPackageCannotLoad);
+        QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), kPackageCannotLoad);
     }
 
     // Names are found ignoring letter case, in the simulator folder and among the folders this
@@ -348,20 +355,6 @@ private Q_SLOTS:
         QCOMPARE(InstallPackage(s.install, pack), kPackageInstalled);
         QCOMPARE(landing, 4);
         QCOMPARE(stops, 1);
-    }
-
-    void trackOfLastEntryWinsAndPersists()
-    {
-        Scene s;
-        QCOMPARE(s.installBytes(Pack({F("tracks\\", "first.tktrack", "1"), F("tracks\\", "second.TkTrack", "2"),
-                                      F("objects\\", "x.obj", "x")})),
-                 kPackageInstalled);
-        QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
-        QCOMPARE(s.installBytes(Pack({F("objects\\", "only.obj", "o")})), kPackageInstalled);
-        QCOMPARE(s.install.InstalledTrack, QStringLiteral("tracks\\second.TkTrack"));
-        QCOMPARE(s.installBytes(QByteArray()), kPackageBadDirectory);
-        QCOMPARE(InstallPackage(s.install, QString()), kPackageCannotLoad);
-        QCOMPARE(InstallPackage(s.install, s.root.filePath(QStringLiteral("missing.tkpack"))), kPackageCannotLoad);
     }
 };
 

@@ -41,18 +41,6 @@ private Q_SLOTS:
         QCOMPARE(ResolveCaseInsensitive(f.path(), stored), f.filePath(resolved));
     }
 
-    void notedNamesAreSeen()
-    {
-        TestFolder f;
-        CaseInsensitivePath resolver(f.path());
-        const QString first = resolver.Resolve(QStringLiteral("New\\a.obj"));
-        QVERIFY(!resolver.Contains(f.path(), QStringLiteral("new")));
-        resolver.NoteCreated(first);
-        QVERIFY(resolver.Contains(f.path(), QStringLiteral("NEW")));
-        QCOMPARE(resolver.Resolve(QStringLiteral("new\\B.obj")), f.filePath(QStringLiteral("New/B.obj")));
-        QVERIFY(resolver.Contains(f.filePath(QStringLiteral("New")), QStringLiteral("A.OBJ")));
-    }
-
     void staysInsideFolder()
     {
         TestFolder f;

@@ -4,7 +4,6 @@
 #include "ride/SimulatorPrograms.h"
 
 #include "StandIn.h"
-#include "CommandText.h"
 #include "TestFolder.h"
 
 #include <QFile>
@@ -18,41 +17,31 @@ class TestProgramStartRide : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The folder as the user typed it, with or without its final separator, names one program, and
-    // the existence check and the start see the same path. (The commands of the three programs are
-    // checked where the ride and the tools start them.)
-    void folderIsJoinedWithASeparator_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("typed without the separator") << "/opt/Trakora";
-        QTest::newRow("typed with it") << "/opt/Trakora/";
-    }
-    void folderIsJoinedWithASeparator()
-    {
-        QFETCH(QString, folder);
-        const QString track = QStringLiteral("/home/me/My Rides/Loop \"1\".tktrack");
-        QCOMPARE(DescribeCommand(SimulatorProgramCommand(folder, SimulatorProgram::Simulator, track)),
-                 (QStringList{"/opt/Trakora/TrakoraSimulator.exe", "text:-s", "path:" + track}));
-    }
-
+    // The whole way of a track path: command, start plan for a native program, stand-in parser. The
+    // folder as the user typed it, with or without its final separator, names one program. (The
+    // commands of the three programs are checked where the ride and the tools start them.)
     void standInReadsWhatIsSent_data()
     {
         QTest::addColumn<SimulatorProgram>("program");
         QTest::addColumn<StandInKind>("kind");
-        QTest::newRow("simulator") << SimulatorProgram::Simulator << StandInKind::Simulator;
-        QTest::newRow("editor") << SimulatorProgram::Editor << StandInKind::Editor;
-        QTest::newRow("terraformer") << SimulatorProgram::Terraformer << StandInKind::Terraformer;
+        QTest::addColumn<QString>("separator");  // after the folder, as typed
+        QTest::newRow("simulator") << SimulatorProgram::Simulator << StandInKind::Simulator << "/";
+        QTest::newRow("simulator, folder typed without separator")
+            << SimulatorProgram::Simulator << StandInKind::Simulator << "";
+        QTest::newRow("editor") << SimulatorProgram::Editor << StandInKind::Editor << "/";
+        QTest::newRow("terraformer") << SimulatorProgram::Terraformer << StandInKind::Terraformer << "";
     }
-    // The whole way of a track path: command, start plan for a native program, stand-in parser.
     void standInReadsWhatIsSent()
     {
         QFETCH(SimulatorProgram, program);
         QFETCH(StandInKind, kind);
+        QFETCH(QString, separator);
         TestFolder simulator;
-        simulator.createFile(SimulatorProgramFileName(program), "\x7f" "ELF");
+        const QString file = simulator.createFile(SimulatorProgramFileName(program), "\x7f" "ELF");
         const QString track = QStringLiteral("/rides/-s \"odd\" name.tktrack");
-        const ProgramStartPlan plan = PlanProgramStart(
-            SimulatorProgramCommand(simulator.path() + QLatin1Char('/'), program, track), QString());
+        const ProgramStartPlan plan =
+            PlanProgramStart(SimulatorProgramCommand(simulator.path() + separator, program, track), QString());
+        QCOMPARE(plan.Executable, file);
         const StandInRequest request = ParseStandInArguments(kind, plan.Arguments);
         QCOMPARE(request.Error, QString());
         QCOMPARE(request.TrackPath, track);

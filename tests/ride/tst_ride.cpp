@@ -4,16 +4,14 @@
 // ridevault-cli.
 
 #include "CliRunner.h"
-#include "CommandText.h"
 #include "TestFolder.h"
 
 #include "library/MediaDatabase.h"
+#include "platform/ProgramStart.h"
 #include "ride/CleanupInstalledFiles.h"
 #include "ride/InstalledFilesList.h"
 #include "ride/PackageWriter.h"
 #include "ride/Ride.h"
-#include "ride/SimulatorMonitor.h"
-#include "ride/SimulatorPrograms.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -21,9 +19,18 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(RideOutcome)
-Q_DECLARE_METATYPE(SimulatorProgram)
 
 namespace {
+
+// A program command as comparable text: the program, then each argument marked "path:" (converted
+// for a Windows program under Wine) or "text:" (handed over as it is).
+QStringList DescribeCommand(const ProgramCommand& c)
+{
+    QStringList out{c.Program};
+    for (const ProgramArgument& a : c.Arguments)
+        out << (a.IsPath ? QStringLiteral("path:") : QStringLiteral("text:")) + a.Text;
+    return out;
+}
 
 const QDateTime kFirstRide(QDate(2005, 3, 14), QTime(9, 5, 1));
 const QDateTime kSecondRide(QDate(2005, 3, 14), QTime(17, 2, 9));
@@ -237,34 +244,51 @@ private Q_SLOTS:
 
     // The simulator starts on the installed track, found in the simulator folder as it is spelt
     // there; PackTrack keeps the package's own relative form. After the clean-up the simulator
-    // folder is as before the ride, a track the user already had included.
+    // folder is as before the ride, a track the user already had included. A ride whose simulator
+    // does not start takes its files away at once; what an earlier ride listed (its simulator may
+    // still run) stays, byte for byte. The ride counts either way.
     void packageRideStartsOnTheInstalledTrack_data()
     {
         QTest::addColumn<bool>("trackWasThere");
-        QTest::newRow("track comes with the package") << false;
-        QTest::newRow("track was already there") << true;
+        QTest::addColumn<bool>("startSucceeds");
+        QTest::newRow("track comes with the package") << false << true;
+        QTest::newRow("track was already there") << true << true;
+        QTest::newRow("simulator does not start") << false << false;
     }
     void packageRideStartsOnTheInstalledTrack()
     {
         QFETCH(bool, trackWasThere);
+        QFETCH(bool, startSucceeds);
         Scene s;
+        s.startSucceeds = startSucceeds;
         if (trackWasThere)
             s.root.createFile(QStringLiteral("sim/Tracks/loop.TKTRACK"), "the user's own loop");
+        if (!startSucceeds) {
+            s.root.createFile(QStringLiteral("sim/Objects/earlier.obj"), "earlier");
+            s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "Objects\\earlier.obj");
+        }
         s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
         const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage, 1);
         const QStringList filesBefore = s.filesButBackups();
 
         const RideResult result = s.ride(index);
 
+        QCOMPARE(s.table.MediaList[size_t(index)].RideCount, 2);
+        if (!startSucceeds) {
+            QCOMPARE(result.Outcome, RideOutcome::StartFailed);
+            QVERIFY(!result.Simulator);
+            QCOMPARE(s.filesButBackups(), filesBefore);
+            QCOMPARE(TestFolder::readFile(s.listFile()), QByteArray("Objects\\earlier.obj"));
+            QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects/earlier.obj"))), QByteArray("earlier"));
+            return;
+        }
         QCOMPARE(result.Outcome, RideOutcome::Started);
         const QString rideFile = s.sim(trackWasThere ? QStringLiteral("Tracks/loop.TKTRACK")
                                                      : QStringLiteral("Tracks/Loop.tktrack"));
         QCOMPARE(result.RideFile, rideFile);
         QCOMPARE(s.started, (QList<QStringList>{{s.sim(QStringLiteral("TrakoraSimulator.exe")),
                                                  QStringLiteral("text:-s"), QStringLiteral("path:") + rideFile}}));
-        const MediaRecord& record = s.table.MediaList[size_t(index)];
-        QCOMPARE(record.PackTrack, QStringLiteral("tracks\\Loop.tktrack"));
-        QCOMPARE(record.RideCount, 2);
+        QCOMPARE(s.table.MediaList[size_t(index)].PackTrack, QStringLiteral("tracks\\Loop.tktrack"));
         QVERIFY(QFile::exists(s.sim(QStringLiteral("Objects/loop/station.obj"))));
 
         CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
@@ -273,30 +297,9 @@ private Q_SLOTS:
             QCOMPARE(TestFolder::readFile(rideFile), QByteArray("the user's own loop"));
     }
 
-    // A package ride whose simulator does not start takes its files away at once; what an earlier
-    // ride listed (its simulator may still run) stays, byte for byte. The ride still counts.
-    void packageOfARideThatCannotStartGoesAtOnce()
-    {
-        Scene s;
-        s.root.createFile(QStringLiteral("sim/Objects/earlier.obj"), "earlier");
-        s.root.createFile(QStringLiteral("prog/Ridevault.rvltps"), "Objects\\earlier.obj");
-        s.writePackage(QStringLiteral("Loop.tkpack"), kLoopPackage);
-        const qint32 index = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
-        const QStringList filesBefore = s.filesButBackups();
-        s.startSucceeds = false;
-
-        const RideResult result = s.ride(index);
-
-        QCOMPARE(result.Outcome, RideOutcome::StartFailed);
-        QVERIFY(!result.Simulator);
-        QCOMPARE(s.table.MediaList[size_t(index)].RideCount, 1);
-        QCOMPARE(s.filesButBackups(), filesBefore);
-        QCOMPARE(TestFolder::readFile(s.listFile()), QByteArray("Objects\\earlier.obj"));
-        QCOMPARE(TestFolder::readFile(s.sim(QStringLiteral("Objects/earlier.obj"))), QByteArray("earlier"));
-    }
-
-    // A second ride while the first simulator still runs: both packages join the list, and only once
-    // every simulator started has ended are the files of both removed, the folders as they were.
+    // A second ride while the first simulator still runs: both packages join the list, each ride hands
+    // back the simulator it started (the monitor waits for them all), and the clean-up then removes
+    // the files of both, the folders as they were.
     void secondRideWhileTheSimulatorRuns()
     {
         Scene s;
@@ -307,57 +310,16 @@ private Q_SLOTS:
         const qint32 loop = s.add(s.media(QStringLiteral("Loop.tkpack")), FileTypePackage);
         const qint32 hills = s.add(s.media(QStringLiteral("Hills.tkpack")), FileTypePackage);
         const QStringList filesBefore = s.filesButBackups();
-        int cleanUps = 0;
-        SimulatorMonitor monitor(
-            [&] {
-                ++cleanUps;
-                CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
-            },
-            [] {}, [](const QString&) { return WindowHandle(0); });
 
-        monitor.Watch(s.ride(loop).Simulator);
-        monitor.Watch(s.ride(hills).Simulator);
+        const StartedProgram first = s.ride(loop).Simulator;
+        const StartedProgram second = s.ride(hills).Simulator;
         QCOMPARE(TestFolder::readFile(s.listFile()),
                  QByteArray("objects\\loop\\station.obj|tracks\\Loop.tktrack|objects\\hills\\hill.obj|tracks\\Hills.tktrack"));
         s.endedStarts = 1;
-        monitor.Tick();
-        QCOMPARE(cleanUps, 0);
-        QVERIFY(QFile::exists(s.sim(QStringLiteral("Tracks/Hills.tktrack"))));
-        s.endedStarts = 2;
-        monitor.Tick();
-        QCOMPARE(cleanUps, 1);
+        QVERIFY(first && first.HasEnded());
+        QVERIFY(second && !second.HasEnded());
+        CleanupInstalledFiles(s.places.SimulatorPath, s.places.ProgramFolder);
         QCOMPARE(s.filesButBackups(), filesBefore);
-    }
-
-    // "Edit" and "Terraform" start their program with the file as one path argument, and nothing
-    // at all when the program is not in the simulator folder.
-    void toolsStartOnTheFile_data()
-    {
-        QTest::addColumn<SimulatorProgram>("program");
-        QTest::addColumn<QString>("installed");
-        QTest::addColumn<QString>("expectedProgram");
-        QTest::newRow("editor") << SimulatorProgram::Editor << "TrakoraEditor.exe" << "TrakoraEditor.exe";
-        QTest::newRow("terraformer") << SimulatorProgram::Terraformer << "TrakoraTerraformer.exe"
-                                     << "TrakoraTerraformer.exe";
-        QTest::newRow("editor missing") << SimulatorProgram::Editor << "TrakoraTerraformer.exe" << "";
-        QTest::newRow("terraformer missing") << SimulatorProgram::Terraformer << "TrakoraEditor.exe" << "";
-    }
-    void toolsStartOnTheFile()
-    {
-        QFETCH(SimulatorProgram, program);
-        QFETCH(QString, installed);
-        QFETCH(QString, expectedProgram);
-        Scene s;
-        s.root.createFile(QStringLiteral("sim/") + installed, "tool");
-        const QString track = s.root.createFile(QStringLiteral("media/Big \"Loop\".tktrack"), "loop");
-
-        const bool started = StartSimulatorTool(s.places.SimulatorPath, program, track, s.context.StartProgram);
-
-        QCOMPARE(started, !expectedProgram.isEmpty());
-        QList<QStringList> expected;
-        if (!expectedProgram.isEmpty())
-            expected << QStringList{s.sim(expectedProgram), QStringLiteral("path:") + track};
-        QCOMPARE(s.started, expected);
     }
 
     // ridevault-cli ride, with a simulator that writes down the arguments it was started with.

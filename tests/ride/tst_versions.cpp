@@ -60,20 +60,6 @@ PeFields Locate(const QByteArray& b)
     return f;
 }
 
-AppFileInfo FullInfo()
-{
-    AppFileInfo i;
-    i.CompanyName = QStringLiteral("Trakora Coasters");
-    i.FileDescription = QStringLiteral("Trakora Coaster Simulator");
-    i.FileVersion = QStringLiteral("1, 6, 0, 3");
-    i.InternalName = QStringLiteral("TrakoraSimulator");
-    i.LegalCopyright = QStringLiteral("\u00a9 2005 Trakora Coasters");
-    i.OriginalFileName = QStringLiteral("TrakoraSimulator.exe");
-    i.ProductName = QStringLiteral("Trakora Coaster Simulator");
-    i.ProductVersion = QStringLiteral("1.6");
-    return i;
-}
-
 QStringList Fields(const AppFileInfo& i)
 {
     return {i.CompanyName, i.FileDescription, i.FileVersion, i.InternalName,
@@ -137,7 +123,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("program");
         QTest::addColumn<bool>("filled");
         QTest::addColumn<QStringList>("fields");
-        const QStringList full = Fields(FullInfo());
+        const QStringList full{"Trakora Coasters", "Trakora Coaster Simulator", "1, 6, 0, 3", "TrakoraSimulator",
+                               QStringLiteral("\u00a9 2005 Trakora Coasters"), "TrakoraSimulator.exe",
+                               "Trakora Coaster Simulator", "1.6"};
         QTest::newRow("PE32+, full") << "Full64.exe" << true << full;
         QTest::newRow("PE32, full") << "Full32.exe" << true << full;
         QStringList bare(8);
