@@ -2,6 +2,7 @@
 
 #include "app/MediaListPresenter.h"
 #include "controls/ucStatusBar.h"
+#include "library/AddMediaRecord.h"
 #include "session/AppState.h"
 
 #include <QWidget>
@@ -16,8 +17,11 @@ MainTimers::MainTimers(AppState& state, MediaListPresenter& rows, ucStatusBar& s
     m_tmrFileScan.setObjectName(QStringLiteral("tmrFileScan"));
     m_tmrCheckApps.setObjectName(QStringLiteral("tmrCheckApps"));
     m_tmrCheckApps.setInterval(kCheckAppsInterval);
+    m_tmrFingerprints.setObjectName(QStringLiteral("tmrFingerprints"));
+    m_tmrFingerprints.setInterval(kFingerprintInterval);
     connect(&m_tmrFileScan, &QTimer::timeout, this, &MainTimers::FileScanStep);
     connect(&m_tmrCheckApps, &QTimer::timeout, this, std::move(checkApps));
+    connect(&m_tmrFingerprints, &QTimer::timeout, this, &MainTimers::FingerprintStep);
 }
 
 void MainTimers::StartFileScan(bool aggressive)
@@ -61,4 +65,16 @@ void MainTimers::StartCheckApps()
 void MainTimers::StopCheckApps()
 {
     m_tmrCheckApps.stop();
+}
+
+void MainTimers::StartFingerprintFill()
+{
+    m_fingerprintCursor = 0;
+    m_tmrFingerprints.start();
+}
+
+void MainTimers::FingerprintStep()
+{
+    if (!FillFingerprints(m_state.Media, m_fingerprintCursor, kFingerprintTickBudget))
+        m_tmrFingerprints.stop();
 }

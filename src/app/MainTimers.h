@@ -1,13 +1,17 @@
 #pragma once
-// The two timers that drive all background work of the main window: tmrFileScan steps the file
-// scan (200 ms passive, 1 ms aggressive, off when no scan runs) and tmrCheckApps watches for the
-// simulator (1000 ms, from the end of start-up to exit). Both tick on the window's thread.
+// The timers that drive all background work of the main window: tmrFileScan steps the file scan
+// (200 ms passive, 1 ms aggressive, off when no scan runs), tmrCheckApps watches for the simulator
+// (1000 ms, from the end of start-up to exit) and tmrFingerprints takes the content fingerprints
+// of records that have none, a few files per tick, from the moment such records may have appeared
+// (a load, a validation, a restore) until it has passed every record once. All tick on the
+// window's thread.
 
 #include "library/FileScan.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 
 struct AppState;
@@ -15,6 +19,8 @@ class MediaListPresenter;
 class ucStatusBar;
 
 inline constexpr int kCheckAppsInterval = 1000;
+inline constexpr int kFingerprintInterval = 25;  // ms between two fingerprint ticks
+inline constexpr std::chrono::milliseconds kFingerprintTickBudget{8};  // work per tick at most (one file more)
 
 class MainTimers : public QObject {
     Q_OBJECT
@@ -34,8 +40,14 @@ public:
     void StartCheckApps();
     void StopCheckApps();
 
+    // Passes over every record from the first, fingerprinting those without one whose file exists.
+    void StartFingerprintFill();
+    // One tick of that pass; the last one turns the timer off.
+    void FingerprintStep();
+
     const QTimer& FileScanTimer() const { return m_tmrFileScan; }
     const QTimer& CheckAppsTimer() const { return m_tmrCheckApps; }
+    const QTimer& FingerprintTimer() const { return m_tmrFingerprints; }
     const FileScan& Scan() const { return m_scan; }
 
 private:
@@ -45,6 +57,8 @@ private:
     QWidget& m_window;
     QTimer m_tmrFileScan;
     QTimer m_tmrCheckApps;
+    QTimer m_tmrFingerprints;
+    qint32 m_fingerprintCursor = 0;  // next record the fill looks at
     FileScan m_scan;
     QString m_statusText;  // what the running scan put in the status bar
 };

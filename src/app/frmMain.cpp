@@ -130,6 +130,7 @@ void frmMain::Form_Load(const ScreenMetrics& screen, const SimulatorFinder& find
 
     ApplyTheme();
     m_timers->StartCheckApps();
+    m_timers->StartFingerprintFill();
     StartFileScan(false);
     StartLiveFolders();
 }

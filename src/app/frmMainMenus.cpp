@@ -92,6 +92,7 @@ void frmMain::ValidateMediaList()
         m_rows->ForgetGoneMarks();
         m_rows->FillMediaList();
     });
+    m_timers->StartFingerprintFill();
     unsetCursor();
 }
 
@@ -117,6 +118,7 @@ void frmMain::RestoreBackup()
     setCursor(Qt::WaitCursor);
     const bool restored = RestoreProgramDatabase(m_state, chosen, &error);
     if (restored) {
+        m_timers->StartFingerprintFill();
         m_state.Selection.SelectedMediaIndex = FindRecordByPath(m_state.Media, selectedPath);
         m_rows->FillMediaList();
         if (m_state.Selection.SelectedMediaIndex >= 0)

@@ -18,6 +18,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
+
 enum class AddOutcome {
     Refused,   // too short, or already known
     Added,     // a new record at the end
@@ -44,8 +46,9 @@ bool AddMediaRecord(MediaTable& table, const QString& path, const NameScheme& sc
                     const QDateTime& now = QDateTime::currentDateTime());
 
 // Takes the fingerprints of records that have none and whose file exists, from record `cursor` on,
-// touching at most maxFiles files; False once the cursor has passed the last record.
-bool FillFingerprints(MediaTable& table, qint32& cursor, qint32 maxFiles);
+// until `budget` has passed (one file is always looked at); False once the cursor has passed the
+// last record. A record whose file is missing or unreadable is passed over, not tried again.
+bool FillFingerprints(MediaTable& table, qint32& cursor, std::chrono::milliseconds budget);
 
 // The FileType a path's extension gives.
 qint32 FileTypeOfPath(const QString& path);

@@ -16,7 +16,6 @@ void FileScan::StartFileScan(bool aggressive, const QStringList& mediaPaths)
 {
     PrepareMediaSearch(m_search, mediaPaths, kScanFilesPerStep);
     m_scanAddIndex = 0;
-    m_fillCursor = 0;
     m_aggressive = aggressive;
     m_running = true;
 }
@@ -29,7 +28,6 @@ bool FileScan::FileScanStep(MediaTable& table, const NameScheme& scheme, const A
     for (; m_scanAddIndex < found.size(); ++m_scanAddIndex)
         if (AddMediaRecord(table, found[m_scanAddIndex], scheme) && addRow)
             addRow(table.MediaCount() - 1);
-    FillFingerprints(table, m_fillCursor, kScanFilesPerStep);
     return m_running;
 }
 

@@ -6,8 +6,7 @@
 //
 // A scan only adds records: files already known are refused by AddMediaRecord, so a rescan adds
 // just the new ones; a file that is a known record's file under another path moves or brings back
-// that record instead (AddMediaRecord.h). Each tick also fingerprints a few records that have no
-// fingerprint yet. Nothing is saved here.
+// that record instead (AddMediaRecord.h). Nothing is saved here.
 
 #include "library/MediaRecord.h"
 #include "library/NameScheme.h"
@@ -35,8 +34,7 @@ class FileScan {
 public:
     // Starts (or restarts from the beginning) a scan of the media folders.
     void StartFileScan(bool aggressive, const QStringList& mediaPaths);
-    // One timer tick: one search step, then a record (and a row) for each newly found file, then
-    // the fingerprints of up to kScanFilesPerStep older records that have none.
+    // One timer tick: one search step, then a record (and a row) for each newly found file.
     // False when the walk is complete; the scan is then no longer running.
     bool FileScanStep(MediaTable& table, const NameScheme& scheme, const AddRowCallback& addRow);
 
@@ -50,7 +48,6 @@ public:
 private:
     PassiveFileSearch m_search;
     qint32 m_scanAddIndex = 0;  // next found file to hand to AddMediaRecord
-    qint32 m_fillCursor = 0;    // next record FillFingerprints looks at
     bool m_running = false;
     bool m_aggressive = false;
 };

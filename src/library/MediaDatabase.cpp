@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <future>
 #include <limits>
 
 namespace {
@@ -202,10 +203,20 @@ DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, Q
     std::vector<MediaRecord> records;
     std::vector<quint32> pathHashes;
     DatabaseStamp stamp;
+    const QString sidePath = MediaSideFilePath(filePath);
+    const bool hasSideFile = QFileInfo(sidePath).isFile();
     const DatabaseRead read = ReadMappedDatabase(filePath, error, [&](BinaryFileIO& io) {
+        // The stamp that ties the side file to these bytes is worked out on a second core while the
+        // records are decoded, so the side file adds little to start-up; without one it is not needed.
+        std::future<DatabaseStamp> stamping;
+        if (hasSideFile)
+            stamping = std::async(std::launch::async, [bytes = QByteArrayView(io.FileBuffer().constData(),
+                                                                             io.FileBufferLength())] {
+                return StampOf(bytes);
+            });
         const DatabaseRead decoded = DecodeInto(io, records, &pathHashes, error);
-        if (decoded == DatabaseRead::Loaded)
-            stamp = StampOf(QByteArrayView(io.FileBuffer().constData(), io.FileBufferLength()));
+        if (stamping.valid() && decoded == DatabaseRead::Loaded)
+            stamp = stamping.get();
         return decoded;
     });
     switch (read) {
@@ -219,7 +230,8 @@ DatabaseRead LoadMediaDatabaseFile(MediaTable& table, const QString& filePath, Q
         KeepDamagedCopy(filePath);
         break;
     }
-    LoadMediaSideFile(table, MediaSideFilePath(filePath), stamp);
+    if (hasSideFile)
+        LoadMediaSideFile(table, sidePath, stamp);
     return read;
 }
 

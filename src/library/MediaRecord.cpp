@@ -50,7 +50,7 @@ void MediaTable::Append(MediaRecord record, const ContentFingerprint& print)
 void MediaTable::Replace(std::vector<MediaRecord> records)
 {
     MediaList = std::move(records);
-    m_prints.assign(MediaList.size(), ContentFingerprint());
+    m_prints.clear();
     m_byPrintBuilt = false;
     RebuildPathIndex();
 }
@@ -58,7 +58,7 @@ void MediaTable::Replace(std::vector<MediaRecord> records)
 void MediaTable::Replace(std::vector<MediaRecord> records, const std::vector<quint32>& pathHashes)
 {
     MediaList = std::move(records);
-    m_prints.assign(MediaList.size(), ContentFingerprint());
+    m_prints.clear();
     m_byPrintBuilt = false;
     m_paths.IndexAll(pathHashes);
 }

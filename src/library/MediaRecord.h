@@ -53,7 +53,9 @@ public:
 
 private:
     PathIndex m_paths;
-    std::vector<ContentFingerprint> m_prints;  // one per record, same order
+    // One per record in the same order, or fewer: records past its end have none (a table just
+    // loaded without a side file holds no fingerprints and allocates none).
+    std::vector<ContentFingerprint> m_prints;
     // Records by fingerprint, built on first use and dropped whenever records move.
     mutable QMultiHash<ContentFingerprint, qint32> m_byPrint;
     mutable bool m_byPrintBuilt = false;

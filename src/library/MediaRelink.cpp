@@ -4,6 +4,8 @@
 #include "library/AddMediaRecord.h"
 #include "library/MediaValidation.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // The record moves to path; Title and Author follow the new name only where they still hold what
@@ -82,16 +84,20 @@ bool AddMediaRecord(MediaTable& table, const QString& path, const NameScheme& sc
     return outcome == AddOutcome::Added || outcome == AddOutcome::Revived;
 }
 
-bool FillFingerprints(MediaTable& table, qint32& cursor, qint32 maxFiles)
+bool FillFingerprints(MediaTable& table, qint32& cursor, std::chrono::milliseconds budget)
 {
-    cursor = std::max(cursor, 0);
-    for (qint32 touched = 0; cursor < table.MediaCount() && touched < maxFiles; ++cursor) {
+    QElapsedTimer clock;
+    clock.start();
+    for (cursor = std::max(cursor, 0); cursor < table.MediaCount(); ++cursor) {
         if (table.FingerprintOf(cursor).IsValid())
             continue;
-        ++touched;
         const QString& path = table.MediaList[cursor].FilePath;
         if (MediaFileExists(path))
             table.SetFingerprint(cursor, FingerprintOfFile(path));
+        if (clock.elapsed() >= budget.count()) {
+            ++cursor;
+            break;
+        }
     }
     return cursor < table.MediaCount();
 }

@@ -6,6 +6,7 @@
 #include "recordio/RecordFile.h"
 
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <zlib.h>
 
@@ -29,18 +30,21 @@ void WritePrint(BinaryFileIO& io, qint32& pos, const ContentFingerprint& print)
     io.WriteBytes(pos, QByteArrayView(reinterpret_cast<const char*>(print.Hash.data()), kHashBytes));
 }
 
-ContentFingerprint ReadPrint(BinaryFileIO& io, qint32& pos)
+// A stored fingerprint: the size's two Longs (high half first) are one big-endian 64-bit number.
+ContentFingerprint PrintAt(const char* at)
 {
-    const qint64 high = io.ReadLong(pos);
-    const quint32 low = quint32(io.ReadLong(pos));
-    const QByteArrayView hash = io.ReadBytes(pos, kHashBytes);
     ContentFingerprint print;
-    const qint64 size = qint64(quint64(high) << 32 | low);
+    const qint64 size = qFromBigEndian<qint64>(at);
     if (size < 0)
         return print;
     print.Size = size;
-    std::memcpy(print.Hash.data(), hash.data(), kHashBytes);
+    std::memcpy(print.Hash.data(), at + 8, kHashBytes);
     return print;
+}
+
+ContentFingerprint ReadPrint(BinaryFileIO& io, qint32& pos)
+{
+    return PrintAt(io.ReadBytes(pos, qint32(kMinPrintBytes)).data());
 }
 
 void EncodeInto(BinaryFileIO& io, const MediaTable& table, const DatabaseStamp& database)
@@ -79,10 +83,14 @@ void DecodeInto(BinaryFileIO& io, DatabaseStamp& stamp, std::vector<ContentFinge
         throw RecordReadError("not a side file of this version");
     stamp.Bytes = io.ReadLong(pos);
     stamp.Crc = quint32(io.ReadLong(pos));
+    // The fingerprints are taken in one bounds-checked read and decoded straight into their places.
     const qint32 printCount = ReadCount(io, pos, kMinPrintBytes);
-    prints.reserve(printCount);
-    for (qint32 i = 0; i < printCount; ++i)
-        prints.push_back(ReadPrint(io, pos));
+    const char* at = io.ReadBytes(pos, qint32(printCount * kMinPrintBytes)).data();
+    prints.resize(size_t(printCount));
+    for (ContentFingerprint& print : prints) {
+        print = PrintAt(at);
+        at += kMinPrintBytes;
+    }
     const qint32 retiredCount = ReadCount(io, pos, kMinRetiredBytes);
     retired.reserve(retiredCount);
     for (qint32 i = 0; i < retiredCount; ++i) {
@@ -121,7 +129,7 @@ SideFileRead LoadMediaSideFile(MediaTable& table, const QString& sidePath, const
     std::vector<RetiredRecord> retired;
     BinaryFileIO io;
     io.SetBigEndian(1);
-    bool whole = io.LoadBuffer(sidePath);
+    bool whole = io.MapBuffer(sidePath);
     if (whole) {
         try {
             DecodeInto(io, stamp, prints, retired);

@@ -54,8 +54,9 @@ void TestLiveFolders::folderChangesReachTheList()
     f.WriteSettings([&](AppSettings& settings, Theme&) { settings.MediaPaths = {media}; });
     f.Open();
     LiveMediaFolders& live = f.window->LiveFolders();
-    // The start-up scan takes Alpha's fingerprint, which a rename needs to find the record again.
+    // The background fill takes Alpha's fingerprint, which a rename needs to find the record again.
     QTRY_VERIFY(!f.window->Timers().Scan().IsRunning());
+    QTRY_VERIFY(!f.window->Timers().FingerprintTimer().isActive());
     QTRY_VERIFY(live.IsSettled());
     QCOMPARE(int(live.WatchedFolders().size()), 2);
 
