@@ -3,11 +3,14 @@
 // eighth cell (MediaColumn::Key) that holds the record's index; a row is never matched by its title
 // or path.
 //
-// The row text of each record, and its cells as the list keeps them, are kept beside the table so
-// that a search keystroke only tests texts and adds shared rows instead of formatting and splitting
-// every record again. Whoever changes a record in place tells the
-// presenter through RewriteRecordRow; every refill (fill, scan, validation) goes through here.
+// The list's rows are the records themselves: the presenter is the list's row source, and a cell is
+// read from the record when the list draws, sorts or is asked (the same cells the list makes of
+// BuildRowText), so a fill or a search keystroke adds record numbers, not texts. Each record's row
+// text is kept once a search asked for it, so the next keystroke only tests texts. Whoever changes a
+// record in place tells the presenter through RewriteRecordRow; every refill (fill, scan,
+// validation) goes through here.
 
+#include "controls/AdvListData.h"
 #include "library/FieldSearch.h"
 #include "library/MediaRecord.h"
 
@@ -27,11 +30,17 @@ inline constexpr int kShownColumnCount = int(MediaColumn::Key);
 // Before the title of a record whose file is gone.
 inline constexpr char kGoneMarker[] = "(missing) ";
 
-class MediaListPresenter {
+class MediaListPresenter : public AdvListRowSource {
 public:
     // refilled runs after every refill (FillMediaList, FilterMediaList), when rows have new places.
     MediaListPresenter(ucAdvList& list, ucStatusBar& statusBar, const MediaTable& table,
                        std::function<void()> refilled = {});
+    ~MediaListPresenter();
+    MediaListPresenter(const MediaListPresenter&) = delete;
+    MediaListPresenter& operator=(const MediaListPresenter&) = delete;
+
+    // The cell of the record's row: its field, with kGoneMarker before a gone record's title.
+    QString SourceCell(qint32 item, int column) const override;
 
     // Clear and refill with every record, in table order; one redraw, then the count.
     void FillMediaList();
@@ -64,17 +73,19 @@ public:
 
 private:
     struct RowEntry {
-        QString Text;       // BuildRowText of the record
-        QStringList Cells;  // the same split as the list splits it, shared with the list's rows
+        QString Text;        // BuildRowText of the record, null until a search needs it
+        bool Joined = false;  // a field holds the separator: the cells come from splitting Text
     };
     RowEntry MakeRow(qint32 recordIndex) const;
     void RebuildRows();
+    bool RowMatches(qint32 recordIndex);
 
     ucAdvList& m_list;
     ucStatusBar& m_statusBar;
     const MediaTable& m_table;
     std::function<void()> m_refilled;
-    FieldSearch m_search{QString()};  // an empty search shows every record
+    QString m_searchText;             // empty: every record is shown
+    FieldSearch m_search{QString()};  // the same text, read
     std::vector<RowEntry> m_rowsByRecord;
     QSet<qint32> m_gone;
 };

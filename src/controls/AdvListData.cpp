@@ -60,7 +60,7 @@ int AdvListData::AddRow(const QString& captions)
 
 QStringList AdvListData::SplitCaptions(const QString& captions) const
 {
-    Row row(kMaxColumns + 1);
+    QStringList row(kMaxColumns + 1);
     const int columns = ColumnCount();
     int start = 0;
     for (int c = 0; c < columns; ++c) {
@@ -75,9 +75,24 @@ QStringList AdvListData::SplitCaptions(const QString& captions) const
 
 int AdvListData::AddSplitRow(const QStringList& cells)
 {
-    m_rows.push_back(cells);
-    if (m_rows.back().size() != kMaxColumns + 1)  // a resize would copy a shared row
-        m_rows.back().resize(kMaxColumns + 1);
+    m_rows.push_back({cells, -1});
+    if (m_rows.back().Cells.size() != kMaxColumns + 1)  // a resize would copy a shared row
+        m_rows.back().Cells.resize(kMaxColumns + 1);
+    m_selected.push_back(0);
+    return RowCount() - 1;
+}
+
+void AdvListData::SetRowSource(const AdvListRowSource* source)
+{
+    ClearRows();
+    m_source = source;
+}
+
+int AdvListData::AddSourceRow(qint32 item)
+{
+    if (!m_source || item < 0)
+        return -1;
+    m_rows.push_back({QStringList(), item});
     m_selected.push_back(0);
     return RowCount() - 1;
 }
@@ -86,7 +101,14 @@ bool AdvListData::ModifyRow(int row, int column, const QString& text)
 {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
         return false;
-    m_rows[row][column] = text;
+    Row& r = m_rows[row];
+    if (r.Item >= 0) {
+        QStringList cells(kMaxColumns + 1);
+        for (int c = 0; c < ColumnCount(); ++c)
+            cells[c] = m_source->SourceCell(r.Item, c);
+        r = {cells, -1};
+    }
+    r.Cells[column] = text;
     return true;
 }
 
@@ -119,7 +141,7 @@ QString AdvListData::ListItem(int column, int row) const
 {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
         return {};
-    return m_rows[row].at(column);
+    return Cell(row, column);
 }
 
 QString AdvListData::ListRow(int row) const
@@ -128,7 +150,7 @@ QString AdvListData::ListRow(int row) const
         return {};
     QStringList cells;
     for (int c = 0; c < ColumnCount(); ++c)
-        cells << m_rows[row].at(c);
+        cells << Cell(row, c);
     return cells.join(kLineBreak);
 }
 
@@ -242,13 +264,13 @@ bool AdvListData::SortByColumn(int column, bool descending)
     // compares ready keys that lie close together in memory.
     qsizetype total = 0;
     for (int r = 0; r < count; ++r)
-        total += m_rows[r].at(column).size();
+        total += Cell(r, column).size();
     QString folded;
     folded.reserve(total);
     std::vector<SortKey> keys;
     keys.reserve(count);
     for (int r = 0; r < count; ++r) {
-        const QString& cell = m_rows[r].at(column);
+        const QString cell = Cell(r, column);
         const qsizetype start = folded.size();
         if (QtPrivate::isAscii(cell)) {
             folded.resize(start + cell.size());

@@ -10,6 +10,19 @@
 
 #include <vector>
 
+// Rows an owner keeps itself: the list holds only the owner's item numbers and reads a row's cells
+// through the source when it draws, sorts or is asked, so a fill of many rows copies no text. The
+// cells must be what SplitCaptions makes of the item's captions ("" past the list's columns), and
+// stay so while the rows are shown: an owner that changes an item rewrites its row (ModifyRow) or
+// refills the list.
+class AdvListRowSource {
+public:
+    virtual QString SourceCell(qint32 item, int column) const = 0;
+
+protected:
+    ~AdvListRowSource() = default;
+};
+
 struct AdvListColumn {
     QString Title;
     int Alignment = 0;  // 0 left, 1 right, 2 centre
@@ -48,6 +61,13 @@ public:
     // and adds a shared handle, which costs no copy of the texts.
     QStringList SplitCaptions(const QString& captions) const;
     int AddSplitRow(const QStringList& cells);  // cells from SplitCaptions; returns the new row
+    // The source of the rows AddSourceRow adds; setting it clears the rows. It must outlive them.
+    void SetRowSource(const AdvListRowSource* source);
+    // A row showing the source's item; -1 (nothing added) without a source. ModifyRow gives the row
+    // cells of its own, copied from the source.
+    int AddSourceRow(qint32 item);
+    // The source's item a row shows, or -1 for a row with cells of its own or no row.
+    qint32 SourceItem(int row) const { return row >= 0 && row < RowCount() ? m_rows[row].Item : -1; }
     bool ModifyRow(int row, int column, const QString& text);
     bool RemoveRow(int row);
     void ClearRows();  // rows, current row, sort column
@@ -56,7 +76,11 @@ public:
     QString ListItem(int column, int row) const;  // column first, as callers know it
     QString ListRow(int row) const;               // cells joined by CR LF
     // Fast cell access for drawing; both indices must be in range.
-    const QString& Cell(int row, int column) const { return m_rows[row].at(column); }
+    QString Cell(int row, int column) const
+    {
+        const Row& r = m_rows[row];
+        return r.Item < 0 ? r.Cells.at(column) : m_source->SourceCell(r.Item, column);
+    }
 
     // Selection.
     bool Selected(int row) const;
@@ -86,13 +110,17 @@ public:
     int HeaderClickSort(int column, bool* descending);
 
 private:
-    // Every row has a slot for each possible column. A row is a shared handle, so the sort
-    // moves handles, not texts.
-    using Row = QList<QString>;
+    // A row is the source's item, or cells of its own with a slot for each possible column. The
+    // cells are a shared handle, so the sort moves handles, not texts.
+    struct Row {
+        QStringList Cells;
+        qint32 Item = -1;  // 0 or more: the source's item, and Cells is empty
+    };
 
     double m_twipsPerPixelX;
     std::vector<AdvListColumn> m_columns;
     std::vector<Row> m_rows;
+    const AdvListRowSource* m_source = nullptr;
     std::vector<char> m_selected;
     int m_listIndex = -1;
     int m_sortColumn = -1;

@@ -70,6 +70,20 @@ int ucAdvList::AddSplitRow(const QStringList& cells, bool noRefresh)
     return row;
 }
 
+void ucAdvList::SetRowSource(const AdvListRowSource* source)
+{
+    m_data.SetRowSource(source);
+    ClearRows();
+}
+
+int ucAdvList::AddSourceRow(qint32 item, bool noRefresh)
+{
+    const int row = m_data.AddSourceRow(item);
+    if (!noRefresh)
+        DrawRows();
+    return row;
+}
+
 bool ucAdvList::ModifyRow(int row, int column, const QString& text, bool noRefresh)
 {
     if (!m_data.ModifyRow(row, column, text))

@@ -31,6 +31,10 @@ public:
     int AddRow(const QString& captions, bool noRefresh = false);
     // The same for cells split once by Data().SplitCaptions (see AdvListData).
     int AddSplitRow(const QStringList& cells, bool noRefresh = false);
+    // Rows that show an owner's items through a source (see AdvListRowSource): a fill that copies
+    // no text. Setting the source clears the rows.
+    void SetRowSource(const AdvListRowSource* source);
+    int AddSourceRow(qint32 item, bool noRefresh = false);
     bool ModifyRow(int row, int column, const QString& text, bool noRefresh = false);
     void RemoveRow(int row, bool noRefresh = false);
     void ScrollList(int amount);

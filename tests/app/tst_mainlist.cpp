@@ -6,6 +6,7 @@
 
 #include "controls/ucAdvList.h"
 #include "controls/ucTextButton.h"
+#include "library/RowText.h"
 
 #include <QLineEdit>
 #include <QSet>
@@ -85,6 +86,61 @@ private Q_SLOTS:
         const QList<int>& shown = rowsAfterEachKey.last();
         for (qint32 key = 0; key < 10; ++key)
             QCOMPARE(window.FindRowByKey(key), qint32(shown.indexOf(key)));
+    }
+
+    // The rows read their cells from the records; they must be, row by row, what the list makes of
+    // each shown record's row text added and sorted as the list sorts it, also for a title that
+    // holds the separator and so shifts the cells after it.
+    void rowsShowTheirRecordsRowTexts_data()
+    {
+        QTest::addColumn<QString>("typed");   // keys typed into the search box, "\b" clears it
+        QTest::addColumn<int>("sortColumn");  // -1: record order
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<bool>("headerSort");  // sorted by a header after the typing
+        QTest::newRow("start-up") << "" << 0 << false << false;
+        QTest::newRow("a search") << "o" << -1 << false << false;
+        QTest::newRow("a header sort after a search") << "i" << 3 << true << true;
+        QTest::newRow("the search cleared") << "z\b" << -1 << false << false;
+    }
+    void rowsShowTheirRecordsRowTexts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, sortColumn);
+        QFETCH(bool, descending);
+        QFETCH(bool, headerSort);
+        MainWindowFixture f;
+        std::vector<MediaRecord> database = TenRecords(f);
+        database.push_back(TestRecord(f.folder.filePath(QStringLiteral("m/r10.tktrack")), "Twin\r\nPeaks", "Ida", 7));
+        f.WriteDatabase(database);
+        frmMain& window = f.Open();
+        for (const QChar key : typed) {
+            if (key == QLatin1Char('\b'))
+                f.Child<QLineEdit>(QStringLiteral("txtSearch"))->clear();
+            else
+                QTest::keyClick(f.Child<QLineEdit>(QStringLiteral("txtSearch")), key.toLatin1());
+        }
+        if (headerSort)
+            f.List()->SortByColumn(sortColumn, descending);
+        const QString search = f.Child<QLineEdit>(QStringLiteral("txtSearch"))->text();
+        AdvListData expected;
+        for (int c = 0; c < f.List()->ColumnCount(); ++c)
+            expected.AddColumn(QString(), 0, 100);
+        for (qint32 i = 0; i < f.state.Media.MediaCount(); ++i) {
+            const QString text = BuildRowText(f.state.Media.MediaList[i], i);
+            if (text.contains(search, Qt::CaseInsensitive))
+                expected.AddRow(text);
+        }
+        if (sortColumn >= 0)
+            expected.SortByColumn(sortColumn, descending);
+        QCOMPARE(f.List()->RowCount(), expected.RowCount());
+        for (int row = 0; row < expected.RowCount(); ++row)
+            QCOMPARE(f.List()->ListRow(row), expected.ListRow(row));
+        // A row is led back to its record by the number in its key cell, as the list shows it.
+        for (int row = 0; row < expected.RowCount(); ++row) {
+            bool ok = false;
+            const int key = expected.ListItem(int(MediaColumn::Key), row).toInt(&ok);
+            QCOMPARE(window.Rows().RecordOfRow(row), ok ? key : -1);
+        }
     }
 
     void clearingReturnsToTrackNameOrder()

@@ -35,13 +35,37 @@ QStringList BubbleSorted(const QStringList& cells, bool descending)
     return out;
 }
 
-AdvListData TableOf(const QStringList& firstColumn)
+// Rows kept by their owner: item i is the captions at i, split as the list splits them.
+class CaptionSource : public AdvListRowSource {
+public:
+    CaptionSource(const AdvListData& data, QStringList captions)
+        : m_data(data)
+        , m_captions(std::move(captions))
+    {
+    }
+    QString SourceCell(qint32 item, int column) const override
+    {
+        return m_data.SplitCaptions(m_captions[item]).at(column);
+    }
+
+private:
+    const AdvListData& m_data;
+    QStringList m_captions;
+};
+
+// Every odd row is a source row when source is given (its item i being firstColumn[i] and tag i).
+AdvListData TableOf(const QStringList& firstColumn, CaptionSource* source = nullptr)
 {
     AdvListData data;
     data.AddColumn("Name", 0, 100);
     data.AddColumn("Tag", 0, 100);
-    for (int i = 0; i < firstColumn.size(); ++i)
-        data.AddRow(firstColumn[i] + "\r\n" + QString::number(i));
+    data.SetRowSource(source);
+    for (int i = 0; i < firstColumn.size(); ++i) {
+        if (source && i % 2 == 1)
+            data.AddSourceRow(i);
+        else
+            data.AddRow(firstColumn[i] + "\r\n" + QString::number(i));
+    }
     return data;
 }
 
@@ -121,8 +145,15 @@ private Q_SLOTS:
         QStringList cells;
         for (int i = 0; i < 300; ++i)
             cells << words[rng.bounded(int(words.size()))] + (rng.bounded(4) == 0 ? QString::number(rng.bounded(3)) : "");
-        for (const bool descending : {false, true}) {
-            AdvListData data = TableOf(cells);
+        QStringList captions;
+        for (int i = 0; i < cells.size(); ++i)
+            captions << cells[i] + "\r\n" + QString::number(i);
+        AdvListData splitter = TableOf({});
+        CaptionSource source(splitter, captions);
+        // Own rows and rows read through a source sort alike, mixed in one list.
+        for (const int round : {0, 1, 2, 3}) {
+            const bool descending = round % 2 == 1;
+            AdvListData data = TableOf(cells, round >= 2 ? &source : nullptr);
             data.SortByColumn(0, descending);
             const QStringList expected = BubbleSorted(cells, descending);
             QCOMPARE(Column(data, 0), expected);
@@ -165,6 +196,20 @@ private Q_SLOTS:
         QCOMPARE(data.ListRow(2), cells.join("\r\n"));
         QVERIFY(data.ModifyRow(2, 0, QStringLiteral("edited")));
         QCOMPARE(split.at(0), cells[0]);
+
+        // A row read through a source shows the same cells; editing one cell gives the row cells
+        // of its own, the others kept as they were shown.
+        CaptionSource source(data, {captions});
+        QCOMPARE(data.AddSourceRow(0), -1);  // no source yet
+        data.SetRowSource(&source);
+        QCOMPARE(data.RowCount(), 0);
+        QCOMPARE(data.AddSourceRow(0), 0);
+        QCOMPARE(data.SourceItem(0), 0);
+        QCOMPARE(data.ListRow(0), cells.join("\r\n"));
+        QVERIFY(data.ModifyRow(0, 1, QStringLiteral("edited")));
+        QCOMPARE(data.SourceItem(0), -1);
+        QCOMPARE(data.ListRow(0), (QStringList{cells[0], "edited", cells[2]}.join("\r\n")));
+        QCOMPARE(source.SourceCell(0, 1), cells[1]);
     }
 
     void removeRowKeepsFlagsAndClampsListIndex()
