@@ -144,9 +144,8 @@ QJsonObject AddResultJson(const MediaTable& table, const QString& path, const Ad
 }
 
 // True when the add would change nothing: the database loads and already holds every path as it is
-// spelt. Answered from the file's bytes alone, so an add of known
-// paths never builds the table. The side file is read as the load reads it, so a damaged one is
-// kept aside all the same.
+// spelt. Answered from the file's bytes alone, so an add of known paths never builds the table. The
+// side file is read as the load reads it, so a damaged one is kept aside all the same.
 bool AllPathsKnown(const QString& dbPath, const QStringList& paths)
 {
     std::vector<StoredPath> found;
