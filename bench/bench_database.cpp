@@ -7,6 +7,8 @@
 // disk as our save does) and "encode_vs_plain" (encoding alone against the plain write).
 // BM_DecodeFloor is the floor under the load: the same texts decoded from the same bytes in memory
 // into strings and nothing else (no file, no records, no index), against the same plain read.
+// BM_FindKnownPaths: the check "db add" makes of a path the file already holds (the file's bytes
+// walked, no table built), against the same plain read.
 // BM_CliDump: the peak memory of "ridevault-cli db dump" above a dump of an empty database, against
 // what the loaded table itself takes in this process ("peak_vs_table").
 
@@ -87,6 +89,27 @@ void BM_LoadDatabase(benchmark::State& state)
     }
     state.counters["vs_plain"] = ours / plain;
     state.counters["MB"] = QFile(path).size() / 1e6;
+}
+
+void BM_FindKnownPaths(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const MediaTable table = RealisticTable(static_cast<int>(state.range(0)));
+    benchmark::DoNotOptimize(SaveMediaDatabase(table, dir.path()));
+    const QString path = MediaDatabasePath(dir.path());
+    const QStringList known{table.MediaList.back().FilePath};
+    double ours = 0, plain = 0;
+    for (auto _ : state) {
+        const auto a = std::chrono::steady_clock::now();
+        std::vector<StoredPath> found;
+        if (!FindMediaDatabasePaths(path, known, found) || found[0].Record < 0) {
+            state.SkipWithError("the known path was not found");
+            return;
+        }
+        ours += Seconds(a, std::chrono::steady_clock::now());
+        plain += PlainRead(path);
+    }
+    state.counters["vs_plain"] = ours / plain;
 }
 
 void BM_SaveDatabase(benchmark::State& state)
@@ -261,6 +284,7 @@ void BM_AddMediaRecord(benchmark::State& state)
 // First, while this process is still small (see InChild).
 BENCHMARK(BM_CliDump)->Arg(100000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDatabase)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindKnownPaths)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDatabase)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddMediaRecord)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

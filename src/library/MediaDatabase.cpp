@@ -118,6 +118,68 @@ DatabaseRead ReadMappedDatabase(const QString& filePath, QString* error, Decode&
     return decode(io);
 }
 
+// Walks the records as the load checks them, handing onPath each record's number and the stored
+// bytes of its path, without decoding a text: the record count, or -1 when the bytes would not load
+// whole (another version counts as not loading).
+template <typename OnPath>
+qint32 WalkRecords(BinaryFileIO& io, OnPath&& onPath)
+{
+    try {
+        qint32 pos = 0;
+        if (io.ReadTag(pos) != QLatin1String("RVDB") || io.ReadTag(pos) != MediaDatabaseVersionTag())
+            return -1;
+        const qint32 count = io.ReadLong(pos);
+        if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
+            return -1;
+        for (qint32 i = 0; i < count; ++i) {
+            onPath(i, io.ReadStringBytes(pos));
+            io.ReadLong(pos);         // FileType
+            io.ReadStringBytes(pos);  // AddDate
+            io.ReadLong(pos);         // RideCount
+            for (int text = 0; text < 6; ++text)
+                io.ReadStringBytes(pos);  // RideDate, PackTrack, Title, Author, Rating, Notes
+        }
+        return pos <= io.FileBufferLength() ? count : -1;
+    } catch (const RecordReadError&) {
+        return -1;
+    }
+}
+
+// FindMediaDatabasePaths on a loaded or mapped file. An ASCII path (nearly every one) is compared
+// as Latin-1 bytes with Qt's own case-insensitive comparison, which folds them as it folds the
+// string the load would make of them; any other path is decoded as the load decodes it, compared,
+// and dropped. A decoded text is never longer than its bytes, so shorter bytes are skipped unread.
+bool FindPaths(BinaryFileIO& io, const QStringList& paths, std::vector<StoredPath>& out)
+{
+    std::vector<StoredPath> found(paths.size());
+    qsizetype shortest = std::numeric_limits<qsizetype>::max();
+    for (const QString& p : paths)
+        shortest = std::min(shortest, p.size());
+    qsizetype open = paths.size();
+    const qint32 count = WalkRecords(io, [&](qint32 record, QByteArrayView bytes) {
+        if (open == 0 || bytes.size() < shortest)
+            return;
+        const QLatin1StringView latin1(bytes.data(), bytes.size());
+        const bool ascii = QtPrivate::isAscii(latin1);
+        const QString decoded = ascii ? QString() : FromNarrowText(bytes.data(), bytes.size());
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            const QString& p = paths[i];
+            if (found[i].Record >= 0)
+                continue;
+            const bool same = ascii ? latin1.size() == p.size() && p.compare(latin1, Qt::CaseInsensitive) == 0
+                                    : decoded.size() == p.size() && decoded.compare(p, Qt::CaseInsensitive) == 0;
+            if (same) {
+                found[i] = {record, ascii ? QString(latin1) : decoded};
+                --open;
+            }
+        }
+    });
+    if (count < 0)
+        return false;
+    out = std::move(found);
+    return true;
+}
+
 // The bytes the table will take when its texts are ASCII (the usual case), so the buffer is sized
 // once; other texts only make it grow.
 qint64 EncodedSize(const MediaTable& table)
@@ -258,26 +320,15 @@ QByteArray EncodeMediaDatabase(const MediaTable& table)
 
 qint32 CountMediaDatabaseRecords(QByteArrayView bytes)
 {
-    return DecodeRecordBytes(bytes, [](BinaryFileIO& io) -> qint32 {
-        try {
-            qint32 pos = 0;
-            if (io.ReadTag(pos) != QLatin1String("RVDB") || io.ReadTag(pos) != MediaDatabaseVersionTag())
-                return -1;
-            const qint32 count = io.ReadLong(pos);
-            if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
-                return -1;
-            for (qint32 i = 0; i < count; ++i) {
-                for (int text = 0; text < 8; ++text) {
-                    io.ReadStringBytes(pos);
-                    if (text == 0 || text == 1)
-                        io.ReadLong(pos);  // FileType after FilePath, RideCount after AddDate
-                }
-            }
-            return pos <= io.FileBufferLength() ? count : -1;
-        } catch (const RecordReadError&) {
-            return -1;
-        }
+    return DecodeRecordBytes(bytes, [](BinaryFileIO& io) { return WalkRecords(io, [](qint32, QByteArrayView) {}); });
+}
+
+bool FindMediaDatabasePaths(const QString& filePath, const QStringList& paths, std::vector<StoredPath>& found)
+{
+    const DatabaseRead read = ReadMappedDatabase(filePath, nullptr, [&](BinaryFileIO& io) {
+        return FindPaths(io, paths, found) ? DatabaseRead::Loaded : DatabaseRead::Damaged;
     });
+    return read == DatabaseRead::Loaded;
 }
 
 bool SaveMediaDatabaseFile(const MediaTable& table, const QString& filePath, QString* error, const QDateTime& now)

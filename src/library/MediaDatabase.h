@@ -18,6 +18,7 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class BinaryFileIO;
 
@@ -54,6 +55,15 @@ DatabaseRead DecodeMediaDatabase(QByteArrayView bytes, std::vector<MediaRecord>&
 // The number of records in a database file's bytes, checked as the load checks them without decoding
 // a text; -1 when the bytes would not load whole.
 qint32 CountMediaDatabaseRecords(QByteArrayView bytes);
+// What the loaded table's FindPath would give for a path, read from the file without loading it.
+struct StoredPath {
+    qint32 Record = -1;  // the first record whose path equals the one asked ignoring letter case; -1: none
+    QString Path;        // that record's path as the load reads it
+};
+// For each of `paths`, in their order, the record FindPath would find once filePath is loaded; no
+// record is made and only the paths that match are decoded. False when the file would not load
+// (missing, damaged or of another version); `found` is then untouched.
+bool FindMediaDatabasePaths(const QString& filePath, const QStringList& paths, std::vector<StoredPath>& found);
 // The file's exact bytes for a table, and the save of them: the file being replaced is kept as a
 // backup stamped `now`, the side file is written, then the database, each atomically.
 QByteArray EncodeMediaDatabase(const MediaTable& table);

@@ -1,8 +1,6 @@
 #include "library/PassiveFileSearch.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include "platform/FolderListing.h"
 
 void PassiveFileSearch::ResetSearch(qint32 filesPerStep)
 {
@@ -50,21 +48,12 @@ bool PassiveFileSearch::SearchStep()
     return false;
 }
 
-// One listing, in the file system's order, gives both: regular files (and links to them) become
-// candidates now; plain folders wait for their folder's subfolder step. Hidden entries are left
-// out (no QDir::Hidden, no QDir::System), and so are links to folders, which are never entered.
+// One listing gives both: regular files (and links to them) become candidates now; plain folders
+// wait for their folder's subfolder step.
 void PassiveFileSearch::ListFolder(const QString& folder)
 {
     QStringList subfolders;
-    QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        if (!info.isDir())
-            m_candidateFiles.append(path);
-        else if (!info.isSymLink())
-            subfolders.append(path + QLatin1Char('/'));
-    }
+    ListFolderEntries(folder, m_candidateFiles, subfolders);
     m_subfoldersOf.append(std::move(subfolders));
 }
 
@@ -80,5 +69,10 @@ void PassiveFileSearch::TestCandidates()
         for (const QString& e : m_searchExtensions)
             if (c.size() > e.size() && c.endsWith(e, Qt::CaseInsensitive))
                 m_foundFiles.append(c);
+    }
+    // Once all are tested the list starts again, so its memory serves the next folder's files.
+    if (m_candidateIndex == m_candidateFiles.size()) {
+        m_candidateFiles.clear();
+        m_candidateIndex = 0;
     }
 }

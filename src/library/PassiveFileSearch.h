@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 class PassiveFileSearch {
@@ -37,6 +38,9 @@ public:
     // Full paths of the matching files, in the order found; grows while the walk goes on.
     const QStringList& FoundFiles() const { return m_foundFiles; }
     qint32 FoundCount() const { return static_cast<qint32>(m_foundFiles.size()); }
+    // Hands over the files found so far and starts FoundFiles() afresh: a caller that uses each found
+    // file once (and at once) keeps a large walk's memory to one folder's worth.
+    QStringList TakeFoundFiles() { return std::exchange(m_foundFiles, {}); }
 
 private:
     void ListFolder(const QString& folder);
@@ -46,7 +50,7 @@ private:
     QList<QStringList> m_subfoldersOf;  // per listed folder, its subfolders until their step
     qint32 m_subfolderIndex = 0;   // next folder whose subfolders are listed
     qint32 m_fileListIndex = 0;    // next folder whose files are listed
-    QStringList m_candidateFiles;  // every listed file, any extension
+    QStringList m_candidateFiles;  // the listed files not yet tested, any extension, from m_candidateIndex
     qint32 m_candidateIndex = 0;   // next candidate to test
     QStringList m_searchExtensions;  // lower case, each starting with "."
     QStringList m_foundFiles;

@@ -82,10 +82,12 @@ void TestDbCli::addOfKnownPathsWritesNothing_data()
     QTest::newRow("a known path twice") << QStringList{"@known", "@known"} << false;
     QTest::newRow("too short to add") << QStringList{"/a.tk"} << false;
     QTest::newRow("a new path after a known one") << QStringList{"@known", "@new"} << true;
+    QTest::newRow("a known path in other letters, only that file there (relinks)") << QStringList{"@moved"} << true;
 }
 
 // A database whose files carry an old date: an add that changes nothing leaves every file's bytes and
-// date alone and keeps no backup; one new path among known ones still saves.
+// date alone and keeps no backup; one new path among known ones still saves, and so does a known
+// path in other letters when only the file of that spelling exists (its record moves to it).
 void TestDbCli::addOfKnownPathsWritesNothing()
 {
     QFETCH(QStringList, paths);
@@ -94,6 +96,7 @@ void TestDbCli::addOfKnownPathsWritesNothing()
     const QString db = dir.filePath(QStringLiteral("lib.rvltdb"));
     const QString known = dir.filePath(QStringLiteral("known ride.tktrack"));
     const QString fresh = dir.filePath(QStringLiteral("new ride.tktrack"));
+    const QString moved = dir.createFile(QStringLiteral("Known Ride.tktrack"), "x");
     QCOMPARE(RunCli({QStringLiteral("db"), QStringLiteral("add"), db, known}).exitCode, 0);
     const QStringList files = dir.listAll();
     QVERIFY(files.contains(QStringLiteral("lib.rvltdb")));
@@ -108,7 +111,10 @@ void TestDbCli::addOfKnownPathsWritesNothing()
 
     QStringList args{QStringLiteral("db"), QStringLiteral("add"), db};
     for (const QString& p : paths)
-        args << (p == QLatin1String("@known") ? known : p == QLatin1String("@new") ? fresh : p);
+        args << (p == QLatin1String("@known") ? known
+                 : p == QLatin1String("@new")  ? fresh
+                 : p == QLatin1String("@moved") ? moved
+                                                : p);
     const CliRun run = RunCli(args);
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count('\n'), paths.size());

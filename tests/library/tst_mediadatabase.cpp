@@ -53,6 +53,24 @@ MediaTable SampleTable(int count)
     return t;
 }
 
+// A database of records that differ only in their paths' stored bytes, each record's notes `notes`.
+QByteArray DatabaseOf(const QList<QByteArray>& paths, const QByteArray& notes = {})
+{
+    QByteArray out = "RVDB" + MediaDatabaseVersionTag().toLatin1() + Long(paths.size());
+    for (const QByteArray& p : paths)
+        out += Str(p) + Long(1) + Str("01/02/2026 03:04:05") + Long(0) + Str({}) + Str({}) + Str("T") + Str({})
+            + Str({}) + Str(notes);
+    return out;
+}
+
+// Stored path bytes: ASCII, a Latin-1 byte that is not UTF-8 (read as Windows-1252), UTF-8, a
+// Windows-1252-only byte, a second spelling of record 0, the micro sign, y with diaeresis, ASCII
+// that a Kelvin sign folds to, and a sharp s.
+const QList<QByteArray> kStoredPaths{
+    "/m/Steel Dragon.tktrack", "/m/caf\xe9 ride.tktrack", "/m/\xc3\x89t\xc3\xa9.tktrack", "/m/\x80uro.tktrack",
+    "/m/steel dragon.tktrack", "/m/\xb5icro.tktrack", "/m/\xff.tktrack", "/m/kelvin.tktrack", "/m/stra\xdf" "e.tktrack",
+};
+
 } // namespace
 
 class TestMediaDatabase : public QObject {
@@ -67,6 +85,8 @@ private Q_SLOTS:
     void truncatedAtEveryOffsetFailsAndKeepsCopy();
     void largeFileReadsAsItsBytesDecode_data();
     void largeFileReadsAsItsBytesDecode();
+    void findPathsAgreesWithTheLoad_data();
+    void findPathsAgreesWithTheLoad();
     void impossibleCountsAreDamage_data();
     void impossibleCountsAreDamage();
     void removeShiftsLaterRecordsDown();
@@ -211,6 +231,77 @@ void TestMediaDatabase::largeFileReadsAsItsBytesDecode()
     QCOMPARE(fileError, bytesError);
     QCOMPARE(fromFile, fromBytes);
     QCOMPARE(fromFile.size(), cut == 0 ? size_t(1000) : size_t(1));
+}
+
+void TestMediaDatabase::findPathsAgreesWithTheLoad_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QList<int>>("expected");  // the records found, -1 for none; empty: the file does not load
+
+    const QByteArray db = DatabaseOf(kStoredPaths);
+    const QStringList mixed{"/m/Steel Dragon.tktrack", "/M/STEEL DRAGON.TKTRACK", "/m/Steel Dragon.tkpack",
+                            "/m/Steel Dragon2.tktrack"};
+    QTest::newRow("ASCII: exact, other case finds the first spelling, absent")
+        << db << mixed << QList<int>{0, 0, -1, -1};
+    QTest::newRow("Latin-1 byte in another case")
+        << db << QStringList{QStringLiteral("/m/CAFÉ RIDE.tktrack")} << QList<int>{1};
+    QTest::newRow("UTF-8 in another case") << db << QStringList{QStringLiteral("/m/éTÉ.tktrack")} << QList<int>{2};
+    QTest::newRow("Windows-1252 byte") << db << QStringList{QStringLiteral("/m/€URO.tktrack")} << QList<int>{3};
+    QTest::newRow("micro sign folds as capital mu")
+        << db << QStringList{QStringLiteral("/m/\u039cICRO.tktrack")} << QList<int>{5};
+    QTest::newRow("y diaeresis and its capital")
+        << db << QStringList{QStringLiteral("/m/\u0178.TKTRACK")} << QList<int>{6};
+    QTest::newRow("Kelvin sign folds to ASCII k")
+        << db << QStringList{QStringLiteral("/m/\u212aelvin.tktrack")} << QList<int>{7};
+    QTest::newRow("sharp s: capital sharp s, not SS")
+        << db << QStringList{QStringLiteral("/m/STRA\u1e9eE.tktrack"), "/m/STRASSE.tktrack"} << QList<int>{8, -1};
+    QTest::newRow("several, in their order")
+        << db << QStringList{"/x/nothing here.tktrack", QStringLiteral("/m/€uro.tktrack"), "/m/steel DRAGON.tktrack"}
+        << QList<int>{-1, 3, 0};
+    QTest::newRow("empty database") << DatabaseOf({}) << QStringList{"/m/Steel Dragon.tktrack"} << QList<int>{-1};
+    QTest::newRow("last byte cut") << db.chopped(1) << mixed << QList<int>{};
+    QTest::newRow("cut inside the first path") << db.left(20) << mixed << QList<int>{};
+    QTest::newRow("one record more than stored")
+        << QByteArray(db).replace(8, 4, Long(kStoredPaths.size() + 1)) << mixed << QList<int>{};
+    QTest::newRow("a byte behind the last record") << db + '\0' << mixed << QList<int>{0, 0, -1, -1};
+    QTest::newRow("wrong magic") << QByteArray(db).replace(0, 4, "RVDX") << mixed << QList<int>{};
+    QTest::newRow("another version") << QByteArray(db).replace(4, 4, "0999") << mixed << QList<int>{};
+    const QByteArray big = DatabaseOf(kStoredPaths, QByteArray(20000, 'n'));
+    QTest::newRow("large file, read mapped") << big << mixed << QList<int>{0, 0, -1, -1};
+    QTest::newRow("large file cut by one byte") << big.chopped(1) << mixed << QList<int>{};
+}
+
+// The paths a database holds, read from its bytes without loading it, are exactly what the loaded
+// table's FindPath finds (a path said to be there that the load would add is a lost add), and a
+// file the load refuses is refused here too.
+void TestMediaDatabase::findPathsAgreesWithTheLoad()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, asked);
+    QFETCH(QList<int>, expected);
+    TestFolder dir;
+    const QString path = dir.createFile(QStringLiteral("Ridevault.rvltdb"), bytes);
+
+    std::vector<StoredPath> found;
+    const bool read = FindMediaDatabasePaths(path, asked, found);
+    std::vector<MediaRecord> records;
+    const bool loaded = ReadMediaDatabaseFile(path, records) == DatabaseRead::Loaded;
+    QCOMPARE(read, loaded);
+    QCOMPARE(loaded, !expected.isEmpty());
+    if (!loaded) {
+        QVERIFY(found.empty());
+        return;
+    }
+    MediaTable table;
+    table.Replace(std::move(records));
+    QCOMPARE(found.size(), size_t(asked.size()));
+    for (qsizetype i = 0; i < asked.size(); ++i) {
+        const qint32 record = table.FindPath(asked[i]);
+        QCOMPARE(found[i].Record, record);
+        QCOMPARE(found[i].Record, expected[i]);
+        QCOMPARE(found[i].Path, record >= 0 ? table.MediaList[record].FilePath : QString());
+    }
 }
 
 void TestMediaDatabase::impossibleCountsAreDamage_data()

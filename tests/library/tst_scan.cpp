@@ -209,6 +209,8 @@ void TestScan::whatTheWalkSees_data()
         << QStringList{"m/o-link.tktrack"};
     QTest::newRow("broken link skipped") << QStringList{"l:nowhere.tktrack>m/b.tktrack"} << QStringList{};
     QTest::newRow("named pipe skipped") << QStringList{"p:m/pipe.tktrack"} << QStringList{};
+    QTest::newRow("link to a named pipe skipped")
+        << QStringList{"p:out/pipe.tktrack", "l:../out/pipe.tktrack>m/p-link.tktrack"} << QStringList{};
     QTest::newRow("read-only folder entered (no such rule here)")
         << QStringList{"f:m/ro/in.tktrack", "r:m/ro"} << QStringList{"m/ro/in.tktrack"};
 }

@@ -7,6 +7,7 @@
 
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
+#include "library/MediaSideFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -128,6 +129,36 @@ int Write(const QStringList& arguments)
     return 0;
 }
 
+QJsonObject AddResultJson(const MediaTable& table, const QString& path, const AddResult& result)
+{
+    const bool added = result.Outcome == AddOutcome::Added || result.Outcome == AddOutcome::Revived;
+    QJsonObject o{{QStringLiteral("path"), path}, {QStringLiteral("added"), added}};
+    if (result.Outcome != AddOutcome::Refused) {
+        o.insert(QStringLiteral("outcome"), CliAddOutcomeName(result.Outcome));
+        o.insert(QStringLiteral("Title"), table.MediaList[result.Index].Title);
+        o.insert(QStringLiteral("Author"), table.MediaList[result.Index].Author);
+    }
+    if (!result.OldPath.isEmpty())
+        o.insert(QStringLiteral("from"), result.OldPath);
+    return o;
+}
+
+// True when the add would change nothing: the database loads and already holds every path as it is
+// spelt. Answered from the file's bytes alone, so an add of known paths never builds the table. The
+// side file is read as the load reads it, so a damaged one is kept aside all the same.
+bool AllPathsKnown(const QString& dbPath, const QStringList& paths)
+{
+    std::vector<StoredPath> found;
+    if (!QFileInfo::exists(dbPath) || !FindMediaDatabasePaths(dbPath, paths, found))
+        return false;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        if (found[i].Record < 0 || found[i].Path != paths[i])
+            return false;
+    MediaTable unused;
+    LoadMediaSideFile(unused, MediaSideFilePath(dbPath), DatabaseStamp());
+    return true;
+}
+
 int Add(const QStringList& arguments)
 {
     QStringList args = arguments;
@@ -137,30 +168,28 @@ int Add(const QStringList& arguments)
 
     const QString dbPath = args.takeFirst();
     const std::unique_ptr<LibraryLock> lock = CliLockDatabaseFolder(dbPath, force);
-    MediaTable table;
-    CliLoadDatabase(table, dbPath, true);
+    QStringList paths;
+    for (const QString& path : args)
+        paths << QFileInfo(path).absoluteFilePath();
 
-    // Paths the database knows already change nothing, so they write nothing either: no save, no
-    // backup, no side file, the files' dates left alone.
-    bool changed = !QFileInfo::exists(dbPath);
+    MediaTable table;
     QJsonArray results;
-    for (const QString& path : args) {
-        const QString full = QFileInfo(path).absoluteFilePath();
-        const AddResult result = AddOrRelinkMediaRecord(table, full, scheme);
-        const bool added = result.Outcome == AddOutcome::Added || result.Outcome == AddOutcome::Revived;
-        QJsonObject o{{QStringLiteral("path"), full}, {QStringLiteral("added"), added}};
-        if (result.Outcome != AddOutcome::Refused) {
-            changed = true;
-            o.insert(QStringLiteral("outcome"), CliAddOutcomeName(result.Outcome));
-            o.insert(QStringLiteral("Title"), table.MediaList[result.Index].Title);
-            o.insert(QStringLiteral("Author"), table.MediaList[result.Index].Author);
+    if (AllPathsKnown(dbPath, paths)) {
+        for (const QString& path : paths)
+            results.append(AddResultJson(table, path, {}));
+    } else {
+        CliLoadDatabase(table, dbPath, true);
+        // Paths the database knows already change nothing, so they write nothing either: no save,
+        // no backup, no side file, the files' dates left alone.
+        bool changed = !QFileInfo::exists(dbPath);
+        for (const QString& path : paths) {
+            const AddResult result = AddOrRelinkMediaRecord(table, path, scheme);
+            changed = changed || result.Outcome != AddOutcome::Refused;
+            results.append(AddResultJson(table, path, result));
         }
-        if (!result.OldPath.isEmpty())
-            o.insert(QStringLiteral("from"), result.OldPath);
-        results.append(o);
+        if (changed)
+            CliSaveDatabase(table, dbPath);
     }
-    if (changed)
-        CliSaveDatabase(table, dbPath);
     for (const QJsonValue& o : results)
         CliPrint(QString::fromUtf8(QJsonDocument(o.toObject()).toJson(QJsonDocument::Compact)));
     return 0;

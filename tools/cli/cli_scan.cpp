@@ -36,10 +36,11 @@ int RunScanCommand(const QStringList& args)
     PassiveFileSearch search;
     // The whole walk at once: the per-step bound only matters to a timer.
     PrepareMediaSearch(search, folders, INT_MAX);
-    while (search.SearchStep()) {
-    }
+    // Each file is printed as soon as it is found and then let go, so the memory of one folder's
+    // paths serves the next and the walk's size costs no memory.
     QTextStream out(stdout);
-    for (const QString& path : search.FoundFiles())
-        out << path << '\n';
+    while (search.SearchStep())
+        for (const QString& path : search.TakeFoundFiles())
+            out << path << '\n';
     return 0;
 }
