@@ -1,6 +1,7 @@
 // The program's start as a user meets it: a fresh "ridevault" process each run, on an empty library
-// and on one of many records, timed from fork until its window is mapped and until the window shows
-// its first paint. Needs an X display (DISPLAY), for example an Xvfb:
+// and on one of many records (without and with a fingerprint per record in its side file), timed
+// from fork until its window is mapped and until the window shows its first paint.
+// Needs an X display (DISPLAY), for example an Xvfb:
 //
 //   Xvfb :171 -screen 0 1280x1024x24 -nolisten tcp &  DISPLAY=:171 bench_coldstart
 //   bench_coldstart [--program PATH] [--records N] [--runs N]
@@ -171,8 +172,9 @@ private:
     int m_height = 0;
 };
 
-// A library of count records, written by a child so this process stays small.
-bool MakeLibrary(const QString& folder, int count)
+// A library of count records, written by a child so this process stays small; with `prints`
+// every record has a fingerprint, so the side file holds one entry per record.
+bool MakeLibrary(const QString& folder, int count, bool prints)
 {
     const pid_t pid = fork();
     if (pid == 0) {
@@ -185,6 +187,14 @@ bool MakeLibrary(const QString& folder, int count)
             MediaRecord& r = t.MediaList.back();
             r.Rating = QStringLiteral("****");
             r.RideCount = i % 13;
+            if (prints) {
+                ContentFingerprint print;
+                print.Size = 50000 + i;
+                print.Hash[0] = quint8(i);
+                print.Hash[1] = quint8(i >> 8);
+                print.Hash[2] = quint8(i >> 16);
+                t.SetFingerprint(i, print);
+            }
         }
         _exit(SaveMediaDatabase(t, folder) ? 0 : 1);
     }
@@ -234,9 +244,11 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty")) + QLatin1Char('/');
     const QString full = dir.filePath(QStringLiteral("full")) + QLatin1Char('/');
+    const QString printed = dir.filePath(QStringLiteral("printed")) + QLatin1Char('/');
     QDir().mkpath(empty);
     QDir().mkpath(full);
-    if (!MakeLibrary(full, records)) {
+    QDir().mkpath(printed);
+    if (!MakeLibrary(full, records, false) || !MakeLibrary(printed, records, true)) {
         std::fprintf(stderr, "cannot write a library in %s\n", qPrintable(full));
         return 1;
     }
@@ -246,13 +258,16 @@ int main(int argc, char** argv)
     // One start of each first, so both libraries' files and the program are in the page cache.
     display.Start(program, empty);
     display.Start(program, full);
-    std::vector<Run> emptyRuns, fullRuns;
+    display.Start(program, printed);
+    std::vector<Run> emptyRuns, fullRuns, printedRuns;
     for (int i = 0; i < rounds; ++i) {
         emptyRuns.push_back(display.Start(program, empty));
         fullRuns.push_back(display.Start(program, full));
+        printedRuns.push_back(display.Start(program, printed));
     }
     Print("empty library", emptyRuns);
     Print(qPrintable(QStringLiteral("%1 records").arg(records)), fullRuns);
+    Print("  + fingerprints", printedRuns);
     auto medianOf = [](const std::vector<Run>& runs, double Run::*field) {
         std::vector<double> v;
         for (const Run& r : runs)
@@ -262,6 +277,9 @@ int main(int argc, char** argv)
     std::printf("first paint, records - empty: %.1f ms wall, %.1f ms cpu\n",
                 (medianOf(fullRuns, &Run::Paint) - medianOf(emptyRuns, &Run::Paint)) * 1e3,
                 (medianOf(fullRuns, &Run::Cpu) - medianOf(emptyRuns, &Run::Cpu)) * 1e3);
+    std::printf("first paint, with fingerprints / without: %.3fx wall, %.3fx cpu\n",
+                medianOf(printedRuns, &Run::Paint) / medianOf(fullRuns, &Run::Paint),
+                medianOf(printedRuns, &Run::Cpu) / medianOf(fullRuns, &Run::Cpu));
     std::printf("load average after: %s\n", LoadAverage().constData());
     return 0;
 }

@@ -32,8 +32,7 @@ QString WriteLibrary(TestFolder& dir)
     add("Steel Vengeance", FileTypePackage, 9, "12/01/2026 10:00:00");
     add("Night Flight", FileTypeTrack, 4, "12/24/2024 10:00:00");
     const QString db = dir.filePath(QStringLiteral("lib.rvltdb"));
-    SaveMediaDatabaseFile(table, db);
-    return db;
+    return SaveMediaDatabaseFile(table, db) ? db : QString();
 }
 
 } // namespace
