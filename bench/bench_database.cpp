@@ -12,6 +12,7 @@
 // BM_CliDump: the peak memory of "ridevault-cli db dump" above a dump of an empty database, against
 // what the loaded table itself takes in this process ("peak_vs_table").
 
+#include "ColdProcess.h"
 #include "library/AddMediaRecord.h"
 #include "library/MediaDatabase.h"
 #include "platform/NarrowText.h"
@@ -177,28 +178,6 @@ void BM_DecodeFloor(benchmark::State& state)
     state.counters["vs_plain"] = floor / plain;
 }
 
-// Peak resident memory (KiB) of one run of the command-line tool, its output thrown away.
-long PeakKiB(const QString& program, const QStringList& args)
-{
-    std::vector<QByteArray> owned{program.toLocal8Bit()};
-    for (const QString& a : args)
-        owned.push_back(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& a : owned)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return usage.ru_maxrss;
-}
-
 long ResidentKiB()
 {
     long pages = 0, resident = 0;
@@ -251,10 +230,10 @@ void BM_CliDump(benchmark::State& state)
     long peakKiB = 0;
     for (auto _ : state) {
         const auto a = std::chrono::steady_clock::now();
-        peakKiB = std::max(peakKiB, PeakKiB(cli, {QStringLiteral("db"), QStringLiteral("dump"), full}));
+        peakKiB = std::max(peakKiB, ColdSpawn(cli, {QStringLiteral("db"), QStringLiteral("dump"), full}).PeakKiB);
         state.SetIterationTime(Seconds(a, std::chrono::steady_clock::now()));
     }
-    const long baseKiB = PeakKiB(cli, {QStringLiteral("db"), QStringLiteral("dump"), empty});
+    const long baseKiB = ColdSpawn(cli, {QStringLiteral("db"), QStringLiteral("dump"), empty}).PeakKiB;
     state.counters["peak_MiB"] = double(peakKiB) / 1024;
     state.counters["above_empty_MiB"] = double(peakKiB - baseKiB) / 1024;
     state.counters["table_MiB"] = double(tableKiB) / 1024;
