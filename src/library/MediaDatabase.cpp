@@ -44,6 +44,32 @@ private:
     QString m_text;
 };
 
+// Reads the magic, the version and the record count, and checks that the file can hold that many
+// records: Loaded with `count` set, else why not (`why` says it in words). The load and the walk of
+// the paths share it, so both refuse the same files.
+DatabaseRead ReadHeader(BinaryFileIO& io, qint32& pos, qint32& count, const char*& why)
+{
+    if (io.ReadTag(pos) != QLatin1String("RVDB")) {
+        why = "not a Ridevault database (no RVDB magic)";
+        return DatabaseRead::Damaged;
+    }
+    const QString version = io.ReadTag(pos);
+    if (pos > io.FileBufferLength()) {
+        why = "damaged database: cut short in its header";
+        return DatabaseRead::Damaged;
+    }
+    if (version != MediaDatabaseVersionTag()) {
+        why = "database of another version";
+        return DatabaseRead::OtherVersion;
+    }
+    count = io.ReadLong(pos);
+    if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos) {
+        why = "damaged database: impossible record count";
+        return DatabaseRead::Damaged;
+    }
+    return DatabaseRead::Loaded;
+}
+
 // Decodes the whole file into `out`, or leaves `out` as it was. With `pathHashes`, each record's
 // path is hashed for the table's index as it is decoded, while it is still in the cache.
 DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, std::vector<quint32>* pathHashes,
@@ -56,16 +82,10 @@ DatabaseRead DecodeInto(BinaryFileIO& io, std::vector<MediaRecord>& out, std::ve
     };
     try {
         qint32 pos = 0;
-        if (io.ReadTag(pos) != QLatin1String("RVDB"))
-            return fail(DatabaseRead::Damaged, "not a Ridevault database (no RVDB magic)");
-        const QString version = io.ReadTag(pos);
-        if (pos > io.FileBufferLength())
-            return fail(DatabaseRead::Damaged, "damaged database: cut short in its header");
-        if (version != MediaDatabaseVersionTag())
-            return fail(DatabaseRead::OtherVersion, "database of another version");
-        const qint32 count = io.ReadLong(pos);
-        if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
-            return fail(DatabaseRead::Damaged, "damaged database: impossible record count");
+        qint32 count = 0;
+        const char* why = nullptr;
+        if (const DatabaseRead header = ReadHeader(io, pos, count, why); header != DatabaseRead::Loaded)
+            return fail(header, why);
         // Each record is made where it will stay and filled at once, so the table's memory is
         // written in one pass (the count is bounded by the file's size above).
         std::vector<MediaRecord> records;
@@ -126,10 +146,9 @@ qint32 WalkRecords(BinaryFileIO& io, OnPath&& onPath)
 {
     try {
         qint32 pos = 0;
-        if (io.ReadTag(pos) != QLatin1String("RVDB") || io.ReadTag(pos) != MediaDatabaseVersionTag())
-            return -1;
-        const qint32 count = io.ReadLong(pos);
-        if (count < 0 || count * kMinRecordBytes > qint64(io.FileBufferLength()) - pos)
+        qint32 count = 0;
+        const char* why = nullptr;
+        if (ReadHeader(io, pos, count, why) != DatabaseRead::Loaded)
             return -1;
         for (qint32 i = 0; i < count; ++i) {
             onPath(i, io.ReadStringBytes(pos));
